@@ -1,0 +1,148 @@
+#include "IniFile.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "Utf8.h"
+
+namespace {
+
+// The platform's notion of a blank: white space, the DOS end-of-file mark and
+// the ideographic space.
+bool IsBlank(char32_t cp) {
+    return cp == ' ' || (cp >= '\t' && cp <= '\r') || cp == 0x1A || cp == 0x3000;
+}
+
+std::string_view TrimStart(std::string_view s) {
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        std::size_t next = pos;
+        if (!IsBlank(utf8::Next(s, next))) break;
+        pos = next;
+    }
+    return s.substr(pos);
+}
+
+std::string_view TrimEnd(std::string_view s) {
+    std::size_t end = 0;
+    for (std::size_t pos = 0; pos < s.size();) {
+        const bool blank = IsBlank(utf8::Next(s, pos));
+        if (!blank) end = pos;
+    }
+    return s.substr(0, end);
+}
+
+std::string_view Trim(std::string_view s) { return TrimEnd(TrimStart(s)); }
+
+// Case folding for the letters code page 932 can hold: ASCII, full-width
+// Latin, Greek and Cyrillic, as the platform folds names.
+char32_t FoldCase(char32_t cp) {
+    if ((cp >= 'A' && cp <= 'Z') || (cp >= 0xFF21 && cp <= 0xFF3A) || (cp >= 0x0391 && cp <= 0x03A9 && cp != 0x03A2))
+        return cp + 0x20;
+    if (cp >= 0x0410 && cp <= 0x042F) return cp + 0x20;
+    if (cp == 0x0401) return 0x0451;
+    return cp;
+}
+
+bool NamesEqual(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (FoldCase(utf8::Next(a, i)) != FoldCase(utf8::Next(b, j))) return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+}  // namespace
+
+IniFile IniFile::Parse(std::string_view text) {
+    IniFile ini;
+    std::size_t next = 0;
+    while (next < text.size()) {
+        const std::size_t newline = text.find('\n', next);
+        const std::size_t end = newline == std::string_view::npos ? text.size() : newline;
+        const std::string_view line = Trim(text.substr(next, end - next));
+        next = end + 1;
+        if (line.empty()) continue;
+
+        if (line.front() == '[') {
+            const std::size_t close = line.rfind(']');
+            if (close != std::string_view::npos) {
+                ini.sections_.push_back(Section{std::string(line.substr(1, close - 1)), {}});
+                continue;
+            }
+        }
+
+        Key key;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            key.name = line;
+        } else {
+            key.name = TrimEnd(line.substr(0, equals));
+            key.value = TrimStart(line.substr(equals + 1));
+        }
+        // Runs of lines with an empty name collapse into their first line.
+        std::vector<Key>& keys = ini.sections_.back().keys;
+        if (key.name.empty() && !keys.empty() && keys.back().name.empty()) continue;
+        keys.push_back(std::move(key));
+    }
+    return ini;
+}
+
+std::string IniFile::Serialize() const {
+    std::string out;
+    for (const Section& section : sections_) {
+        if (!section.name.empty()) out.append("[").append(section.name).append("]\r\n");
+        for (const Key& key : section.keys) {
+            out += key.name;
+            if (key.value) out.append("=").append(*key.value);
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+const IniFile::Section* IniFile::FindSection(std::string_view name) const {
+    const std::string_view wanted = Trim(name);
+    for (const Section& section : sections_) {
+        if (!section.name.empty() && NamesEqual(section.name, wanted)) return &section;
+    }
+    return nullptr;
+}
+
+IniFile::Section* IniFile::FindSection(std::string_view name) {
+    return const_cast<Section*>(std::as_const(*this).FindSection(name));
+}
+
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+    const Section* found = FindSection(section);
+    if (!found) return std::nullopt;
+    const std::string_view wanted = Trim(key);
+    if (wanted.empty()) return std::nullopt;
+    const auto it = std::find_if(found->keys.begin(), found->keys.end(),
+                                 [&](const Key& k) { return NamesEqual(k.name, wanted); });
+    if (it == found->keys.end() || !it->value) return std::nullopt;
+
+    std::string_view value = *it->value;
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+bool IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+    value = Trim(value);
+    Section* found = FindSection(section);
+    if (!found) {
+        sections_.push_back(Section{std::string(TrimStart(section)), {}});
+        found = &sections_.back();
+    }
+    const std::string_view wanted = Trim(key);
+    auto it = std::find_if(found->keys.begin(), found->keys.end(),
+                           [&](const Key& k) { return NamesEqual(k.name, wanted); });
+    if (it == found->keys.end()) {
+        found->keys.push_back(Key{std::string(TrimStart(key)), std::string(value)});
+        return true;
+    }
+    if (it->value == value) return false;
+    it->value = std::string(value);
+    return true;
+}

@@ -1,0 +1,44 @@
+// An INI document that behaves like the system's private-profile functions
+// (GetPrivateProfileString / WritePrivateProfileString): the settings file is
+// read once and written once, yet every value read and every byte written is
+// what the key-by-key calls would have given.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IniFile {
+public:
+    // Reads any text: hand-edited files, comments, LF or CRLF, no final newline.
+    static IniFile Parse(std::string_view text);
+
+    // The document as the platform writes it: "[name]" headers and "key=value"
+    // lines, each ending in CRLF.
+    std::string Serialize() const;
+
+    // The value the platform reads for a key: the first section of that name,
+    // its first key of that name, surrounding matching quotes removed. Missing
+    // keys and lines without "=" give nothing.
+    std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+
+    // Writes like the platform: appends a missing section or key, replaces an
+    // existing value in place; blanks around the value are dropped. Returns
+    // whether the document changed.
+    bool Set(std::string_view section, std::string_view key, std::string_view value);
+
+private:
+    struct Key {
+        std::string name;
+        std::optional<std::string> value;  // nothing for a line without "="
+    };
+    struct Section {
+        std::string name;  // empty for lines before the first header
+        std::vector<Key> keys;
+    };
+
+    Section* FindSection(std::string_view name);
+    const Section* FindSection(std::string_view name) const;
+
+    std::vector<Section> sections_{Section{}};
+};

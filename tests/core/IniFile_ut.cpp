@@ -1,0 +1,64 @@
+#include "IniFile.h"
+
+#include <gtest/gtest.h>
+
+TEST(IniFile, WritesAppendSectionsAndKeysAndReplaceInPlace) {
+    IniFile ini;
+    EXPECT_TRUE(ini.Set("Application", "Title", "ヴェルモ"));
+    EXPECT_TRUE(ini.Set("Option", "SelfTime", "5"));
+    EXPECT_TRUE(ini.Set("option", "DoubleClick", "1"));
+    EXPECT_TRUE(ini.Set("OPTION", "selftime", "7"));
+    EXPECT_FALSE(ini.Set("Option", "SelfTime", "  7  "));
+    EXPECT_EQ(ini.Serialize(), "[Application]\r\nTitle=ヴェルモ\r\n[Option]\r\nSelfTime=7\r\nDoubleClick=1\r\n");
+}
+
+TEST(IniFile, ReadsIgnoreCaseBlanksAndQuotes) {
+    const IniFile ini = IniFile::Parse("[oPtIoN]\n  Key  =  value with  inner  \r\nq=\"quoted\"\n1='x\nempty=\n");
+    EXPECT_EQ(ini.Get("Option", "KEY"), "value with  inner");
+    EXPECT_EQ(ini.Get(" option ", " key "), "value with  inner");
+    EXPECT_EQ(ini.Get("Option", "q"), "quoted");
+    EXPECT_EQ(ini.Get("Option", "1"), "'x");
+    EXPECT_EQ(ini.Get("Option", "empty"), "");
+    EXPECT_EQ(ini.Get("Option", "missing"), std::nullopt);
+    EXPECT_EQ(ini.Get("Missing", "Key"), std::nullopt);
+}
+
+TEST(IniFile, HandWrittenOddities) {
+    const IniFile ini = IniFile::Parse(
+        "top=before any section\n"
+        "; a comment\n"
+        "[A]\n"
+        "noequals\n"
+        "k=first\n"
+        "k=second\n"
+        "\n\n"
+        "[a]\n"
+        "other=in the duplicate section\n"
+        "[broken\n"
+        "x=1");  // no final newline
+    EXPECT_EQ(ini.Get("A", "k"), "first");
+    EXPECT_EQ(ini.Get("A", "noequals"), std::nullopt);
+    // Only the first section of a name is looked at.
+    EXPECT_EQ(ini.Get("A", "other"), std::nullopt);
+    EXPECT_EQ(ini.Get("A", "x"), std::nullopt);
+    EXPECT_EQ(ini.Get("a", "[broken"), std::nullopt);
+    EXPECT_EQ(ini.Get("", "top"), std::nullopt);
+}
+
+TEST(IniFile, RewriteNormalisesTheWholeFile) {
+    IniFile ini = IniFile::Parse("; note\n\n[S]\n  a = 1 \nnoequals\n=x\n=y\n");
+    ini.Set("S", "b", "2");
+    EXPECT_EQ(ini.Serialize(), "; note\r\n[S]\r\na=1\r\nnoequals\r\n=x\r\nb=2\r\n");
+}
+
+TEST(IniFile, IdeographicSpaceIsABlankAndWideLettersFold) {
+    const IniFile ini = IniFile::Parse("[Ｓｅｃ]\n\u3000ｋ\u3000=\u3000値\u3000\n");
+    EXPECT_EQ(ini.Get("ｓｅｃ", "Ｋ"), "値");
+}
+
+TEST(IniFile, ArbitraryBytesNeverBreakParsing) {
+    const std::string junk("\xff\xfe[\x80]\n\xe3\x80=\xc3\n[\n]\r\r=\n", 20);
+    IniFile ini = IniFile::Parse(junk);
+    ini.Set("\x80", "k", "v");
+    EXPECT_EQ(IniFile::Parse(ini.Serialize()).Get("\x80", "k"), "v");
+}
