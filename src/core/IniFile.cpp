@@ -7,11 +7,9 @@
 
 namespace {
 
-// The platform's notion of a blank: white space, the DOS end-of-file mark and
-// the ideographic space.
-bool IsBlank(char32_t cp) {
-    return cp == ' ' || (cp >= '\t' && cp <= '\r') || cp == 0x1A || cp == 0x3000;
-}
+// The platform's notion of a blank: ASCII white space and the DOS end-of-file
+// mark. The ideographic space is text.
+bool IsBlank(char32_t cp) { return cp == ' ' || (cp >= '\t' && cp <= '\r') || cp == 0x1A; }
 
 std::string_view TrimStart(std::string_view s) {
     std::size_t pos = 0;
@@ -67,7 +65,7 @@ IniFile IniFile::Parse(std::string_view text) {
         if (line.front() == '[') {
             const std::size_t close = line.rfind(']');
             if (close != std::string_view::npos) {
-                ini.sections_.push_back(Section{std::string(line.substr(1, close - 1)), {}});
+                ini.sections_.push_back(Section{std::string(Trim(line.substr(1, close - 1))), {}});
                 continue;
             }
         }
@@ -101,10 +99,17 @@ std::string IniFile::Serialize() const {
     return out;
 }
 
+std::vector<IniFile::Entry> IniFile::Entries() const {
+    std::vector<Entry> entries;
+    for (const Section& section : sections_)
+        for (const Key& key : section.keys) entries.push_back(Entry{section.name, key.name, key.value});
+    return entries;
+}
+
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {
     const std::string_view wanted = Trim(name);
     for (const Section& section : sections_) {
-        if (!section.name.empty() && NamesEqual(section.name, wanted)) return &section;
+        if (NamesEqual(section.name, wanted)) return &section;
     }
     return nullptr;
 }
@@ -117,7 +122,6 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
     const Section* found = FindSection(section);
     if (!found) return std::nullopt;
     const std::string_view wanted = Trim(key);
-    if (wanted.empty()) return std::nullopt;
     const auto it = std::find_if(found->keys.begin(), found->keys.end(),
                                  [&](const Key& k) { return NamesEqual(k.name, wanted); });
     if (it == found->keys.end() || !it->value) return std::nullopt;
@@ -129,7 +133,8 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 }
 
 bool IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-    value = Trim(value);
+    // Blanks after a written value stay in the file until it is parsed again.
+    value = TrimStart(value);
     Section* found = FindSection(section);
     if (!found) {
         sections_.push_back(Section{std::string(TrimStart(section)), {}});
@@ -139,6 +144,7 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     auto it = std::find_if(found->keys.begin(), found->keys.end(),
                            [&](const Key& k) { return NamesEqual(k.name, wanted); });
     if (it == found->keys.end()) {
+        // The platform keeps blanks after a new key name; later lookups then miss it.
         found->keys.push_back(Key{std::string(TrimStart(key)), std::string(value)});
         return true;
     }

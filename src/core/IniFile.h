@@ -23,9 +23,17 @@ public:
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
     // Writes like the platform: appends a missing section or key, replaces an
-    // existing value in place; blanks around the value are dropped. Returns
+    // existing value in place; blanks before the value are dropped. Returns
     // whether the document changed.
     bool Set(std::string_view section, std::string_view key, std::string_view value);
+
+    struct Entry {
+        std::string section;
+        std::string key;
+        std::optional<std::string> value;
+    };
+    // Every line of the document in file order, headers left out.
+    std::vector<Entry> Entries() const;
 
 private:
     struct Key {

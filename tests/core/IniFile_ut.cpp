@@ -8,12 +8,15 @@ TEST(IniFile, WritesAppendSectionsAndKeysAndReplaceInPlace) {
     EXPECT_TRUE(ini.Set("Option", "SelfTime", "5"));
     EXPECT_TRUE(ini.Set("option", "DoubleClick", "1"));
     EXPECT_TRUE(ini.Set("OPTION", "selftime", "7"));
-    EXPECT_FALSE(ini.Set("Option", "SelfTime", "  7  "));
-    EXPECT_EQ(ini.Serialize(), "[Application]\r\nTitle=ヴェルモ\r\n[Option]\r\nSelfTime=7\r\nDoubleClick=1\r\n");
+    EXPECT_FALSE(ini.Set("Option", "SelfTime", "  7"));
+    EXPECT_TRUE(ini.Set("Option", "Title", "t  "));
+    EXPECT_EQ(ini.Serialize(),
+              "[Application]\r\nTitle=ヴェルモ\r\n[Option]\r\nSelfTime=7\r\nDoubleClick=1\r\nTitle=t  \r\n");
+    EXPECT_EQ(IniFile::Parse(ini.Serialize()).Get("Option", "Title"), "t");
 }
 
 TEST(IniFile, ReadsIgnoreCaseBlanksAndQuotes) {
-    const IniFile ini = IniFile::Parse("[oPtIoN]\n  Key  =  value with  inner  \r\nq=\"quoted\"\n1='x\nempty=\n");
+    const IniFile ini = IniFile::Parse("[ oPtIoN ]\n  Key  =  value with  inner  \r\nq=\"quoted\"\n1='x\nempty=\n");
     EXPECT_EQ(ini.Get("Option", "KEY"), "value with  inner");
     EXPECT_EQ(ini.Get(" option ", " key "), "value with  inner");
     EXPECT_EQ(ini.Get("Option", "q"), "quoted");
@@ -42,7 +45,7 @@ TEST(IniFile, HandWrittenOddities) {
     EXPECT_EQ(ini.Get("A", "other"), std::nullopt);
     EXPECT_EQ(ini.Get("A", "x"), std::nullopt);
     EXPECT_EQ(ini.Get("a", "[broken"), std::nullopt);
-    EXPECT_EQ(ini.Get("", "top"), std::nullopt);
+    EXPECT_EQ(ini.Get("", "top"), "before any section");
 }
 
 TEST(IniFile, RewriteNormalisesTheWholeFile) {
@@ -51,9 +54,17 @@ TEST(IniFile, RewriteNormalisesTheWholeFile) {
     EXPECT_EQ(ini.Serialize(), "; note\r\n[S]\r\na=1\r\nnoequals\r\n=x\r\nb=2\r\n");
 }
 
-TEST(IniFile, IdeographicSpaceIsABlankAndWideLettersFold) {
-    const IniFile ini = IniFile::Parse("[Ｓｅｃ]\n\u3000ｋ\u3000=\u3000値\u3000\n");
-    EXPECT_EQ(ini.Get("ｓｅｃ", "Ｋ"), "値");
+TEST(IniFile, IdeographicSpaceIsTextAndWideLettersFold) {
+    const IniFile ini = IniFile::Parse("[Ｓｅｃ]\nｋ=\u3000値\u3000\n");
+    EXPECT_EQ(ini.Get("ｓｅｃ", "Ｋ"), "\u3000値\u3000");
+}
+
+TEST(IniFile, LinesBeforeTheFirstHeaderAndEmptyNames) {
+    IniFile ini = IniFile::Parse("top=1\n[S]\n=empty name\n");
+    EXPECT_EQ(ini.Get("", "top"), "1");
+    EXPECT_EQ(ini.Get("S", ""), "empty name");
+    ini.Set(" New", " key", "v");
+    EXPECT_EQ(ini.Serialize(), "top=1\r\n[S]\r\n=empty name\r\n[New]\r\nkey=v\r\n");
 }
 
 TEST(IniFile, ArbitraryBytesNeverBreakParsing) {

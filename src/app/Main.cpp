@@ -1,0 +1,95 @@
+#include "Main.h"
+
+#include "FrmRuxa.h"
+#include "MessageBox.h"
+#include "PaperTables.h"
+#include "SettingsFile.h"
+#include "Text.h"
+#include "Tray.h"
+#include "UniqueHandle.h"
+#include "resource.h"
+
+namespace BasRuxa {
+namespace {
+
+std::string ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    path.resize(path.find_last_of(L"\\/") + 1);
+    std::string folder = text::Narrow(path);
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+// A custom icon loaded from a file lives as long as the program.
+unique_hicon customIcon;
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int Main(HINSTANCE instance) {
+    AppPath = ProgramFolder();
+    LastPicturePath = AppPath;
+    CmdLine = SplitCommandLine(ArgumentText(text::Narrow(GetCommandLineW())));
+    BasPrinterConst::InitPaperTables();
+    if (!LoadSettings()) return 0;
+
+    // Captures draw into the main window's pictures in both modes.
+    FrmRuxa::Load(instance);
+    if (!CmdLine.CmdArgs[0].empty()) {
+        RunCommandLine();
+        return 0;
+    }
+
+    LoadAppIcon(instance);
+    Tray::AddTrayIcon(FrmRuxa::Window(), Settings.Title);
+    AppState = StateIdle;
+    return RunMessageLoop();
+}
+
+void RunCommandLine() {
+    AppState = StateCommandLine;
+    Settings.ConfirmBeforePrint = 0;
+    const CommandLineRequest request = ParseCommandLine(CmdLine, CurrentPrint.Title);
+    Settings.ConfirmBeforePrint = request.ConfirmBeforePrint;
+    ApplyNamedSetting(Model, request.SettingName);
+    if (request.Error) {
+        ShowMessageBox(nullptr, "コマンドライン引数に誤りがあります。", "ルクサさん", MB_OK);
+        return;
+    }
+    // Capturing and printing take over here once they exist; until then a
+    // valid request ends the run quietly.
+}
+
+void LoadAppIcon(HINSTANCE instance) {
+    if (Settings.Icon.empty()) {
+        Settings.UsesDefaultIcon = -1;
+        return;
+    }
+    customIcon.reset(static_cast<HICON>(
+        LoadImageW(nullptr, text::Widen(Settings.Icon).c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+    if (customIcon) {
+        FrmRuxa::SetIcon(customIcon.get());
+        Settings.UsesDefaultIcon = 0;
+        return;
+    }
+    FrmRuxa::SetIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PICICON), IMAGE_ICON, 16, 16, LR_SHARED)));
+    Settings.UsesDefaultIcon = -1;
+}
+
+}  // namespace BasRuxa

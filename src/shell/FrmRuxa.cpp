@@ -1,0 +1,61 @@
+#include "FrmRuxa.h"
+
+#include "Tray.h"
+#include "resource.h"
+
+namespace FrmRuxa {
+namespace {
+
+HWND window = nullptr;
+UINT taskbarCreated = 0;
+
+LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated && taskbarCreated != 0) {
+        Tray::RestoreAfterTaskbarRestart();
+        return 0;
+    }
+    switch (message) {
+    case WM_CLOSE:
+        Unload();
+        return 0;
+    case WM_DESTROY:
+        Tray::DeleteTrayIcon();
+        window = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+HWND Load(HINSTANCE instance) {
+    if (window) return window;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_RUXA));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_RUXA), IMAGE_ICON, 16, 16, 0));
+    wc.lpszClassName = ClassName;
+    RegisterClassExW(&wc);
+    taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    window = CreateWindowExW(0, ClassName, L"ヴェルモ", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
+                             nullptr, instance, nullptr);
+    SetIcon(wc.hIconSm);
+    return window;
+}
+
+HWND Window() { return window; }
+
+void SetIcon(HICON icon) {
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void Unload() {
+    if (window) DestroyWindow(window);
+}
+
+}  // namespace FrmRuxa

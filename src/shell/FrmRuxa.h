@@ -1,0 +1,20 @@
+// The hidden main window: never shown, it anchors the tray icon and receives
+// its callbacks for the whole run.
+#pragma once
+#include <windows.h>
+
+namespace FrmRuxa {
+
+constexpr const wchar_t* ClassName = L"FrmRuxa";
+
+// Creates the window (once) with the program's built-in icon.
+HWND Load(HINSTANCE instance);
+HWND Window();
+
+// The icon the tray and the dialogs take; the window does not own it.
+void SetIcon(HICON icon);
+
+// Ends the resident run: the tray icon goes, then the message loop ends.
+void Unload();
+
+}  // namespace FrmRuxa

@@ -1,0 +1,38 @@
+#include "Tray.h"
+
+#include "Text.h"
+
+namespace Tray {
+namespace {
+
+bool shown = false;
+
+}  // namespace
+
+void AddTrayIcon(HWND owner, const std::string& tip) {
+    TrayData = {};
+    TrayData.cbSize = sizeof TrayData;
+    TrayData.hWnd = owner;
+    TrayData.uID = 1;
+    TrayData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    TrayData.uCallbackMessage = CallbackMessage;
+    TrayData.hIcon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
+    if (!TrayData.hIcon) TrayData.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICONSM));
+    std::wstring wide = text::Widen(tip);
+    if (wide.size() > MaxTipLength) wide.resize(MaxTipLength);
+    wide.copy(TrayData.szTip, wide.size());
+    shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+}
+
+void DeleteTrayIcon() {
+    Shell_NotifyIconW(NIM_DELETE, &TrayData);
+    shown = false;
+}
+
+void RestoreAfterTaskbarRestart() {
+    if (shown) shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+}
+
+bool IsShown() { return shown; }
+
+}  // namespace Tray

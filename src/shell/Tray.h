@@ -1,0 +1,29 @@
+// The notification-area icon: one icon, id 1, whose mouse messages reach the
+// owner window as WM_MOUSEMOVE with the mouse message in lParam.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace Tray {
+
+constexpr UINT CallbackMessage = WM_MOUSEMOVE;
+constexpr int MaxTipLength = 63;
+
+// The record used both to add and to delete the icon.
+inline NOTIFYICONDATAW TrayData{};
+
+// Adds the icon with the window's current icon and the tip (cut to 63
+// characters). The tip is remembered so the icon can come back after the
+// taskbar restarts.
+void AddTrayIcon(HWND owner, const std::string& tip);
+void DeleteTrayIcon();
+
+// Puts the icon back with its last tip when it is shown; the taskbar forgets
+// every icon when it restarts.
+void RestoreAfterTaskbarRestart();
+
+bool IsShown();
+
+}  // namespace Tray
