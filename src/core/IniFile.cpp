@@ -42,12 +42,34 @@ char32_t FoldCase(char32_t cp) {
     return cp;
 }
 
+// Folding never changes a character's length in UTF-8, so names of different
+// lengths never match and ASCII can be compared byte by byte.
 bool NamesEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
     std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (FoldCase(utf8::Next(a, i)) != FoldCase(utf8::Next(b, j))) return false;
+    while (i < a.size()) {
+        const unsigned char x = a[i], y = b[j];
+        if (x < 0x80 && y < 0x80) {
+            if (x != y && FoldCase(x) != FoldCase(y)) return false;
+            ++i, ++j;
+        } else if (FoldCase(utf8::Next(a, i)) != FoldCase(utf8::Next(b, j))) {
+            return false;
+        }
     }
-    return i == a.size() && j == b.size();
+    return true;
+}
+
+std::string Folded(std::string_view name) {
+    std::string folded;
+    folded.reserve(name.size());
+    for (std::size_t pos = 0; pos < name.size();) {
+        const std::size_t start = pos;
+        const char32_t cp = utf8::Next(name, pos);
+        const char32_t fold = FoldCase(cp);
+        if (fold == cp) folded.append(name.substr(start, pos - start));
+        else utf8::Append(folded, fold);
+    }
+    return folded;
 }
 
 }  // namespace
@@ -65,7 +87,7 @@ IniFile IniFile::Parse(std::string_view text) {
         if (line.front() == '[') {
             const std::size_t close = line.rfind(']');
             if (close != std::string_view::npos) {
-                ini.sections_.push_back(Section{std::string(Trim(line.substr(1, close - 1))), {}});
+                ini.AddSection(std::string(Trim(line.substr(1, close - 1))));
                 continue;
             }
         }
@@ -106,12 +128,14 @@ std::vector<IniFile::Entry> IniFile::Entries() const {
     return entries;
 }
 
+void IniFile::AddSection(std::string name) {
+    sectionIndex_.emplace(Folded(name), sections_.size());  // the first of a name stays the one found
+    sections_.push_back(Section{std::move(name), {}});
+}
+
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {
-    const std::string_view wanted = Trim(name);
-    for (const Section& section : sections_) {
-        if (NamesEqual(section.name, wanted)) return &section;
-    }
-    return nullptr;
+    const auto it = sectionIndex_.find(Folded(Trim(name)));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section* IniFile::FindSection(std::string_view name) {
@@ -137,7 +161,7 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     value = TrimStart(value);
     Section* found = FindSection(section);
     if (!found) {
-        sections_.push_back(Section{std::string(TrimStart(section)), {}});
+        AddSection(std::string(TrimStart(section)));
         found = &sections_.back();
     }
     const std::string_view wanted = Trim(key);

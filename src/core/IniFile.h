@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class IniFile {
@@ -47,6 +48,10 @@ private:
 
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
+    void AddSection(std::string name);
 
     std::vector<Section> sections_{Section{}};
+    // Case-folded name -> index of the first section of that name; a settings
+    // file has a hundred sections and a load looks up a thousand keys.
+    std::unordered_map<std::string, std::size_t> sectionIndex_{{"", 0}};
 };
