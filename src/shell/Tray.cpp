@@ -30,7 +30,9 @@ void DeleteTrayIcon() {
 }
 
 void RestoreAfterTaskbarRestart() {
-    if (shown) shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+    // The message also comes when the taskbar kept its icons (a display
+    // change, for one); then adding fails and the icon only needs refreshing.
+    if (shown) shown = Shell_NotifyIconW(NIM_ADD, &TrayData) || Shell_NotifyIconW(NIM_MODIFY, &TrayData);
 }
 
 bool IsShown() { return shown; }
