@@ -1,0 +1,75 @@
+#include "PageLayout.h"
+
+#include <gtest/gtest.h>
+
+using namespace layout;
+
+namespace {
+
+void ExpectSize(const LayoutSize& s, std::int32_t w, std::int32_t h) {
+    EXPECT_TRUE(s.rendered);
+    EXPECT_EQ(s.width, w);
+    EXPECT_EQ(s.height, h);
+}
+
+}  // namespace
+
+TEST(PageLayout, ActualSizeAndRatio) {
+    ExpectSize(ComputeLayoutSize(1, 0, 0, 1280, 1024, 100, 100), 1280, 1024);
+    ExpectSize(ComputeLayoutSize(3, 50, 0, 640, 480, 1, 1), 320, 240);
+    ExpectSize(ComputeLayoutSize(3, 200, 0, 640, 480, 1, 1), 1280, 960);
+    ExpectSize(ComputeLayoutSize(3, 1, 0, 150, 250, 1, 1), 2, 2);    // 1.5 -> 2, 2.5 -> 2
+    ExpectSize(ComputeLayoutSize(3, 1, 0, 350, 50, 1, 1), 4, 0);     // 3.5 -> 4, 0.5 -> 0
+    ExpectSize(ComputeLayoutSize(3, -20, 0, 640, 480, 1, 1), 0, 0);  // a hand-edited ratio never goes negative
+}
+
+TEST(PageLayout, FitWithoutKeepingProportionsFillsThePage) {
+    ExpectSize(ComputeLayoutSize(2, 0, 0, 640, 480, 1000, 1400), 1000, 1400);
+    ExpectSize(ComputeLayoutSize(2, 0, 7, 640, 480, 1000, 1400), 1000, 1400);
+}
+
+TEST(PageLayout, FitKeepingProportionsBindsBySmallerPixelDifference) {
+    // Fits both ways: the smaller difference binds; ties bind the height.
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 500, 100, 1000, 1400), 1000, 200);
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 700, 990, 1000, 1400), 1000, 1414);  // overhangs by 14 pixels
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 1000, 1400, 1000, 1400), 1000, 1400);
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 600, 1000, 1000, 1400), 840, 1400);
+    // Too tall only binds the height, too wide only the width.
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 500, 2800, 1000, 1400), 250, 1400);
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 2000, 700, 1000, 1400), 1000, 350);
+    // Too large both ways: the larger overhang binds.
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 3000, 1500, 1000, 1400), 1000, 500);
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 1500, 3000, 1000, 1400), 700, 1400);
+    // Rounding of the other side goes half to even.
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 400, 1, 1000, 1400), 1000, 2);  // 2.5 -> 2
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 400, 3, 1000, 1400), 1000, 8);  // 7.5 -> 8
+}
+
+TEST(PageLayout, OtherSizeModesAndEmptyCapturesAreSafe) {
+    EXPECT_FALSE(ComputeLayoutSize(0, 100, 1, 640, 480, 1000, 1400).rendered);
+    EXPECT_FALSE(ComputeLayoutSize(4, 100, 1, 640, 480, 1000, 1400).rendered);
+    ExpectSize(ComputeLayoutSize(2, 0, 1, 0, 0, 1000, 1400), 1000, 1400);
+}
+
+TEST(PageLayout, FivePositionsWithTheBottomMargin) {
+    const double tx = 15, ty = 15, sw = 11906, sh = 16838;  // A4 in twips at 96 dpi
+    const auto at = [&](int pos) { return PlacePicture(pos, 100, 50, tx, ty, sw, sh); };
+    EXPECT_EQ(at(1).x, 0);
+    EXPECT_EQ(at(1).y, 0);
+    EXPECT_EQ(at(2).x, sw - 1500);
+    EXPECT_EQ(at(2).y, 0);
+    EXPECT_EQ(at(3).x, (sw - 1500) / 2);
+    EXPECT_EQ(at(3).y, (sh - 750) / 2);
+    EXPECT_EQ(at(4).x, 0);
+    EXPECT_EQ(at(4).y, sh - 62 * 15);
+    EXPECT_EQ(at(5).x, sw - 1500);
+    EXPECT_EQ(at(5).y, sh - 62 * 15);
+    for (int pos : {0, 6, -1}) EXPECT_FALSE(at(pos).draw);
+    EXPECT_TRUE(at(3).draw);
+}
+
+TEST(PageLayout, TwipsToPixelsRoundsHalfToEven) {
+    EXPECT_EQ(TwipsToPixels(11906, 15), 794);  // 793.73
+    EXPECT_EQ(TwipsToPixels(22.5, 15), 2);     // 1.5
+    EXPECT_EQ(TwipsToPixels(37.5, 15), 2);     // 2.5
+}
