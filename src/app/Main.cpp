@@ -1,7 +1,9 @@
 #include "Main.h"
 
+#include "Capture.h"
 #include "FrmRuxa.h"
 #include "MessageBox.h"
+#include "Output.h"
 #include "PaperTables.h"
 #include "SettingsFile.h"
 #include "Text.h"
@@ -67,13 +69,21 @@ void RunCommandLine() {
     Settings.ConfirmBeforePrint = 0;
     const CommandLineRequest request = ParseCommandLine(CmdLine, CurrentPrint.Title);
     Settings.ConfirmBeforePrint = request.ConfirmBeforePrint;
+    if (!request.Error) {
+        if (request.Action == ActionActiveWindow)
+            Capture::CaptureActiveWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.WindowHandle)));
+        else
+            Capture::CaptureDesktop();
+    }
     ApplyNamedSetting(Model, request.SettingName);
     if (request.Error) {
         ShowMessageBox(nullptr, "コマンドライン引数に誤りがあります。", "ルクサさん", MB_OK);
         return;
     }
-    // Capturing and printing take over here once they exist; until then a
-    // valid request ends the run quietly.
+    // A region run goes on in the region selection window, which comes with
+    // the resident shell; until then it ends here.
+    if (request.Action == ActionRegion) return;
+    PrintOutput();
 }
 
 void LoadAppIcon(HINSTANCE instance) {

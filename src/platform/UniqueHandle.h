@@ -82,9 +82,59 @@ struct PrinterTraits {
     static void close(pointer h) { ClosePrinter(h); }
 };
 
+struct DcTraits {
+    using pointer = HDC;
+    static pointer invalid() { return nullptr; }
+    static void close(pointer h) { DeleteDC(h); }
+};
+
+template <typename T>
+struct GdiObjectTraits {
+    using pointer = T;
+    static pointer invalid() { return nullptr; }
+    static void close(pointer h) { DeleteObject(h); }
+};
+
+// A window's device context goes back to its window.
+struct WindowDc {
+    HWND window = nullptr;
+    HDC dc = nullptr;
+    bool operator==(const WindowDc&) const = default;
+};
+struct WindowDcTraits {
+    using pointer = WindowDc;
+    static pointer invalid() { return {}; }
+    static void close(pointer h) { ReleaseDC(h.window, h.dc); }
+};
+
 }  // namespace handles
 
+using unique_hdc = handles::unique_any<handles::DcTraits>;
+using unique_window_dc = handles::unique_any<handles::WindowDcTraits>;
+using unique_hbitmap = handles::unique_any<handles::GdiObjectTraits<HBITMAP>>;
+using unique_hbrush = handles::unique_any<handles::GdiObjectTraits<HBRUSH>>;
 using unique_hfile = handles::unique_any<handles::FileTraits>;
 using unique_hicon = handles::unique_any<handles::IconTraits>;
 using unique_hwnd = handles::unique_any<handles::WindowTraits>;
 using unique_hprinter = handles::unique_any<handles::PrinterTraits>;
+
+inline unique_window_dc GetWindowDcOf(HWND window) {
+    const HDC dc = GetWindowDC(window);
+    return unique_window_dc(dc ? handles::WindowDc{window, dc} : handles::WindowDc{});
+}
+
+// Selects a GDI object into a device context for the scope and puts the
+// previous one back, so no DC is ever deleted with our object still in it.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};

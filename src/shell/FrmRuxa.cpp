@@ -49,6 +49,16 @@ HWND Load(HINSTANCE instance) {
 
 HWND Window() { return window; }
 
+PictureSurface& PicPrint() {
+    static PictureSurface picture;
+    return picture;
+}
+
+PictureSurface& PicPrint2() {
+    static PictureSurface picture;
+    return picture;
+}
+
 void SetIcon(HICON icon) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "PictureSurface.h"
+
 namespace FrmRuxa {
 
 constexpr const wchar_t* ClassName = L"FrmRuxa";
@@ -16,5 +18,10 @@ void SetIcon(HICON icon);
 
 // Ends the resident run: the tray icon goes, then the message loop ends.
 void Unload();
+
+// The capture picture: exactly one capture, read by every output.
+PictureSurface& PicPrint();
+// The layout picture the print engine renders the page image into.
+PictureSurface& PicPrint2();
 
 }  // namespace FrmRuxa

@@ -1,0 +1,60 @@
+#include "Capture.h"
+
+#include "FrmRuxa.h"
+#include "Globals.h"
+#include "Tray.h"
+#include "UniqueHandle.h"
+
+namespace Capture {
+namespace {
+
+// The two sources draw the cursor at fixed offsets up and left of the pointer.
+constexpr int DesktopCursorOffset = 10;
+constexpr int WindowCursorOffset = 8;
+
+}  // namespace
+
+void CaptureDesktop() {
+    PictureSurface& picture = FrmRuxa::PicPrint();
+    picture.Resize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const HWND desktop = GetDesktopWindow();
+    unique_window_dc screen = GetWindowDcOf(desktop);
+    BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), screen.get().dc, 0, 0, SRCCOPY);
+    if (BasRuxa::Settings.IconCapture == 1) {
+        POINT p{};
+        GetCursorPos(&p);
+        DrawIcon(picture.Dc(), p.x - DesktopCursorOffset, p.y - DesktopCursorOffset, GetCurrentCursor());
+    }
+    if (BasRuxa::Settings.IconDelete == 1) Tray::AddTrayIcon(FrmRuxa::Window(), "ｳﾞｪﾙﾓ");
+}
+
+void CaptureActiveWindow(HWND hWnd) {
+    PictureSurface& picture = FrmRuxa::PicPrint();
+    if (!hWnd) hWnd = GetForegroundWindow();
+    unique_window_dc source = GetWindowDcOf(hWnd);
+    WindowRect = {};
+    GetWindowRect(hWnd, &WindowRect);
+    picture.Resize(WindowRect.right - WindowRect.left, WindowRect.bottom - WindowRect.top);
+    BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), source.get().dc, 0, 0, SRCCOPY);
+    if (BasRuxa::Settings.IconCapture == 1) {
+        POINT p{};
+        GetCursorPos(&p);
+        const int x = p.x - WindowCursorOffset, y = p.y - WindowCursorOffset;
+        if (WindowRect.left <= x && x <= WindowRect.right && WindowRect.top <= y && y <= WindowRect.bottom)
+            DrawIcon(picture.Dc(), x - WindowRect.left, y - WindowRect.top, GetCurrentCursor());
+    }
+}
+
+HCURSOR GetCurrentCursor() {
+    POINT p{};
+    GetCursorPos(&p);
+    const DWORD other = GetWindowThreadProcessId(WindowFromPoint(p), nullptr);
+    const DWORD self = GetCurrentThreadId();
+    if (other == self || other == 0) return GetCursor();
+    if (!AttachThreadInput(self, other, TRUE)) return nullptr;
+    const HCURSOR cursor = GetCursor();
+    AttachThreadInput(self, other, FALSE);
+    return cursor;
+}
+
+}  // namespace Capture

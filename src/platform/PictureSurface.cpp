@@ -1,0 +1,48 @@
+#include "PictureSurface.h"
+
+PictureSurface::~PictureSurface() {
+    if (dc_) SelectObject(dc_.get(), originalBitmap_);
+}
+
+void PictureSurface::EnsureDc() {
+    if (dc_) return;
+    dc_.reset(CreateCompatibleDC(nullptr));
+    // A DC starts with a 1 x 1 stock bitmap; it goes back before ours is freed.
+    originalBitmap_ = GetCurrentObject(dc_.get(), OBJ_BITMAP);
+}
+
+bool PictureSurface::Resize(int width, int height) {
+    EnsureDc();
+    if (width == width_ && height == height_ && (bitmap_ || width == 0 || height == 0)) {
+        Clear();
+        return true;
+    }
+    SelectObject(dc_.get(), originalBitmap_);
+    bitmap_.reset();
+    pixels_ = nullptr;
+    width_ = height_ = 0;
+    if (width <= 0 || height <= 0) return width == 0 || height == 0;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap_) return false;
+    SelectObject(dc_.get(), bitmap_.get());
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    width_ = width;
+    height_ = height;
+    Clear();
+    return true;
+}
+
+void PictureSurface::Clear() {
+    if (!bitmap_) return;
+    const RECT all{0, 0, width_, height_};
+    FillRect(dc_.get(), &all, GetSysColorBrush(COLOR_WINDOW));
+}

@@ -1,0 +1,45 @@
+// A persistent off-screen picture: a 32-bit top-down DIB section selected into
+// its own memory DC, sized in physical pixels. Captures draw into it, the
+// clipboard and the printer read from it.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "UniqueHandle.h"
+
+class PictureSurface {
+public:
+    PictureSurface() = default;
+    ~PictureSurface();
+    PictureSurface(const PictureSurface&) = delete;
+    PictureSurface& operator=(const PictureSurface&) = delete;
+
+    // Gives the picture a new size and clears it. A size that cannot be held
+    // (no memory for it) leaves an empty 0 x 0 picture and returns false.
+    bool Resize(int width, int height);
+
+    // Fills the picture with the system window-background colour.
+    void Clear();
+
+    HDC Dc() const { return dc_.get(); }
+    HBITMAP Bitmap() const { return bitmap_.get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Pixels as 0x00RRGGBB, row after row from the top, with every pending
+    // GDI drawing finished.
+    std::uint32_t* Pixels() const {
+        GdiFlush();
+        return pixels_;
+    }
+
+private:
+    void EnsureDc();
+
+    unique_hdc dc_;
+    unique_hbitmap bitmap_;
+    HGDIOBJ originalBitmap_ = nullptr;
+    std::uint32_t* pixels_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};

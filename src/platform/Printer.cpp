@@ -1,0 +1,155 @@
+#include "Printer.h"
+
+#include <winspool.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "UniqueHandle.h"
+
+namespace {
+
+std::vector<BYTE> DriverDefaultMode(const std::wstring& name) {
+    HANDLE raw = nullptr;
+    std::wstring mutableName = name;
+    if (!OpenPrinterW(mutableName.data(), &raw, nullptr)) return {};
+    unique_hprinter printer(raw);
+    const LONG size = DocumentPropertiesW(nullptr, printer.get(), mutableName.data(), nullptr, nullptr, 0);
+    if (size <= 0) return {};
+    std::vector<BYTE> mode(size);
+    if (DocumentPropertiesW(nullptr, printer.get(), mutableName.data(), reinterpret_cast<DEVMODEW*>(mode.data()),
+                            nullptr, DM_OUT_BUFFER) != IDOK)
+        return {};
+    return mode;
+}
+
+// The codes a printer lists for one of its capabilities (WORD each).
+std::vector<WORD> Capabilities(const std::wstring& name, WORD capability) {
+    const int count = DeviceCapabilitiesW(name.c_str(), nullptr, capability, nullptr, nullptr);
+    if (count <= 0) return {};
+    std::vector<WORD> codes(count);
+    DeviceCapabilitiesW(name.c_str(), nullptr, capability, reinterpret_cast<wchar_t*>(codes.data()), nullptr);
+    return codes;
+}
+
+bool Offers(const std::wstring& name, WORD capability, int code, short defaultCode) {
+    if (code == defaultCode) return true;
+    const std::vector<WORD> codes = Capabilities(name, capability);
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+}  // namespace
+
+std::vector<std::wstring> CurrentPrinter::InstalledPrinters() {
+    DWORD needed = 0, count = 0;
+    const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    EnumPrintersW(flags, nullptr, 2, nullptr, 0, &needed, &count);
+    std::vector<BYTE> buffer(needed);
+    std::vector<std::wstring> names;
+    if (needed == 0 || !EnumPrintersW(flags, nullptr, 2, buffer.data(), needed, &needed, &count)) return names;
+    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) names.emplace_back(info[i].pPrinterName);
+    return names;
+}
+
+bool CurrentPrinter::EnsurePrinter() {
+    if (!mode_.empty()) return true;
+    if (ensured_) return false;
+    ensured_ = true;
+    // At first the current printer is the system's default one.
+    DWORD length = 0;
+    GetDefaultPrinterW(nullptr, &length);
+    if (length == 0) return false;
+    std::wstring name(length, L'\0');
+    if (!GetDefaultPrinterW(name.data(), &length)) return false;
+    name.resize(length - 1);
+    Select(name);
+    return !mode_.empty();
+}
+
+void CurrentPrinter::Select(const std::wstring& name) {
+    if (name == name_ && !mode_.empty()) return;
+    std::vector<BYTE> mode = DriverDefaultMode(name);
+    if (mode.empty()) return;
+    ensured_ = true;
+    name_ = name;
+    mode_ = std::move(mode);
+    defaultPaperSize_ = Mode()->dmPaperSize;
+    defaultPaperBin_ = Mode()->dmDefaultSource;
+}
+
+bool CurrentPrinter::Merge() {
+    HANDLE raw = nullptr;
+    if (!OpenPrinterW(name_.data(), &raw, nullptr)) return false;
+    unique_hprinter printer(raw);
+    return DocumentPropertiesW(nullptr, printer.get(), name_.data(), Mode(), Mode(), DM_IN_BUFFER | DM_OUT_BUFFER) == IDOK;
+}
+
+bool CurrentPrinter::SetPaperSize(int code) {
+    if (!EnsurePrinter() || !Offers(name_, DC_PAPERS, code, defaultPaperSize_)) return false;
+    Mode()->dmPaperSize = static_cast<short>(code);
+    Mode()->dmFields |= DM_PAPERSIZE;
+    return Merge();
+}
+
+bool CurrentPrinter::SetPaperBin(int code) {
+    if (!EnsurePrinter() || !Offers(name_, DC_BINS, code, defaultPaperBin_)) return false;
+    Mode()->dmDefaultSource = static_cast<short>(code);
+    Mode()->dmFields |= DM_DEFAULTSOURCE;
+    return Merge();
+}
+
+bool CurrentPrinter::SetOrientation(int code) {
+    if (!EnsurePrinter() || (code != DMORIENT_PORTRAIT && code != DMORIENT_LANDSCAPE)) return false;
+    Mode()->dmOrientation = static_cast<short>(code);
+    Mode()->dmFields |= DM_ORIENTATION;
+    return Merge();
+}
+
+bool CurrentPrinter::ReadMetrics(PageMetrics& metrics) {
+    if (!EnsurePrinter()) return false;
+    unique_hdc dc(CreateDCW(L"WINSPOOL", name_.c_str(), nullptr, Mode()));
+    if (!dc) return false;
+    metrics.dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX);
+    metrics.dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY);
+    if (metrics.dpiX <= 0 || metrics.dpiY <= 0) return false;
+    const auto twipsX = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / metrics.dpiX; };
+    const auto twipsY = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / metrics.dpiY; };
+    metrics.printableWidth = twipsX(HORZRES);
+    metrics.printableHeight = twipsY(VERTRES);
+    metrics.paperWidth = twipsX(PHYSICALWIDTH);
+    metrics.paperHeight = twipsY(PHYSICALHEIGHT);
+    return true;
+}
+
+bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y, double tx, double ty) {
+    if (!EnsurePrinter()) return false;
+    unique_hdc dc(CreateDCW(L"WINSPOOL", name_.c_str(), nullptr, Mode()));
+    if (!dc) return false;
+    const int dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX), dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY);
+    const auto deviceX = [&](double twips) { return static_cast<int>(std::lround(twips * dpiX / 1440.0)); };
+    const auto deviceY = [&](double twips) { return static_cast<int>(std::lround(twips * dpiY / 1440.0)); };
+
+    DOCINFOW doc{};
+    doc.cbSize = sizeof doc;
+    doc.lpszDocName = L"ruxa";
+    if (StartDocW(dc.get(), &doc) <= 0) return false;
+    StartPage(dc.get());
+    const RECT paper{0, 0, GetDeviceCaps(dc.get(), PHYSICALWIDTH), GetDeviceCaps(dc.get(), PHYSICALHEIGHT)};
+    FillRect(dc.get(), &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (picture && picture->Width() > 0 && picture->Height() > 0) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = picture->Width();
+        info.bmiHeader.biHeight = -picture->Height();
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        const int left = deviceX(x), top = deviceY(y);
+        StretchDIBits(dc.get(), left, top, deviceX(x + picture->Width() * tx) - left,
+                      deviceY(y + picture->Height() * ty) - top, 0, 0, picture->Width(), picture->Height(),
+                      picture->Pixels(), &info, DIB_RGB_COLORS, SRCCOPY);
+    }
+    EndPage(dc.get());
+    return EndDoc(dc.get()) > 0;
+}

@@ -1,0 +1,53 @@
+// The program's current printer. It is chosen by exact device name among the
+// installed printers and stays current, with the paper settings made on it,
+// for later jobs in the run. Paper codes the printer does not offer are
+// rejected here: some drivers silently ignore unknown codes.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "PictureSurface.h"
+
+struct PageMetrics {
+    double printableWidth = 0;  // twips
+    double printableHeight = 0;
+    double paperWidth = 0;
+    double paperHeight = 0;
+    int dpiX = 0;  // printer device pixels per inch
+    int dpiY = 0;
+};
+
+class CurrentPrinter {
+public:
+    static std::vector<std::wstring> InstalledPrinters();
+
+    // Makes the named printer current; an unknown name changes nothing.
+    // Selecting the current printer again keeps its paper settings.
+    void Select(const std::wstring& name);
+
+    // Each returns false when there is no printer or it refuses the value.
+    bool SetPaperSize(int code);
+    bool SetPaperBin(int code);
+    bool SetOrientation(int code);
+    bool ReadMetrics(PageMetrics& metrics);
+
+    // One page, one job: white paper, the picture at (x, y) twips from the
+    // printable area's corner at its natural size (w x tx by h x ty twips).
+    // Returns false when the job could not be started.
+    bool PrintPage(const PictureSurface* picture, double x, double y, double tx, double ty);
+
+    const std::wstring& Name() const { return name_; }
+
+private:
+    bool EnsurePrinter();
+    bool Merge();
+    DEVMODEW* Mode() { return reinterpret_cast<DEVMODEW*>(mode_.data()); }
+
+    std::wstring name_;
+    std::vector<BYTE> mode_;     // our own copy of the settings for the next job
+    short defaultPaperSize_ = 0;
+    short defaultPaperBin_ = 0;
+    bool ensured_ = false;
+};

@@ -1,0 +1,21 @@
+#include "Screen.h"
+
+#include <windows.h>
+
+#include "UniqueHandle.h"
+
+namespace screen {
+namespace {
+
+double TwipsPerPixel(int axis) {
+    unique_window_dc dc({nullptr, GetDC(nullptr)});
+    const int dpi = GetDeviceCaps(dc.get().dc, axis);
+    return 1440.0 / (dpi > 0 ? dpi : 96);
+}
+
+}  // namespace
+
+double TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
+double TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+
+}  // namespace screen
