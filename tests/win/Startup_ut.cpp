@@ -22,6 +22,11 @@ class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Model = SettingsModel{};
+        // Valid settings that print a blank page, so a run never stops at a
+        // printer or paper message.
+        CurrentPrint.DeviceName = "PDF";
+        CurrentPrint.Orientation = 1;
+        CurrentPrint.Pos = 0;
         SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
             boxes.push_back(call);
             return IDOK;
@@ -65,6 +70,7 @@ TEST_F(StartupTest, CommandLineAppliesTheNamedSetting) {
     Settings.PrinterCount = 2;
     NamedSettings[0].Title = "縮小";
     NamedSettings[0].SizeP = 50;
+    NamedSettings[1] = CurrentPrint;
     NamedSettings[1].Title = "拡大";
     NamedSettings[1].SizeP = 200;
     CurrentPrint.SizeP = 100;

@@ -1,0 +1,19 @@
+// The driver's commands. Each reads its options, prints its result lines and
+// returns the process exit code (0 on success).
+#pragma once
+
+#include "options.h"
+
+namespace driver {
+
+// windows.cpp: top-level windows and messages to them
+int WaitWindow(const Options& options);
+int WaitGone(const Options& options);
+int Post(const Options& options);
+int Send(const Options& options);
+
+// dialogs.cpp: message boxes
+int MsgBox(const Options& options);
+int Press(const Options& options);
+
+} // namespace driver

@@ -1,0 +1,49 @@
+#include "find.h"
+
+namespace driver {
+
+HWND FindTarget(const Options& options) {
+  if (const auto handle = options.Number(L"hwnd"))
+    return IsWindow(reinterpret_cast<HWND>(*handle)) ? reinterpret_cast<HWND>(*handle) : nullptr;
+  const auto cls = options.Text(L"class");
+  const auto title = options.Text(L"title");
+  if (!cls && !title)
+    return nullptr;
+  return FindWindowW(cls ? cls->c_str() : nullptr, title ? title->c_str() : nullptr);
+}
+
+HWND WaitForTarget(const Options& options) {
+  HWND found = nullptr;
+  WaitUntil(options.TimeoutMs(), [&] { return (found = FindTarget(options)) != nullptr; });
+  return found;
+}
+
+std::wstring DescribeTarget(const Options& options) {
+  std::wstring text;
+  for (const wchar_t* name : {L"hwnd", L"class", L"title"})
+    if (const auto value = options.Text(name))
+      text += std::wstring(text.empty() ? L"" : L" ") + name + L"=" + *value;
+  return text.empty() ? L"(no --class, --title or --hwnd)" : text;
+}
+
+std::wstring WindowText(HWND window) {
+  // WM_GETTEXT reaches the owning process, so controls answer with what they
+  // hold; a timeout keeps a hung program from hanging the driver.
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+    return {};
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 5000, &copied);
+  text.resize(copied);
+  return text;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+} // namespace driver

@@ -1,0 +1,37 @@
+// Finding another process's top-level windows, waiting for them to appear.
+#pragma once
+
+#include "options.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+// Calls ready() until it answers true or timeoutMs have passed. Windows of
+// other processes give no event to wait on, so this polls.
+template <class Ready>
+bool WaitUntil(DWORD timeoutMs, Ready&& ready) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (ready())
+      return true;
+    if (GetTickCount64() >= deadline)
+      return false;
+    Sleep(20);
+  }
+}
+
+// The window named by --hwnd, or the top-level window with --class and/or
+// exact --title (hidden ones included); nullptr when there is none now.
+HWND FindTarget(const Options& options);
+// FindTarget, waiting up to --timeout for the window to exist.
+HWND WaitForTarget(const Options& options);
+// "class=… title=…" for messages.
+std::wstring DescribeTarget(const Options& options);
+
+std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
+
+} // namespace driver

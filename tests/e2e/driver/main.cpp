@@ -1,0 +1,52 @@
+// ruxa_driver: lets end-to-end test scripts act on ruxa's windows as a user
+// would, from another Wine process of the same prefix.
+//
+//   ruxa_driver <command> [--option value]...
+//
+// Each command prints "key=value" lines on stdout (UTF-8) and exits non-zero
+// when it fails; commands that wait take --timeout <ms>.
+#include "commands.h"
+#include "output.h"
+
+#include <cwchar>
+
+namespace {
+
+const struct {
+  const wchar_t* name;
+  int (*run)(const driver::Options&);
+  const wchar_t* usage;
+} kCommands[] = {
+    {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N visible=0|1"},
+    {L"wait-gone", driver::WaitGone, L"--class C [--title T]"},
+    {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
+    {L"press", driver::Press, L"--title T --button OK|Cancel|Yes|No|Abort|Retry|Ignore|<id>"},
+    {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
+    {L"send", driver::Send, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
+};
+
+int Usage() {
+  std::wstring text = L"usage: ruxa_driver <command> [--timeout ms] ...";
+  for (const auto& command : kCommands)
+    text += std::wstring(L"\n  ") + command.name + L" " + command.usage;
+  driver::Fail(text);
+  return 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2)
+    return Usage();
+  for (const auto& command : kCommands) {
+    if (std::wcscmp(argv[1], command.name) != 0)
+      continue;
+    const driver::Options options(argc - 2, argv + 2);
+    if (!options.Valid()) {
+      driver::Fail(options.Error());
+      return 2;
+    }
+    return command.run(options);
+  }
+  return Usage();
+}

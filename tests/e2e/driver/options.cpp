@@ -1,0 +1,40 @@
+#include "options.h"
+
+#include <cwchar>
+
+namespace driver {
+
+Options::Options(int argc, wchar_t** argv) {
+  for (int i = 0; i < argc; i += 2) {
+    const std::wstring name = argv[i];
+    if (name.rfind(L"--", 0) != 0 || i + 1 >= argc) {
+      error_ = L"expected --option value at " + name;
+      return;
+    }
+    values_[name.substr(2)] = argv[i + 1];
+  }
+}
+
+std::optional<std::wstring> Options::Text(const wchar_t* name) const {
+  const auto it = values_.find(name);
+  if (it == values_.end())
+    return std::nullopt;
+  return it->second;
+}
+
+std::optional<long long> Options::Number(const wchar_t* name) const {
+  const auto text = Text(name);
+  if (!text || text->empty())
+    return std::nullopt;
+  wchar_t* end = nullptr;
+  const long long value = std::wcstoll(text->c_str(), &end, 0);
+  if (*end != L'\0')
+    return std::nullopt;
+  return value;
+}
+
+DWORD Options::TimeoutMs() const {
+  return static_cast<DWORD>(Number(L"timeout").value_or(10000));
+}
+
+} // namespace driver

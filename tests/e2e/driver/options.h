@@ -1,0 +1,29 @@
+// Command-line options of the driver: "--name value" pairs after the command.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace driver {
+
+class Options {
+public:
+  Options(int argc, wchar_t** argv); // argv[0] is the first option
+  bool Valid() const { return error_.empty(); }
+  const std::wstring& Error() const { return error_; }
+
+  std::optional<std::wstring> Text(const wchar_t* name) const;
+  std::optional<long long> Number(const wchar_t* name) const; // decimal or 0x hex
+  // How long to wait for a window: --timeout in milliseconds, ten seconds by
+  // default because a loaded machine under Wine can be slow to show one.
+  DWORD TimeoutMs() const;
+
+private:
+  std::map<std::wstring, std::wstring> values_;
+  std::wstring error_;
+};
+
+} // namespace driver

@@ -1,0 +1,51 @@
+#include "output.h"
+
+#include <windows.h>
+
+namespace driver {
+
+namespace {
+
+// WriteFile rather than stdio: the C runtime's text mode would turn "\n" into
+// "\r\n" on the Linux side of the pipe.
+void Write(DWORD stream, const std::string& bytes) {
+  DWORD written = 0;
+  WriteFile(GetStdHandle(stream), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+} // namespace
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty())
+    return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  return bytes;
+}
+
+std::string Escaped(const std::wstring& text) {
+  std::wstring out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\\')
+      out += L"\\\\";
+    else if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+      continue; // the \n that follows stands for the pair
+    else if (text[i] == L'\n' || text[i] == L'\r')
+      out += L"\\n";
+    else
+      out += text[i];
+  }
+  return Utf8(out);
+}
+
+void PrintLine(const std::string& line) { Write(STD_OUTPUT_HANDLE, line + "\n"); }
+
+int Fail(const std::wstring& message) {
+  Write(STD_ERROR_HANDLE, "ruxa_driver: " + Utf8(message) + "\n");
+  return 1;
+}
+
+} // namespace driver

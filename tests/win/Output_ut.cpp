@@ -1,0 +1,218 @@
+// Pictures, the clipboard and the printer layer against the real parts: the
+// screen, the clipboard and the CUPS PDF queue.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Capture.h"
+#include "Clipboard.h"
+#include "FrmRuxa.h"
+#include "Globals.h"
+#include "MessageBox.h"
+#include "Output.h"
+#include "PaperTables.h"
+#include "PictureSurface.h"
+#include "PrintEngine.h"
+#include "Printer.h"
+
+using namespace BasRuxa;
+
+namespace {
+
+std::uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+
+// The clipboard's bitmap as top-down 0x00RRGGBB pixels, read the way another
+// program reads it.
+std::vector<std::uint32_t> ClipboardPixels(int& width, int& height) {
+    std::vector<std::uint32_t> pixels;
+    if (!OpenClipboard(nullptr)) return pixels;
+    const HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    BITMAP info{};
+    if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
+        width = info.bmWidth;
+        height = info.bmHeight;
+        BITMAPINFO request{};
+        request.bmiHeader.biSize = sizeof request.bmiHeader;
+        request.bmiHeader.biWidth = width;
+        request.bmiHeader.biHeight = -height;
+        request.bmiHeader.biPlanes = 1;
+        request.bmiHeader.biBitCount = 32;
+        request.bmiHeader.biCompression = BI_RGB;
+        pixels.resize(std::size_t(width) * height);
+        const HDC screen = GetDC(nullptr);
+        GetDIBits(screen, bitmap, 0, height, pixels.data(), &request, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
+        for (auto& p : pixels) p &= 0xFFFFFF;
+    }
+    CloseClipboard();
+    return pixels;
+}
+
+class OutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BasPrinterConst::InitPaperTables();
+        Model = SettingsModel{};
+        CurrentPrint.DeviceName = "PDF";
+        CurrentPrint.Orientation = 1;
+        CurrentPrint.Size = 1;
+        CurrentPrint.Pos = 3;
+        FrmRuxa::Load(GetModuleHandleW(nullptr));
+        SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
+            boxes.push_back(call);
+            return IDOK;
+        });
+    }
+    void TearDown() override { SetMessageBoxAnswerer(nullptr); }
+
+    std::vector<MessageBoxCall> boxes;
+};
+
+}  // namespace
+
+TEST(PictureSurface, ClearsToTheWindowColourAndResizes) {
+    PictureSurface picture;
+    ASSERT_TRUE(picture.Resize(7, 3));
+    EXPECT_EQ(picture.Width(), 7);
+    EXPECT_EQ(picture.Height(), 3);
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(picture.Pixels()[i] & 0xFFFFFF, Rgb(GetSysColor(COLOR_WINDOW)));
+    SetPixel(picture.Dc(), 6, 2, RGB(1, 2, 3));
+    EXPECT_EQ(picture.Pixels()[20] & 0xFFFFFF, 0x010203u);
+    EXPECT_TRUE(picture.Resize(0, 0));
+    EXPECT_EQ(picture.Width(), 0);
+    EXPECT_FALSE(picture.Resize(2000000, 2000000));  // more than any memory: refused, not a crash
+    EXPECT_EQ(picture.Width(), 0);
+}
+
+TEST_F(OutputTest, ClipboardHoldsExactlyTheCapturePixels) {
+    PictureSurface& picture = FrmRuxa::PicPrint();
+    ASSERT_TRUE(picture.Resize(5, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) SetPixel(picture.Dc(), x, y, RGB(x * 50, y * 60, 7));
+    CopyCaptureToClipboard();
+
+    int width = 0, height = 0;
+    const std::vector<std::uint32_t> pixels = ClipboardPixels(width, height);
+    ASSERT_EQ(width, 5);
+    ASSERT_EQ(height, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(pixels[y * 5 + x], std::uint32_t((x * 50) << 16 | (y * 60) << 8 | 7));
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    CloseClipboard();
+}
+
+TEST_F(OutputTest, RepeatedCapturesAndCopiesHoldNoHandles) {
+    Capture::CaptureDesktop();
+    CopyCaptureToClipboard();
+    const long before = handles::LiveCount();
+    for (int i = 0; i < 200; ++i) {
+        Capture::CaptureDesktop();
+        Capture::CaptureActiveWindow(FrmRuxa::Window());
+        CopyCaptureToClipboard();
+    }
+    EXPECT_EQ(handles::LiveCount(), before);
+}
+
+TEST_F(OutputTest, DesktopCaptureHasTheScreenSize) {
+    Capture::CaptureDesktop();
+    EXPECT_EQ(FrmRuxa::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(FrmRuxa::PicPrint().Height(), GetSystemMetrics(SM_CYSCREEN));
+}
+
+TEST_F(OutputTest, PrinterRefusesCodesItDoesNotOffer) {
+    CurrentPrinter printer;
+    printer.Select(L"PDF");
+    ASSERT_EQ(printer.Name(), L"PDF");
+    EXPECT_TRUE(printer.SetPaperSize(9));    // A4
+    EXPECT_TRUE(printer.SetPaperSize(8));    // A3
+    EXPECT_FALSE(printer.SetPaperSize(12));  // JIS B4: not on this queue
+    EXPECT_FALSE(printer.SetPaperSize(-1));
+    EXPECT_TRUE(printer.SetPaperBin(15));    // listed
+    EXPECT_FALSE(printer.SetPaperBin(3));
+    EXPECT_TRUE(printer.SetOrientation(2));
+    EXPECT_FALSE(printer.SetOrientation(3));
+
+    PageMetrics a3;
+    ASSERT_TRUE(printer.ReadMetrics(a3));
+    EXPECT_NEAR(a3.paperWidth, 420 / 25.4 * 1440, 30);  // A3 landscape
+    EXPECT_NEAR(a3.paperHeight, 297 / 25.4 * 1440, 30);
+
+    // Selecting the same printer again keeps what was set on it.
+    printer.Select(L"PDF");
+    PageMetrics again;
+    ASSERT_TRUE(printer.ReadMetrics(again));
+    EXPECT_EQ(again.paperWidth, a3.paperWidth);
+    printer.Select(L"no such printer");
+    EXPECT_EQ(printer.Name(), L"PDF");
+}
+
+TEST_F(OutputTest, PaperErrorsAreReportedAndStopTheJob) {
+    FrmRuxa::PicPrint().Resize(10, 10);
+    CurrentPrint.PaperSize = 12;
+    PrintCapture();
+    EXPECT_EQ(PrintError, -1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "用紙サイズエラー");
+    EXPECT_EQ(boxes[0].text,
+              "用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\r\n"
+              "それでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+
+    boxes.clear();
+    CurrentPrint.PaperSize = 0;
+    CurrentPrint.PaperBin = 99;
+    PreparePrint();
+    EXPECT_EQ(PrintError, -1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "給紙方法エラー");
+
+    boxes.clear();
+    CurrentPrint.PaperBin = 0;
+    CurrentPrint.Orientation = 0;  // never a valid orientation: reported under the paper source
+    PreparePrint();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "給紙方法エラー");
+
+    boxes.clear();
+    CurrentPrint.Orientation = 1;
+    PreparePrint();
+    EXPECT_EQ(PrintError, 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
+    PictureSurface& capture = FrmRuxa::PicPrint();
+    ASSERT_TRUE(capture.Resize(640, 480));
+    const RECT all{0, 0, 640, 480};
+    FillRect(capture.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetPixel(capture.Dc(), 0, 0, RGB(10, 200, 30));
+
+    CurrentPrint.Size = 3;
+    CurrentPrint.SizeP = 50;
+    PreparePrint();
+    EXPECT_EQ(FrmRuxa::PicPrint2().Width(), 320);
+    EXPECT_EQ(FrmRuxa::PicPrint2().Height(), 240);
+
+    CurrentPrint.Size = 1;
+    Settings.ReversePrint = 1;
+    PreparePrint();
+    EXPECT_EQ(FrmRuxa::PicPrint2().Pixels()[0] & 0xFFFFFF, 0xF537E1u);  // 255 - (10, 200, 30)
+    EXPECT_EQ(FrmRuxa::PicPrint2().Pixels()[1] & 0xFFFFFF, 0xFFFFFFu);
+
+    CurrentPrint.Size = 2;
+    CurrentPrint.Hiritsu = 1;
+    PreparePrint();
+    EXPECT_GT(PageWidthPx, 0);
+    EXPECT_EQ(ImageWidthPx, FrmRuxa::PicPrint2().Width());
+    EXPECT_EQ(ImageHeightPx, FrmRuxa::PicPrint2().Height());
+
+    CurrentPrint.Size = 9;
+    PreparePrint();
+    EXPECT_EQ(PrintError, 0);
+    EXPECT_EQ(FrmRuxa::PicPrint2().Pixels()[0] & 0xFFFFFF, Rgb(GetSysColor(COLOR_WINDOW)));
+}
