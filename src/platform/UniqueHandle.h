@@ -70,6 +70,18 @@ struct IconTraits {
     static void close(pointer h) { DestroyIcon(h); }
 };
 
+struct CursorTraits {
+    using pointer = HCURSOR;
+    static pointer invalid() { return nullptr; }
+    static void close(pointer h) { DestroyCursor(h); }
+};
+
+struct MenuTraits {
+    using pointer = HMENU;
+    static pointer invalid() { return nullptr; }
+    static void close(pointer h) { DestroyMenu(h); }  // its submenus go with it
+};
+
 struct WindowTraits {
     using pointer = HWND;
     static pointer invalid() { return nullptr; }
@@ -113,8 +125,11 @@ using unique_hdc = handles::unique_any<handles::DcTraits>;
 using unique_window_dc = handles::unique_any<handles::WindowDcTraits>;
 using unique_hbitmap = handles::unique_any<handles::GdiObjectTraits<HBITMAP>>;
 using unique_hbrush = handles::unique_any<handles::GdiObjectTraits<HBRUSH>>;
+using unique_hpen = handles::unique_any<handles::GdiObjectTraits<HPEN>>;
 using unique_hfile = handles::unique_any<handles::FileTraits>;
 using unique_hicon = handles::unique_any<handles::IconTraits>;
+using unique_hcursor = handles::unique_any<handles::CursorTraits>;
+using unique_hmenu = handles::unique_any<handles::MenuTraits>;
 using unique_hwnd = handles::unique_any<handles::WindowTraits>;
 using unique_hprinter = handles::unique_any<handles::PrinterTraits>;
 

@@ -1,0 +1,36 @@
+#include "WindowTimer.h"
+
+void WindowTimer::Attach(HWND window) {
+    if (window_ && enabled_) KillTimer(window_, id_);
+    window_ = window;
+    if (enabled_) Start();
+}
+
+void WindowTimer::SetInterval(std::int32_t milliseconds) {
+    interval_ = milliseconds;
+    if (enabled_) Start();
+}
+
+void WindowTimer::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (enabled) {
+        Start();
+    } else if (window_) {
+        KillTimer(window_, id_);
+    }
+}
+
+void WindowTimer::Start() {
+    // SetTimer on a running id starts its count again, as a new interval does.
+    if (window_) SetTimer(window_, id_, static_cast<UINT>(interval_ < 0 ? 0 : interval_), nullptr);
+}
+
+bool WindowTimer::Dispatch(WPARAM timerId, void (*handler)()) {
+    if (timerId != id_) return false;
+    if (enabled_ && !running_) {
+        running_ = true;
+        handler();
+        running_ = false;
+    }
+    return true;
+}
