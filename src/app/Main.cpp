@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Capture.h"
+#include "FrmCustom.h"
 #include "FrmRuxa.h"
 #include "MessageBox.h"
 #include "Output.h"
@@ -51,13 +52,15 @@ int Main(HINSTANCE instance) {
     BasPrinterConst::InitPaperTables();
     if (!LoadSettings()) return 0;
 
-    // Captures draw into the main window's pictures in both modes.
-    FrmRuxa::Load(instance);
     if (!CmdLine.CmdArgs[0].empty()) {
         RunCommandLine();
-        return 0;
+        // A region run goes on in the selection window; every run ends by
+        // unloading the main window.
+        return FrmRuxa::Window() ? RunMessageLoop() : 0;
     }
 
+    // Its load registers the enabled hot keys.
+    FrmRuxa::Load(instance);
     LoadAppIcon(instance);
     Tray::AddTrayIcon(FrmRuxa::Window(), Settings.Title);
     AppState = StateIdle;
@@ -66,6 +69,9 @@ int Main(HINSTANCE instance) {
 
 void RunCommandLine() {
     AppState = StateCommandLine;
+    // Captures draw into the main window's pictures; in this state its load
+    // registers no hot key.
+    FrmRuxa::Load(GetModuleHandleW(nullptr));
     Settings.ConfirmBeforePrint = 0;
     const CommandLineRequest request = ParseCommandLine(CmdLine, CurrentPrint.Title);
     Settings.ConfirmBeforePrint = request.ConfirmBeforePrint;
@@ -74,16 +80,16 @@ void RunCommandLine() {
             Capture::CaptureActiveWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.WindowHandle)));
         else
             Capture::CaptureDesktop();
+        // The selection window prints the rectangle when the user lets go.
+        if (request.Action == ActionRegion) FrmCustom::Load();
     }
     ApplyNamedSetting(Model, request.SettingName);
     if (request.Error) {
         ShowMessageBox(nullptr, "コマンドライン引数に誤りがあります。", "ルクサさん", MB_OK);
+        FrmRuxa::Unload();
         return;
     }
-    // A region run goes on in the region selection window, which comes with
-    // the resident shell; until then it ends here.
-    if (request.Action == ActionRegion) return;
-    PrintOutput();
+    if (request.Action != ActionRegion) PrintOutput();
 }
 
 void LoadAppIcon(HINSTANCE instance) {

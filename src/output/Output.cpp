@@ -10,13 +10,16 @@ namespace BasRuxa {
 void CopyCaptureToClipboard() { CopyPictureToClipboard(FrmRuxa::Window(), FrmRuxa::PicPrint()); }
 
 void PrintOutput() {
-    if (Settings.ConfirmBeforePrint == 1) {
-        // The confirmation dialog decides whether anything is printed; until
-        // it exists nothing is, and the run goes back to idle or ends.
-        if (AppState != StateCommandLine) AppState = StateIdle;
-        return;
-    }
+    const bool confirm = Settings.ConfirmBeforePrint == 1;
+    if (confirm && AppState != StateCommandLine) AppState = StatePrintDialog;
+    // Until the confirmation dialog is built, confirming is taken as given:
+    // the capture is printed as the dialog's print button would, and the
+    // shell goes back to idle as the dialog's closing does.
     PrintCapture();
+    if (AppState == StateCommandLine)
+        FrmRuxa::Unload();
+    else if (confirm)
+        AppState = StateIdle;
 }
 
 }  // namespace BasRuxa

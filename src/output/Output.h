@@ -7,7 +7,7 @@ namespace BasRuxa {
 void CopyCaptureToClipboard();
 
 // Prints the capture, through the confirmation dialog when the settings ask
-// for it. In a command-line run the program ends afterwards.
+// for it. A command-line run ends afterwards: the main window is unloaded.
 void PrintOutput();
 
 }  // namespace BasRuxa

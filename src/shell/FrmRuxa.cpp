@@ -1,5 +1,10 @@
 #include "FrmRuxa.h"
 
+#include <windowsx.h>
+
+#include "BasHotKey.h"
+#include "Globals.h"
+#include "Menus.h"
 #include "Tray.h"
 #include "resource.h"
 
@@ -15,11 +20,22 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     }
     switch (message) {
+    case WM_MOUSEMOVE:
+        // The tray icon reports its mouse messages here, the message number
+        // where a real move has its x coordinate.
+        TrayMessage(GET_X_LPARAM(lParam));
+        return 0;
+    case WM_TIMER:
+        Timer1().Dispatch(wParam, Timer1_Timer) || Timer2().Dispatch(wParam, Timer2_Timer) ||
+            Timer3().Dispatch(wParam, Timer3_Timer);
+        return 0;
     case WM_CLOSE:
         Unload();
         return 0;
     case WM_DESTROY:
+        BasHotKey::ReleaseHotKeys(hwnd);
         Tray::DeleteTrayIcon();
+        for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->SetEnabled(false);
         window = nullptr;
         PostQuitMessage(0);
         return 0;
@@ -44,6 +60,9 @@ HWND Load(HINSTANCE instance) {
     window = CreateWindowExW(0, ClassName, L"ヴェルモ", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
                              nullptr, instance, nullptr);
     SetIcon(wc.hIconSm);
+    for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->Attach(window);
+    BuildMenus();
+    if (BasRuxa::AppState != StateCommandLine) BasHotKey::RegisterHotKeys(window);
     return window;
 }
 
@@ -57,6 +76,21 @@ PictureSurface& PicPrint() {
 PictureSurface& PicPrint2() {
     static PictureSurface picture;
     return picture;
+}
+
+WindowTimer& Timer1() {
+    static WindowTimer timer(1);
+    return timer;
+}
+
+WindowTimer& Timer2() {
+    static WindowTimer timer(2);
+    return timer;
+}
+
+WindowTimer& Timer3() {
+    static WindowTimer timer(3);
+    return timer;
 }
 
 void SetIcon(HICON icon) {

@@ -29,6 +29,8 @@ void DeleteTrayIcon() {
     shown = false;
 }
 
+void ShowAgain() { shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE; }
+
 void RestoreAfterTaskbarRestart() {
     // The message also comes when the taskbar kept its icons (a display
     // change, for one); then adding fails and the icon only needs refreshing.

@@ -19,6 +19,8 @@ inline NOTIFYICONDATAW TrayData{};
 // taskbar restarts.
 void AddTrayIcon(HWND owner, const std::string& tip);
 void DeleteTrayIcon();
+// Puts a deleted icon back as it was, with its last tip.
+void ShowAgain();
 
 // Puts the icon back with its last tip when it is shown; the taskbar forgets
 // every icon when it restarts.
