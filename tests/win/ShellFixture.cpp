@@ -1,0 +1,84 @@
+#include "ShellFixture.h"
+
+#include "BasHotKey.h"
+#include "FrmCustom.h"
+#include "FrmRuxa.h"
+#include "Globals.h"
+#include "PaperTables.h"
+
+using namespace BasRuxa;
+
+ClipboardImage ReadClipboardImage() {
+    ClipboardImage image;
+    if (!OpenClipboard(nullptr)) return image;
+    const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    BITMAP info{};
+    if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
+        image.width = info.bmWidth;
+        image.height = info.bmHeight;
+        BITMAPINFO request{};
+        request.bmiHeader.biSize = sizeof request.bmiHeader;
+        request.bmiHeader.biWidth = image.width;
+        request.bmiHeader.biHeight = -image.height;
+        request.bmiHeader.biPlanes = 1;
+        request.bmiHeader.biBitCount = 32;
+        request.bmiHeader.biCompression = BI_RGB;
+        image.pixels.resize(std::size_t(image.width) * image.height);
+        const HDC screen = GetDC(nullptr);
+        GetDIBits(screen, bitmap, 0, image.height, image.pixels.data(), &request, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
+        for (auto& p : image.pixels) p &= 0xFFFFFF;
+    }
+    CloseClipboard();
+    return image;
+}
+
+void PutTextOnClipboard() {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(wchar_t));
+    *static_cast<wchar_t*>(GlobalLock(memory)) = 0;
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    CloseClipboard();
+}
+
+bool PumpUntil(const std::function<bool()>& done) {
+    const ULONGLONG limit = GetTickCount64() + 60000;
+    while (!done()) {
+        if (GetTickCount64() > limit) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    }
+    return true;
+}
+
+void ShellTest::SetUp() {
+    BasPrinterConst::InitPaperTables();
+    Model = SettingsModel{};
+    CurrentPrint.DeviceName = "PDF";
+    CurrentPrint.Orientation = 1;
+    // A command-line run of an earlier test ended by asking the message
+    // loop to quit; this thread has no loop to take that request.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    AppState = StateIdle;
+    FrmRuxa::Load(GetModuleHandleW(nullptr));
+    SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
+        boxes.push_back(call);
+        return IDOK;
+    });
+}
+
+void ShellTest::TearDown() {
+    for (WindowTimer* timer : {&FrmRuxa::Timer1(), &FrmRuxa::Timer2(), &FrmRuxa::Timer3()}) timer->SetEnabled(false);
+    FrmCustom::Unload();
+    if (FrmRuxa::Window()) BasHotKey::ReleaseHotKeys(FrmRuxa::Window());
+    SetMessageBoxAnswerer(nullptr);
+    AppState = StateIdle;
+}

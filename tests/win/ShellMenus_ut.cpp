@@ -1,0 +1,160 @@
+// The tray menus and the delayed captures on the real hidden main window:
+// menu layout, arming, the timers firing, cancelling and the tray icon.
+#include <string>
+
+#include "FrmCustom.h"
+#include "FrmRuxa.h"
+#include "Globals.h"
+#include "ShellFixture.h"
+#include "Tray.h"
+
+using namespace BasRuxa;
+using namespace FrmRuxa;
+
+namespace {
+
+std::wstring Caption(HMENU menu, int position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return text;
+}
+
+bool IsSeparator(HMENU menu, int position) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+    return (info.fType & MFT_SEPARATOR) != 0;
+}
+
+bool NoTimerRuns() { return !Timer1().Enabled() && !Timer2().Enabled() && !Timer3().Enabled(); }
+
+}  // namespace
+
+TEST_F(ShellTest, MenusHaveTheirCaptionsInOrder) {
+    const HMENU main = Pop_Menu1();
+    ASSERT_EQ(GetMenuItemCount(main), 9);
+    const wchar_t* captions[] = {L"ﾊｰﾄﾞｺﾋﾟｰ(&H)", L"ｺﾋﾟｰ(&C)", nullptr,        L"ｵﾌﾟｼｮﾝ(&O)", nullptr,
+                                 L"ﾍﾙﾌﾟ(&H)",    L"ﾊﾞｰｼﾞｮﾝ情報(&A)", nullptr, L"終了(&X)"};
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(IsSeparator(main, i), captions[i] == nullptr) << i;
+        if (captions[i]) {
+            EXPECT_EQ(Caption(main, i), captions[i]) << i;
+        }
+    }
+    for (int sub : {0, 1}) {
+        const HMENU menu = GetSubMenu(main, sub);
+        ASSERT_EQ(GetMenuItemCount(menu), 4);
+        EXPECT_EQ(Caption(menu, 0), L"ﾃﾞｽｸﾄｯﾌﾟ全体(&D)");
+        EXPECT_EQ(Caption(menu, 1), L"ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳ(&A)");
+        EXPECT_EQ(Caption(menu, 2), L"領域指定(&C)");
+        EXPECT_EQ(Caption(menu, 3), L"ﾌｧｲﾙ指定(&F)");
+    }
+    ASSERT_EQ(GetMenuItemCount(Pop_Menu2()), 1);
+    EXPECT_EQ(Caption(Pop_Menu2(), 0), L"ｷｬﾝｾﾙ(&C)");
+}
+
+TEST_F(ShellTest, DesktopCopyWaitsForItsTimerThenReturnsToIdle) {
+    PutTextOnClipboard();
+    Pop_DtCapture_Click();
+    EXPECT_EQ(AppState, StateDtCapture);
+    EXPECT_TRUE(Timer1().Enabled());
+    EXPECT_EQ(Timer1().Interval(), 100);
+    EXPECT_EQ(ReadClipboardImage().width, 0);  // nothing inside the menu command itself
+
+    ASSERT_TRUE(PumpUntil([] { return AppState == StateIdle; }));
+    const ClipboardImage image = ReadClipboardImage();
+    EXPECT_EQ(image.width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(image.height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(NoTimerRuns());
+}
+
+TEST_F(ShellTest, SelfTimerDelayIsSetBeforeEachArming) {
+    Settings.SelfTimer = 1;
+    Settings.SelfTime = 33;  // past what 16-bit milliseconds hold
+    Pop_RsCopy_Click();
+    EXPECT_EQ(Timer1().Interval(), 33000);
+    EXPECT_EQ(AppState, StateRsCopy);
+    Settings.SelfTime = 2;
+    Pop_DtCopy_Click();  // re-arming: the newest request and delay win
+    EXPECT_EQ(Timer1().Interval(), 2000);
+    EXPECT_EQ(AppState, StateDtCopy);
+    Pop_AwCopy_Click();
+    EXPECT_EQ(Timer2().Interval(), 100);
+    EXPECT_EQ(PrevForeground, nullptr);
+    EXPECT_EQ(AppState, StateAwCopy);
+    Pop_Can_Click();
+    EXPECT_EQ(AppState, StateIdle);
+    EXPECT_TRUE(NoTimerRuns());
+}
+
+TEST_F(ShellTest, SupersededWatchStopsSoNothingPollsWhileIdle) {
+    PutTextOnClipboard();
+    Pop_AwCapture_Click();
+    EXPECT_TRUE(Timer2().Enabled());
+    Pop_DtCapture_Click();
+    ASSERT_TRUE(PumpUntil([] { return AppState == StateIdle; }));
+    ASSERT_TRUE(PumpUntil(NoTimerRuns));
+    EXPECT_EQ(ReadClipboardImage().width, GetSystemMetrics(SM_CXSCREEN));
+}
+
+TEST_F(ShellTest, HiddenIconComesBackAfterCaptureOrCancel) {
+    Settings.IconDelete = 1;
+    Tray::AddTrayIcon(Window(), "ヴェルモ");
+    ASSERT_TRUE(Tray::IsShown());
+
+    Pop_DtCapture_Click();
+    EXPECT_FALSE(Tray::IsShown());
+    ASSERT_TRUE(PumpUntil([] { return AppState == StateIdle; }));
+    EXPECT_TRUE(Tray::IsShown());
+    EXPECT_STREQ(Tray::TrayData.szTip, L"ｳﾞｪﾙﾓ");
+
+    // Cancelled, nothing is captured, yet the tray must not stay empty.
+    Pop_RsCapture_Click();
+    EXPECT_FALSE(Tray::IsShown());
+    Pop_Can_Click();
+    EXPECT_TRUE(Tray::IsShown());
+
+    // Replaced by an active-window request before it fired: the same.
+    Pop_DtCopy_Click();
+    Pop_AwCopy_Click();
+    ASSERT_TRUE(PumpUntil([] { return !Timer1().Enabled(); }));
+    EXPECT_TRUE(Tray::IsShown());
+    Pop_Can_Click();
+    Tray::DeleteTrayIcon();
+}
+
+TEST_F(ShellTest, DialogItemsSetTheirStatesAndLeaveTheTrayUsable) {
+    // The dialogs are not built yet; until then they close at once.
+    Pop_Option_Click();
+    EXPECT_EQ(AppState, StateIdle);
+    Pop_About_Click();
+    EXPECT_EQ(AppState, StateIdle);
+    Pop_FileCopy_Click();
+    Pop_FileCapture_Click();
+    EXPECT_EQ(AppState, StateIdle);
+    EXPECT_TRUE(NoTimerRuns());
+}
+
+TEST_F(ShellTest, CancelClosesTheSelectionWhateverTheState) {
+    Pop_RsCapture_Click();
+    ASSERT_TRUE(PumpUntil([] { return FrmCustom::Window() != nullptr; }));
+    EXPECT_EQ(AppState, StateRsCapture);
+    AppState = StateDtCapture;  // a hot key armed another capture meanwhile
+    Pop_Can_Click();
+    EXPECT_EQ(FrmCustom::Window(), nullptr);
+    EXPECT_EQ(AppState, StateIdle);
+    EXPECT_TRUE(NoTimerRuns());
+}
+
+TEST_F(ShellTest, EndRemovesTheIconAndEndsTheLoop) {
+    Tray::AddTrayIcon(Window(), "ヴェルモ");
+    NOTIFYICONDATAW icon = Tray::TrayData;
+    icon.uFlags = 0;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+    Pop_End_Click();
+    EXPECT_EQ(Window(), nullptr);
+    EXPECT_FALSE(Tray::IsShown());
+    MSG msg;
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
