@@ -6,6 +6,8 @@
 // Each command prints "key=value" lines on stdout (UTF-8) and exits non-zero
 // when it fails; commands that wait take --timeout <ms>.
 #include "commands.h"
+#include "shell_commands.h"
+
 #include "output.h"
 
 #include <cwchar>
@@ -19,6 +21,17 @@ const struct {
 } kCommands[] = {
     {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N visible=0|1"},
     {L"wait-gone", driver::WaitGone, L"--class C [--title T]"},
+    {L"menu", driver::Menu, L"--keys down|up|left|right|return|escape|<char>,...  prints left= top= right= bottom="},
+    {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
+    {L"hotkey", driver::HotKey, L"--keys ctrl+alt+p  types it through SendInput"},
+    {L"hotkey-free", driver::HotKeyFree, L"--keys ctrl+alt+p  prints free=1|0"},
+    {L"post-hotkey", driver::PostHotKey, L"--class C|--hwnd H --slot N  posts that slot's WM_HOTKEY"},
+    {L"atom", driver::Atom, L"--name N  prints atom=N (0: none)"},
+    {L"paint-window", driver::PaintWindow, L"[--x --y --width --height] [--color RRGGBB] [--title T]  prints hwnd=N, runs until closed"},
+    {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},
+    {L"clipboard-size", driver::ClipboardSize, L"[--points \"x,y x,y\"]  prints width= height=, pixel=x,y RRGGBB"},
+    {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
+    {L"tray-icon", driver::TrayIcon, L"--hwnd H [--id N]  prints icon=1|0"},
     {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
     {L"press", driver::Press, L"--title T --button OK|Cancel|Yes|No|Abort|Retry|Ignore|<id>"},
     {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
