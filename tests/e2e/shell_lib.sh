@@ -8,6 +8,8 @@
 SCREEN_W=1280
 SCREEN_H=1024
 pattern_hex() { printf '%02X%02X%X%X\n' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8) & 15)) $((($2 >> 8) & 15)); }
+# Points that tell a capture of the whole patterned screen from any other.
+WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1023=$(pattern_hex 1279 1023)")
 
 # Writes ruxa.ini: an ordinary resident set-up with every hot key off, no
 # self-timer, no confirmation, no cursor in captures, actual size at the top
@@ -77,14 +79,16 @@ end_ruxa() {
   expect_eq "exit code" 0 "$RUXA_EXIT"
 }
 
-# A topmost window of the driver's, painting the pattern (or --color); the
-# options are paint-window's. Prints its handle; it is closed when the test
-# ends.
+# paint <variable> [paint-window options]  A topmost window of the driver's,
+# painting the pattern (or --color); its handle goes into the variable. It is
+# closed when the test ends.
 paint() {
-  local out pid hwnd
+  local var=$1 out pid hwnd
+  shift
   out=$(mktemp "$E2E_DIR/paint.XXXXXX")
   "$RUXA_WINE" "$DRIVER_EXE" paint-window "$@" </dev/null >"$out" 2>&1 &
   pid=$!
+  on_cleanup "kill $pid 2>/dev/null; wait $pid 2>/dev/null || true"
   for _ in $(seq 200); do
     hwnd=$(sed -n 's/^hwnd=//p' "$out")
     [ -n "$hwnd" ] && break
@@ -92,8 +96,16 @@ paint() {
     sleep 0.05
   done
   [ -n "$hwnd" ] || fail "paint-window did not show: $(cat "$out")"
-  on_cleanup "driver post --hwnd $hwnd --msg 16 >/dev/null 2>&1; wait $pid 2>/dev/null || true"
-  echo "$hwnd"
+  printf -v "$var" '%s' "$hwnd"
+}
+
+# Waits until the region selection window is shown over the screen.
+await_selection() {
+  for _ in $(seq 300); do
+    [ "$(driver wait-window --class FrmCustom | sed -n 's/.* visible=//p')" = 1 ] && return
+    sleep 0.1
+  done
+  fail "the region selection did not show"
 }
 
 # --- the clipboard ---------------------------------------------------------

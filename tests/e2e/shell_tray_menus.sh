@@ -9,7 +9,7 @@ source "$(dirname "$0")/shell_lib.sh"
 write_ini DoubleClick=0 DoubleClickDo=1
 start_resident
 # Over the whole screen, the tray's own window included.
-paint >/dev/null
+paint pattern
 expect_eq "tray icon" icon=1 "$(driver tray-icon --hwnd "$RUXA_HWND")"
 for slot in 0 1 2 3 4 5 6 7 8; do
   expect_eq "atom of slot $slot" atom=0 "$(driver atom --name RUXAHOTKEY$slot)"
@@ -20,24 +20,23 @@ menu=$(choose escape)
 expect_eq "menu's right edge" 600 "$(sed -n 's/.* right=\([0-9]*\).*/\1/p' <<<"$menu")"
 expect_eq "menu's top" 500 "$(sed -n 's/.* top=\([0-9]*\).*/\1/p' <<<"$menu")"
 
-corners=("0,0=$(pattern_hex 0 0)" "1279,1023=$(pattern_hex 1279 1023)" "700,300=$(pattern_hex 700 300)")
 
 # ｺﾋﾟｰ(&C) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D)
 mark_clipboard
 choose c,d >/dev/null
 wait_clipboard_bitmap >/dev/null
-expect_clipboard $SCREEN_W $SCREEN_H "${corners[@]}"
+expect_clipboard $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
 
 # ﾊｰﾄﾞｺﾋﾟｰ(&H) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D); "H" is also ﾍﾙﾌﾟ's key, so the arrows.
 mark_pdfs
 choose down,right,d >/dev/null
-wait_pdf $SCREEN_W $SCREEN_H "${corners[@]}" >/dev/null
+wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}" >/dev/null
 
 # The double-click copies the desktop with these settings.
 mark_clipboard
 tray 515
 wait_clipboard_bitmap >/dev/null
-expect_clipboard $SCREEN_W $SCREEN_H "${corners[@]}"
+expect_clipboard $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
 
 # ﾍﾙﾌﾟ(&H): the viewer is asked for ruxa.hlp in the program folder, which
 # does not exist; it says so.
