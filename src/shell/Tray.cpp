@@ -25,6 +25,8 @@ void AddTrayIcon(HWND owner, const std::string& tip) {
 }
 
 void DeleteTrayIcon() {
+    // A command-line run ends without ever having added one.
+    if (!TrayData.hWnd) return;
     Shell_NotifyIconW(NIM_DELETE, &TrayData);
     shown = false;
 }

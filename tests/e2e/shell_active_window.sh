@@ -11,10 +11,12 @@ start_resident
 paint solid --x 100 --y 200 --width 300 --height 200 --color 123456 --title solid
 paint pattern --x 600 --y 0 --width 680 --height 1024 --title pattern
 
-# ｺﾋﾟｰ(&C) > ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳ(&A), then a while with no change of window.
+# ｺﾋﾟｰ(&C) > ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳ(&A), then a while with no change of window,
+# during which the tray takes no clicks.
 mark_clipboard
 choose c,a >/dev/null
-sleep 1.5
+tray 516
+driver no-menu --for 1500 >/dev/null
 expect_eq "clipboard before another window is active" "0 0" "$(clipboard_size)"
 driver activate --hwnd "$solid" >/dev/null
 wait_clipboard_bitmap >/dev/null
