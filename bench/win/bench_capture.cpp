@@ -21,7 +21,7 @@ namespace {
 // The same two GDI calls on plain bitmaps of the same sizes.
 struct BareBlits {
     BareBlits(int w, int h, int lw, int lh) : width(w), height(h), layoutWidth(lw), layoutHeight(lh) {
-        unique_window_dc screen({nullptr, GetDC(nullptr)});
+        const unique_window_dc screen = GetDcOf(nullptr);
         capture.reset(CreateCompatibleBitmap(screen.get().dc, w, h));
         layout.reset(CreateCompatibleBitmap(screen.get().dc, lw, lh));
         captureDc.reset(CreateCompatibleDC(screen.get().dc));

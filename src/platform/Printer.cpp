@@ -7,7 +7,15 @@
 
 #include "UniqueHandle.h"
 
-namespace {
+std::wstring DefaultPrinterName() {
+    DWORD length = 0;
+    GetDefaultPrinterW(nullptr, &length);
+    if (length == 0) return {};
+    std::wstring name(length, L'\0');
+    if (!GetDefaultPrinterW(name.data(), &length)) return {};
+    name.resize(length - 1);
+    return name;
+}
 
 std::vector<BYTE> DriverDefaultMode(const std::wstring& name) {
     HANDLE raw = nullptr;
@@ -22,6 +30,8 @@ std::vector<BYTE> DriverDefaultMode(const std::wstring& name) {
         return {};
     return mode;
 }
+
+namespace {
 
 // The codes a printer lists for one of its capabilities (WORD each).
 std::vector<WORD> Capabilities(const std::wstring& name, WORD capability) {
@@ -57,12 +67,8 @@ bool CurrentPrinter::EnsurePrinter() {
     if (ensured_) return false;
     ensured_ = true;
     // At first the current printer is the system's default one.
-    DWORD length = 0;
-    GetDefaultPrinterW(nullptr, &length);
-    if (length == 0) return false;
-    std::wstring name(length, L'\0');
-    if (!GetDefaultPrinterW(name.data(), &length)) return false;
-    name.resize(length - 1);
+    const std::wstring name = DefaultPrinterName();
+    if (name.empty()) return false;
     Select(name);
     return !mode_.empty();
 }

@@ -19,6 +19,13 @@ struct PageMetrics {
     int dpiY = 0;
 };
 
+// The system's default printer, or empty when none is installed.
+std::wstring DefaultPrinterName();
+
+// The driver's own default settings for a printer, or empty when it cannot be
+// opened.
+std::vector<BYTE> DriverDefaultMode(const std::wstring& name);
+
 class CurrentPrinter {
 public:
     static std::vector<std::wstring> InstalledPrinters();
