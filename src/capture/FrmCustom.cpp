@@ -31,7 +31,7 @@ void PaintSnapshot(HDC dc) {
 
 // Drawn on the screen only: a repaint shows the clean snapshot again.
 void DrawRubberBand(std::int16_t x, std::int16_t y) {
-    unique_window_dc dc({picture, GetDC(picture)});
+    const unique_window_dc dc = GetDcOf(picture);
     PaintSnapshot(dc.get().dc);
     const region::PixelRect box = region::DragRect(StartX, StartY, x, y);
     unique_hpen pen(CreatePen(PS_SOLID, 1, RubberBandColour));

@@ -33,14 +33,14 @@ void PaperBinError() {
                 "それでもうまくいかない場合は、給紙方法を「指定なし」にしてみてください。");
 }
 
+// A name that matches no printer keeps the current one; a spooler that cannot
+// list its printers, or a matching printer that cannot be opened, is an error.
 bool SelectPrinter() {
+    const auto installed = CurrentPrinter::InstalledPrinters();
+    if (!installed) return false;
     const std::wstring wanted = text::Widen(CurrentPrint.DeviceName);
-    for (const std::wstring& name : CurrentPrinter::InstalledPrinters()) {
-        if (name == wanted) {
-            Printer().Select(name);
-            break;
-        }
-    }
+    for (const std::wstring& name : *installed)
+        if (name == wanted) return Printer().Select(name);
     return true;
 }
 

@@ -7,7 +7,7 @@ bool CopyPictureToClipboard(HWND owner, const PictureSurface& picture) {
     EmptyClipboard();
     bool given = false;
     {
-        unique_window_dc screen({nullptr, GetDC(nullptr)});
+        const unique_window_dc screen = GetDcOf(nullptr);
         unique_hbitmap copy(CreateCompatibleBitmap(screen.get().dc, picture.Width(), picture.Height()));
         unique_hdc dc(CreateCompatibleDC(screen.get().dc));
         if (copy && dc) {

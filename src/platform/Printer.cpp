@@ -7,7 +7,15 @@
 
 #include "UniqueHandle.h"
 
-namespace {
+std::wstring DefaultPrinterName() {
+    DWORD length = 0;
+    GetDefaultPrinterW(nullptr, &length);
+    if (length == 0) return {};
+    std::wstring name(length, L'\0');
+    if (!GetDefaultPrinterW(name.data(), &length)) return {};
+    name.resize(length - 1);
+    return name;
+}
 
 std::vector<BYTE> DriverDefaultMode(const std::wstring& name) {
     HANDLE raw = nullptr;
@@ -22,6 +30,8 @@ std::vector<BYTE> DriverDefaultMode(const std::wstring& name) {
         return {};
     return mode;
 }
+
+namespace {
 
 // The codes a printer lists for one of its capabilities (WORD each).
 std::vector<WORD> Capabilities(const std::wstring& name, WORD capability) {
@@ -40,13 +50,14 @@ bool Offers(const std::wstring& name, WORD capability, int code, short defaultCo
 
 }  // namespace
 
-std::vector<std::wstring> CurrentPrinter::InstalledPrinters() {
+std::optional<std::vector<std::wstring>> CurrentPrinter::InstalledPrinters() {
     DWORD needed = 0, count = 0;
     const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-    EnumPrintersW(flags, nullptr, 2, nullptr, 0, &needed, &count);
-    std::vector<BYTE> buffer(needed);
     std::vector<std::wstring> names;
-    if (needed == 0 || !EnumPrintersW(flags, nullptr, 2, buffer.data(), needed, &needed, &count)) return names;
+    if (EnumPrintersW(flags, nullptr, 2, nullptr, 0, &needed, &count)) return names;  // none installed
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::nullopt;
+    std::vector<BYTE> buffer(needed);
+    if (!EnumPrintersW(flags, nullptr, 2, buffer.data(), needed, &needed, &count)) return std::nullopt;
     const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) names.emplace_back(info[i].pPrinterName);
     return names;
@@ -54,28 +65,23 @@ std::vector<std::wstring> CurrentPrinter::InstalledPrinters() {
 
 bool CurrentPrinter::EnsurePrinter() {
     if (!mode_.empty()) return true;
-    if (ensured_) return false;
-    ensured_ = true;
-    // At first the current printer is the system's default one.
-    DWORD length = 0;
-    GetDefaultPrinterW(nullptr, &length);
-    if (length == 0) return false;
-    std::wstring name(length, L'\0');
-    if (!GetDefaultPrinterW(name.data(), &length)) return false;
-    name.resize(length - 1);
+    // Until a printer is current, the system's default one is; a printer
+    // installed while the program runs is found at the next job.
+    const std::wstring name = DefaultPrinterName();
+    if (name.empty()) return false;
     Select(name);
     return !mode_.empty();
 }
 
-void CurrentPrinter::Select(const std::wstring& name) {
-    if (name == name_ && !mode_.empty()) return;
+bool CurrentPrinter::Select(const std::wstring& name) {
+    if (name == name_ && !mode_.empty()) return true;
     std::vector<BYTE> mode = DriverDefaultMode(name);
-    if (mode.empty()) return;
-    ensured_ = true;
+    if (mode.empty()) return false;
     name_ = name;
     mode_ = std::move(mode);
     defaultPaperSize_ = Mode()->dmPaperSize;
     defaultPaperBin_ = Mode()->dmDefaultSource;
+    return true;
 }
 
 bool CurrentPrinter::Merge() {

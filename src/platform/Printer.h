@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,22 @@ struct PageMetrics {
     int dpiY = 0;
 };
 
+// The system's default printer, or empty when none is installed.
+std::wstring DefaultPrinterName();
+
+// The driver's own default settings for a printer, or empty when it cannot be
+// opened.
+std::vector<BYTE> DriverDefaultMode(const std::wstring& name);
+
 class CurrentPrinter {
 public:
-    static std::vector<std::wstring> InstalledPrinters();
+    // The installed printers' names; nothing when the spooler cannot list them.
+    static std::optional<std::vector<std::wstring>> InstalledPrinters();
 
-    // Makes the named printer current; an unknown name changes nothing.
-    // Selecting the current printer again keeps its paper settings.
-    void Select(const std::wstring& name);
+    // Makes the named printer current; false when it cannot be opened (the
+    // current printer then stays). Selecting the current printer again keeps
+    // its paper settings.
+    bool Select(const std::wstring& name);
 
     // Each returns false when there is no printer or it refuses the value.
     bool SetPaperSize(int code);
@@ -49,5 +59,4 @@ private:
     std::vector<BYTE> mode_;     // our own copy of the settings for the next job
     short defaultPaperSize_ = 0;
     short defaultPaperBin_ = 0;
-    bool ensured_ = false;
 };

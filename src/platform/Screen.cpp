@@ -8,7 +8,7 @@ namespace screen {
 namespace {
 
 double TwipsPerPixel(int axis) {
-    unique_window_dc dc({nullptr, GetDC(nullptr)});
+    const unique_window_dc dc = GetDcOf(nullptr);
     const int dpi = GetDeviceCaps(dc.get().dc, axis);
     return 1440.0 / (dpi > 0 ? dpi : 96);
 }

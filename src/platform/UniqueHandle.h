@@ -58,53 +58,18 @@ private:
     pointer value_ = Traits::invalid();
 };
 
+// Most kinds use null for "no handle" and one function to let it go.
+template <typename T, auto Close>
+struct NullTraits {
+    using pointer = T;
+    static pointer invalid() { return nullptr; }
+    static void close(pointer h) { Close(h); }
+};
+
 struct FileTraits {
     using pointer = HANDLE;
     static pointer invalid() { return INVALID_HANDLE_VALUE; }
     static void close(pointer h) { CloseHandle(h); }
-};
-
-struct IconTraits {
-    using pointer = HICON;
-    static pointer invalid() { return nullptr; }
-    static void close(pointer h) { DestroyIcon(h); }
-};
-
-struct CursorTraits {
-    using pointer = HCURSOR;
-    static pointer invalid() { return nullptr; }
-    static void close(pointer h) { DestroyCursor(h); }
-};
-
-struct MenuTraits {
-    using pointer = HMENU;
-    static pointer invalid() { return nullptr; }
-    static void close(pointer h) { DestroyMenu(h); }  // its submenus go with it
-};
-
-struct WindowTraits {
-    using pointer = HWND;
-    static pointer invalid() { return nullptr; }
-    static void close(pointer h) { DestroyWindow(h); }
-};
-
-struct PrinterTraits {
-    using pointer = HANDLE;
-    static pointer invalid() { return nullptr; }
-    static void close(pointer h) { ClosePrinter(h); }
-};
-
-struct DcTraits {
-    using pointer = HDC;
-    static pointer invalid() { return nullptr; }
-    static void close(pointer h) { DeleteDC(h); }
-};
-
-template <typename T>
-struct GdiObjectTraits {
-    using pointer = T;
-    static pointer invalid() { return nullptr; }
-    static void close(pointer h) { DeleteObject(h); }
 };
 
 // A window's device context goes back to its window.
@@ -121,20 +86,26 @@ struct WindowDcTraits {
 
 }  // namespace handles
 
-using unique_hdc = handles::unique_any<handles::DcTraits>;
-using unique_window_dc = handles::unique_any<handles::WindowDcTraits>;
-using unique_hbitmap = handles::unique_any<handles::GdiObjectTraits<HBITMAP>>;
-using unique_hbrush = handles::unique_any<handles::GdiObjectTraits<HBRUSH>>;
-using unique_hpen = handles::unique_any<handles::GdiObjectTraits<HPEN>>;
 using unique_hfile = handles::unique_any<handles::FileTraits>;
-using unique_hicon = handles::unique_any<handles::IconTraits>;
-using unique_hcursor = handles::unique_any<handles::CursorTraits>;
-using unique_hmenu = handles::unique_any<handles::MenuTraits>;
-using unique_hwnd = handles::unique_any<handles::WindowTraits>;
-using unique_hprinter = handles::unique_any<handles::PrinterTraits>;
+using unique_hdc = handles::unique_any<handles::NullTraits<HDC, DeleteDC>>;
+using unique_hbitmap = handles::unique_any<handles::NullTraits<HBITMAP, DeleteObject>>;
+using unique_hicon = handles::unique_any<handles::NullTraits<HICON, DestroyIcon>>;
+using unique_hcursor = handles::unique_any<handles::NullTraits<HCURSOR, DestroyCursor>>;
+using unique_hpen = handles::unique_any<handles::NullTraits<HPEN, DeleteObject>>;
+// Destroying a menu destroys its submenus with it.
+using unique_hmenu = handles::unique_any<handles::NullTraits<HMENU, DestroyMenu>>;
+using unique_hwnd = handles::unique_any<handles::NullTraits<HWND, DestroyWindow>>;
+using unique_hprinter = handles::unique_any<handles::NullTraits<HANDLE, ClosePrinter>>;
+using unique_window_dc = handles::unique_any<handles::WindowDcTraits>;
 
+// The whole window's DC (frame included), or the client area's; null window:
+// the screen.
 inline unique_window_dc GetWindowDcOf(HWND window) {
     const HDC dc = GetWindowDC(window);
+    return unique_window_dc(dc ? handles::WindowDc{window, dc} : handles::WindowDc{});
+}
+inline unique_window_dc GetDcOf(HWND window) {
+    const HDC dc = GetDC(window);
     return unique_window_dc(dc ? handles::WindowDc{window, dc} : handles::WindowDc{});
 }
 

@@ -216,3 +216,19 @@ TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
     EXPECT_EQ(PrintError, 0);
     EXPECT_EQ(FrmRuxa::PicPrint2().Pixels()[0] & 0xFFFFFF, Rgb(GetSysColor(COLOR_WINDOW)));
 }
+
+TEST_F(OutputTest, PaperSettingsStayForLaterJobsWhenTheCodeIsZero) {
+    FrmRuxa::PicPrint().Resize(10, 10);
+    CurrentPrint.PaperSize = 9;
+    PreparePrint();
+    const std::int32_t a4 = PageHeightPx;
+    CurrentPrint.PaperSize = 8;
+    PreparePrint();
+    const std::int32_t a3 = PageHeightPx;
+    EXPECT_GT(a3, a4);
+    CurrentPrint.PaperSize = 0;  // keeps what the last job set
+    CurrentPrint.DeviceName = "no such printer";
+    PreparePrint();
+    EXPECT_EQ(PageHeightPx, a3);
+    EXPECT_TRUE(boxes.empty());
+}

@@ -1,0 +1,32 @@
+// Runs capture-and-clipboard cycles and stops at checkpoints so that a script
+// can read this process's resident memory from outside (capture_soak.sh).
+// Prints "checkpoint <cycles> handles=<live RAII handles>" and waits for a
+// line on stdin before going on.
+#include <windows.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "Capture.h"
+#include "FrmRuxa.h"
+#include "Globals.h"
+#include "Output.h"
+#include "UniqueHandle.h"
+
+int main() {
+    FrmRuxa::Load(GetModuleHandleW(nullptr));
+    BasRuxa::Settings.IconCapture = 1;
+    int done = 0;
+    for (int checkpoint : {100, 1000}) {
+        for (; done < checkpoint; ++done) {
+            Capture::CaptureDesktop();
+            BasRuxa::CopyCaptureToClipboard();
+        }
+        std::printf("checkpoint %d handles=%ld\n", done, handles::LiveCount());
+        std::fflush(stdout);
+        std::string line;
+        std::getline(std::cin, line);
+    }
+    return 0;
+}
