@@ -19,7 +19,6 @@ tray 516
 driver no-menu --for 1500 >/dev/null
 expect_eq "clipboard before another window is active" "0 0" "$(clipboard_size)"
 driver activate --hwnd "$solid" >/dev/null
-wait_clipboard_bitmap >/dev/null
 expect_clipboard 300 200 0,0=123456 299,199=123456
 
 # ﾊｰﾄﾞｺﾋﾟｰ(&H) > ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳ(&A)

@@ -22,13 +22,11 @@ wait_pdf $SCREEN_W $SCREEN_H "${desktop[@]}" >/dev/null
 # X delivers keys to the window that has the focus, a Wine window here.
 mark_clipboard
 xdotool search --name '^solid$' windowfocus --sync key ctrl+alt+c
-wait_clipboard_bitmap >/dev/null
 expect_clipboard $SCREEN_W $SCREEN_H "${desktop[@]}"
 
 driver activate --hwnd "$solid" >/dev/null
 mark_clipboard
 driver post-hotkey --class FrmRuxa --slot 5 >/dev/null
-wait_clipboard_bitmap >/dev/null
 expect_clipboard 300 200 0,0=123456 299,199=123456
 
 end_ruxa

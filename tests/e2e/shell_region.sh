@@ -19,7 +19,6 @@ select_region() {
 mark_clipboard
 select_region c,c
 xdotool mousemove 10 20 mousedown 1 mousemove 7 12 mousemove 3 5 mouseup 1
-wait_clipboard_bitmap >/dev/null
 expect_clipboard 8 16 "0,0=$(pattern_hex 3 5)" "7,15=$(pattern_hex 10 20)" "7,0=$(pattern_hex 10 5)"
 driver wait-gone --class FrmCustom >/dev/null
 
@@ -27,7 +26,6 @@ driver wait-gone --class FrmCustom >/dev/null
 mark_clipboard
 select_region c,c
 xdotool mousemove 640 700 click 1
-wait_clipboard_bitmap >/dev/null
 expect_clipboard 1 1 "0,0=$(pattern_hex 640 700)"
 
 # ﾊｰﾄﾞｺﾋﾟｰ(&H) > 領域指定(&C), cancelled with the right button.

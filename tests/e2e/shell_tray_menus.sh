@@ -24,7 +24,6 @@ expect_eq "menu's top" 500 "$(sed -n 's/.* top=\([0-9]*\).*/\1/p' <<<"$menu")"
 # ｺﾋﾟｰ(&C) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D)
 mark_clipboard
 choose c,d >/dev/null
-wait_clipboard_bitmap >/dev/null
 expect_clipboard $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
 
 # ﾊｰﾄﾞｺﾋﾟｰ(&H) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D); "H" is also ﾍﾙﾌﾟ's key, so the arrows.
@@ -35,7 +34,6 @@ wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}" >/dev/null
 # The double-click copies the desktop with these settings.
 mark_clipboard
 tray 515
-wait_clipboard_bitmap >/dev/null
 expect_clipboard $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
 
 # ﾍﾙﾌﾟ(&H): the viewer is asked for ruxa.hlp in the program folder, which
