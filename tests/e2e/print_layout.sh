@@ -1,10 +1,10 @@
 # Page layout of a printed window capture: paper size and orientation, the
-# three size modes, the five positions and colour reversal. One pattern
-# window is printed once per case with "/a /h=<its handle>", so the capture's
-# size is known exactly, and the PDF is measured at 72 dpi (1 pixel = 1 point
-# = 20 twips): the picture's non-white bounds must lie where the twip
-# arithmetic puts them, within one pixel, and each quadrant must show its
-# colour (reversed: 255 - c).
+# three size modes, the five positions (and one outside them) and colour
+# reversal. One pattern window is printed once per case with
+# "/a /h=<its handle>", so the capture's size is known exactly, and the PDF is
+# measured at 72 dpi (1 pixel = 1 point = 20 twips): the picture's non-white
+# bounds must lie where the twip arithmetic puts them, within one pixel, and
+# each quadrant must show its colour (reversed: 255 - c).
 source "$(dirname "$0")/lib.sh"
 source "$E2E_HERE/print_lib.sh"
 
@@ -103,3 +103,11 @@ check_case "fit stretched to the page"       9 1 2 100 0 1 0
 check_case "ratio 50%, centre"               9 1 3 50 1 3 0
 check_case "ratio 200%, top left"            9 1 3 200 1 1 0
 check_case "reversed, landscape, centre"     9 2 1 100 1 3 1
+
+# A position outside 1 to 5 places no picture, yet the page is printed.
+print_ini Pos=0
+print_pdf /a "/h=$PATTERN_HWND"
+measure_pdf
+expect_eq "position 0: paper" A4 "${M[paper]}"
+expect_eq "position 0: non-white bounds" none "${M[bbox]}"
+echo "ok: position 0, blank page"
