@@ -14,8 +14,8 @@ packages=(
   xvfb xdotool imagemagick
   # Japanese text and glyphs
   locales fonts-ipafont-gothic
-  # printing to PDF and reading it back
-  cups cups-client printer-driver-cups-pdf libcups2 poppler-utils
+  # printing to PDF and reading it back (measured by a Python script)
+  cups cups-client printer-driver-cups-pdf libcups2 poppler-utils python3
 )
 
 sudo=()

@@ -1,0 +1,37 @@
+# Printer settings that cannot be honoured as written: a device name that
+# matches no printer prints on the current printer without a word; a paper
+# size the printer does not offer is reported and nothing is printed.
+source "$(dirname "$0")/lib.sh"
+source "$E2E_HERE/print_lib.sh"
+
+start_pattern 200 150 320 240
+
+# In a command-line run the current printer is the system's default one.
+expect_eq "default printer" "$PRINTER" "$(default_printer)"
+print_ini DeviceName='No such printer'
+# A message box would keep ruxa.exe from ending by itself.
+print_pdf /a "/h=$PATTERN_HWND"
+measure_pdf --at 60,45
+expect_eq "unknown printer: paper" A4 "${M[paper]}"
+expect_colour "unknown printer: the capture printed" "${PATTERN_COLOUR[topleft]}" "${M[at:60,45]}"
+echo "ok: unknown device name"
+
+# JIS B4 (12) is not among the PDF printer's paper sizes. Another program
+# printing meanwhile would pass for a print of ours; then the run is repeated.
+print_ini PaperSize=12
+for attempt in 1 2 3; do
+  before=$(last_job)
+  start_ruxa /a "/h=$PATTERN_HWND"
+  box=$(driver msgbox --title '用紙サイズエラー')
+  expect_eq "paper size message" \
+    '用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\nそれでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。' \
+    "$(sed -n 's/^text=//p' <<<"$box")"
+  expect_eq "paper size message buttons" 'button=1' "$(grep '^button=' <<<"$box" | cut -d' ' -f1 | paste -sd' ')"
+  driver press --title '用紙サイズエラー' --button OK >/dev/null
+  wait_ruxa_exit
+  expect_eq "exit code after the paper size message" 0 "$RUXA_EXIT"
+  [ "$(last_job)" = "$before" ] && break
+  [ "$attempt" -lt 3 ] || fail "a print job was submitted despite the paper size error"
+  echo "print_errors: a print job turned up (another program printing?); again" >&2
+done
+echo "ok: unsupported paper size"
