@@ -15,7 +15,14 @@ WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1
 # self-timer, no confirmation, no cursor in captures, actual size at the top
 # left of an A4 page on the default printer. Arguments Key=Value replace keys.
 write_ini() {
-  local text key
+  local text key printer=""
+  # Another run's no-printer test may have set every queue aside for a while.
+  for _ in $(seq 120); do
+    printer=$(default_printer || true)
+    [ -n "$printer" ] && break
+    sleep 0.5
+  done
+  [ -n "$printer" ] || fail "there is no default printer"
   text="[Application]
 Title=ヴェルモ
 Version=2.50
@@ -40,7 +47,7 @@ HotKeyButton$slot=80"
   text+="
 PrinterCount=0
 [DefaultPrinter]
-DeviceName=$(default_printer)
+DeviceName=$printer
 Hiritsu=1
 Orientation=1
 PaperBin=0
