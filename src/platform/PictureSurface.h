@@ -8,6 +8,10 @@
 
 #include "UniqueHandle.h"
 
+// The header of a 32-bit top-down DIB of w x h pixels, the layout of every
+// picture here.
+BITMAPINFO TopDownBitmapInfo(int width, int height);
+
 class PictureSurface {
 public:
     PictureSurface() = default;

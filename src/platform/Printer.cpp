@@ -144,13 +144,7 @@ bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y
     const RECT paper{0, 0, GetDeviceCaps(dc.get(), PHYSICALWIDTH), GetDeviceCaps(dc.get(), PHYSICALHEIGHT)};
     FillRect(dc.get(), &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (picture && picture->Width() > 0 && picture->Height() > 0) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = picture->Width();
-        info.bmiHeader.biHeight = -picture->Height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDownBitmapInfo(picture->Width(), picture->Height());
         const int left = deviceX(x), top = deviceY(y);
         StretchDIBits(dc.get(), left, top, deviceX(x + picture->Width() * tx) - left,
                       deviceY(y + picture->Height() * ty) - top, 0, 0, picture->Width(), picture->Height(),

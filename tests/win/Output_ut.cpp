@@ -16,39 +16,13 @@
 #include "PictureSurface.h"
 #include "PrintEngine.h"
 #include "Printer.h"
+#include "ShellFixture.h"
 
 using namespace BasRuxa;
 
 namespace {
 
 std::uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-
-// The clipboard's bitmap as top-down 0x00RRGGBB pixels, read the way another
-// program reads it.
-std::vector<std::uint32_t> ClipboardPixels(int& width, int& height) {
-    std::vector<std::uint32_t> pixels;
-    if (!OpenClipboard(nullptr)) return pixels;
-    const HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    BITMAP info{};
-    if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
-        width = info.bmWidth;
-        height = info.bmHeight;
-        BITMAPINFO request{};
-        request.bmiHeader.biSize = sizeof request.bmiHeader;
-        request.bmiHeader.biWidth = width;
-        request.bmiHeader.biHeight = -height;
-        request.bmiHeader.biPlanes = 1;
-        request.bmiHeader.biBitCount = 32;
-        request.bmiHeader.biCompression = BI_RGB;
-        pixels.resize(std::size_t(width) * height);
-        const HDC screen = GetDC(nullptr);
-        GetDIBits(screen, bitmap, 0, height, pixels.data(), &request, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
-        for (auto& p : pixels) p &= 0xFFFFFF;
-    }
-    CloseClipboard();
-    return pixels;
-}
 
 class OutputTest : public ::testing::Test {
 protected:
@@ -93,12 +67,11 @@ TEST_F(OutputTest, ClipboardHoldsExactlyTheCapturePixels) {
         for (int x = 0; x < 5; ++x) SetPixel(picture.Dc(), x, y, RGB(x * 50, y * 60, 7));
     CopyCaptureToClipboard();
 
-    int width = 0, height = 0;
-    const std::vector<std::uint32_t> pixels = ClipboardPixels(width, height);
-    ASSERT_EQ(width, 5);
-    ASSERT_EQ(height, 4);
+    const ClipboardImage image = ReadClipboardImage();
+    ASSERT_EQ(image.width, 5);
+    ASSERT_EQ(image.height, 4);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(pixels[y * 5 + x], std::uint32_t((x * 50) << 16 | (y * 60) << 8 | 7));
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(image.At(x, y), std::uint32_t((x * 50) << 16 | (y * 60) << 8 | 7));
 
     ASSERT_TRUE(OpenClipboard(nullptr));
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));

@@ -5,6 +5,7 @@
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "PaperTables.h"
+#include "PictureSurface.h"
 
 using namespace BasRuxa;
 
@@ -16,13 +17,7 @@ ClipboardImage ReadClipboardImage() {
     if (bitmap && GetObjectW(bitmap, sizeof info, &info)) {
         image.width = info.bmWidth;
         image.height = info.bmHeight;
-        BITMAPINFO request{};
-        request.bmiHeader.biSize = sizeof request.bmiHeader;
-        request.bmiHeader.biWidth = image.width;
-        request.bmiHeader.biHeight = -image.height;
-        request.bmiHeader.biPlanes = 1;
-        request.bmiHeader.biBitCount = 32;
-        request.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO request = TopDownBitmapInfo(image.width, image.height);
         image.pixels.resize(std::size_t(image.width) * image.height);
         const HDC screen = GetDC(nullptr);
         GetDIBits(screen, bitmap, 0, image.height, image.pixels.data(), &request, DIB_RGB_COLORS);
