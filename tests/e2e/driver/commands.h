@@ -19,12 +19,6 @@ int Press(const Options& options);
 // pattern.cpp: a window of known content to capture
 int Pattern(const Options& options);
 
-// cursor.cpp: the mouse pointer
-int Cursor(const Options& options);
-
-// clipboard.cpp: the clipboard's bitmap
-int ClipboardDump(const Options& options);
-
 // printer.cpp: page metrics of a printer
 int PrinterMetrics(const Options& options);
 

@@ -38,9 +38,6 @@ const struct {
     {L"send", driver::Send, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
     {L"pattern", driver::Pattern,
      L"--x X --y Y --width W --height H  shows a test pattern until closed; prints hwnd=N and its colours"},
-    {L"cursor", driver::Cursor, L"--x X --y Y  moves the mouse pointer"},
-    {L"clipboard-dump", driver::ClipboardDump,
-     L"--out file.ppm (a Windows path: Z:\\tmp\\x.ppm)  prints formats=, width= height="},
     {L"printer-metrics", driver::PrinterMetrics,
      L"--printer P [--paper N] [--orientation 1|2]  prints dpi=, printable=, physical=, offset="},
 };
