@@ -9,7 +9,7 @@
 #include "Capture.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
-#include "MessageBox.h"
+#include "HumanSeam.h"
 #include "PaperTables.h"
 #include "PrintEngine.h"
 #include "UniqueHandle.h"
@@ -56,8 +56,8 @@ int main() {
 
     Capture::CaptureDesktop();
     PreparePrint();
-    const int w = FrmRuxa::PicPrint().Width(), h = FrmRuxa::PicPrint().Height();
-    const int lw = FrmRuxa::PicPrint2().Width(), lh = FrmRuxa::PicPrint2().Height();
+    const int w = MainWindow::PicPrint().Width(), h = MainWindow::PicPrint().Height();
+    const int lw = MainWindow::PicPrint2().Width(), lh = MainWindow::PicPrint2().Height();
     std::printf("screen %d x %d, A4 layout %d x %d (page %d x %d px)\n", w, h, lw, lh, PageWidthPx, PageHeightPx);
 
     const BareBlits bare(w, h, lw, lh);

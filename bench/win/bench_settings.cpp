@@ -7,7 +7,7 @@
 
 #include "BenchHarness.h"
 #include "KeyByKey.h"
-#include "MessageBox.h"
+#include "HumanSeam.h"
 #include "PaperTables.h"
 #include "SettingsFile.h"
 #include "Text.h"

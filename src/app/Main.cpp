@@ -3,7 +3,8 @@
 #include "Capture.h"
 #include "FrmCustom.h"
 #include "FrmRuxa.h"
-#include "MessageBox.h"
+#include "HumanSeam.h"
+#include "MessageLoop.h"
 #include "Output.h"
 #include "PaperTables.h"
 #include "SettingsFile.h"
@@ -34,15 +35,6 @@ std::string ProgramFolder() {
 // A custom icon loaded from a file lives as long as the program.
 unique_hicon customIcon;
 
-int RunMessageLoop() {
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
 }  // namespace
 
 int Main(HINSTANCE instance) {
@@ -56,13 +48,13 @@ int Main(HINSTANCE instance) {
         RunCommandLine();
         // A region run goes on in the selection window; every run ends by
         // unloading the main window.
-        return FrmRuxa::Window() ? RunMessageLoop() : 0;
+        return MainWindow::Handle() ? RunMessageLoop() : 0;
     }
 
     // Its load registers the enabled hot keys.
     FrmRuxa::Load(instance);
     LoadAppIcon(instance);
-    Tray::AddTrayIcon(FrmRuxa::Window(), Settings.Title);
+    Tray::AddTrayIcon(MainWindow::Handle(), Settings.Title);
     AppState = StateIdle;
     return RunMessageLoop();
 }
@@ -86,7 +78,7 @@ void RunCommandLine() {
     ApplyNamedSetting(Model, request.SettingName);
     if (request.Error) {
         ShowMessageBox(nullptr, "コマンドライン引数に誤りがあります。", "ルクサさん", MB_OK);
-        FrmRuxa::Unload();
+        MainWindow::EndRun();
         return;
     }
     if (request.Action != ActionRegion) PrintOutput();

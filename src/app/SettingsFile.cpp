@@ -5,7 +5,7 @@
 #include "DefaultPrinter.h"
 #include "FileIo.h"
 #include "LegacyInf.h"
-#include "MessageBox.h"
+#include "HumanSeam.h"
 #include "Text.h"
 
 namespace BasRuxa {

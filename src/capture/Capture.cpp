@@ -1,7 +1,7 @@
 #include "Capture.h"
 
-#include "FrmRuxa.h"
 #include "Globals.h"
+#include "MainWindow.h"
 #include "Tray.h"
 #include "UniqueHandle.h"
 
@@ -15,7 +15,7 @@ constexpr int WindowCursorOffset = 8;
 }  // namespace
 
 void CaptureDesktop() {
-    PictureSurface& picture = FrmRuxa::PicPrint();
+    PictureSurface& picture = MainWindow::PicPrint();
     picture.Resize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const HWND desktop = GetDesktopWindow();
     unique_window_dc screen = GetWindowDcOf(desktop);
@@ -25,11 +25,11 @@ void CaptureDesktop() {
         GetCursorPos(&p);
         DrawIcon(picture.Dc(), p.x - DesktopCursorOffset, p.y - DesktopCursorOffset, GetCurrentCursor());
     }
-    if (BasRuxa::Settings.IconDelete == 1) Tray::AddTrayIcon(FrmRuxa::Window(), "ｳﾞｪﾙﾓ");
+    if (BasRuxa::Settings.IconDelete == 1) Tray::AddTrayIcon(MainWindow::Handle(), "ｳﾞｪﾙﾓ");
 }
 
 void CaptureActiveWindow(HWND hWnd) {
-    PictureSurface& picture = FrmRuxa::PicPrint();
+    PictureSurface& picture = MainWindow::PicPrint();
     if (!hWnd) hWnd = GetForegroundWindow();
     unique_window_dc source = GetWindowDcOf(hWnd);
     WindowRect = {};

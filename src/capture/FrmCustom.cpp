@@ -2,8 +2,8 @@
 
 #include <windowsx.h>
 
-#include "FrmRuxa.h"
 #include "Globals.h"
+#include "MainWindow.h"
 #include "Output.h"
 #include "Region.h"
 #include "UniqueHandle.h"
@@ -23,7 +23,7 @@ const COLORREF RubberBandColour = RGB(128, 128, 128);
 
 // The capture picture as it is, which also wipes the last rubber band.
 void PaintSnapshot(HDC dc) {
-    const PictureSurface& capture = FrmRuxa::PicPrint();
+    const PictureSurface& capture = MainWindow::PicPrint();
     RECT client{};
     GetClientRect(picture, &client);
     BitBlt(dc, 0, 0, client.right, client.bottom, capture.Dc(), 0, 0, SRCCOPY);
@@ -102,7 +102,7 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         LeftRelease(lParam);
         return 0;
     case WM_RBUTTONUP:
-        FrmRuxa::ShowCancelMenu(form);
+        if (MainWindow::ShowCancelMenu) MainWindow::ShowCancelMenu(form);
         return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -161,8 +161,8 @@ void Unload() {
 HWND Window() { return form; }
 
 void CropCapture(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
-    PictureSurface& capture = FrmRuxa::PicPrint();
-    PictureSurface& scratch = FrmRuxa::PicPrint2();
+    PictureSurface& capture = MainWindow::PicPrint();
+    PictureSurface& scratch = MainWindow::PicPrint2();
     const region::PixelRect box = region::DragRect(x1, y1, x2, y2);
     scratch.Resize(box.width, box.height);
     BitBlt(scratch.Dc(), 0, 0, scratch.Width(), scratch.Height(), capture.Dc(), box.left, box.top, SRCCOPY);

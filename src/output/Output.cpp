@@ -1,13 +1,13 @@
 #include "Output.h"
 
 #include "Clipboard.h"
-#include "FrmRuxa.h"
 #include "Globals.h"
+#include "MainWindow.h"
 #include "PrintEngine.h"
 
 namespace BasRuxa {
 
-void CopyCaptureToClipboard() { CopyPictureToClipboard(FrmRuxa::Window(), FrmRuxa::PicPrint()); }
+void CopyCaptureToClipboard() { CopyPictureToClipboard(MainWindow::Handle(), MainWindow::PicPrint()); }
 
 void PrintOutput() {
     const bool confirm = Settings.ConfirmBeforePrint == 1;
@@ -17,7 +17,7 @@ void PrintOutput() {
     // shell goes back to idle as the dialog's closing does.
     PrintCapture();
     if (AppState == StateCommandLine)
-        FrmRuxa::Unload();
+        MainWindow::EndRun();
     else if (confirm)
         AppState = StateIdle;
 }

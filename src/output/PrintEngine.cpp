@@ -1,8 +1,8 @@
 #include "PrintEngine.h"
 
-#include "FrmRuxa.h"
 #include "Globals.h"
-#include "MessageBox.h"
+#include "MainWindow.h"
+#include "HumanSeam.h"
 #include "PageLayout.h"
 #include "Screen.h"
 #include "Text.h"
@@ -13,7 +13,7 @@ namespace {
 PageMetrics metrics;
 
 void ReportError(const char* title, const char* text) {
-    ShowMessageBox(FrmRuxa::Window(), text, title, MB_OK);
+    ShowMessageBox(MainWindow::Handle(), text, title, MB_OK);
     PrintError = -1;
 }
 
@@ -52,7 +52,7 @@ CurrentPrinter& Printer() {
 }
 
 void PreparePrint() {
-    PictureSurface& layoutPicture = FrmRuxa::PicPrint2();
+    PictureSurface& layoutPicture = MainWindow::PicPrint2();
     layoutPicture.Clear();
     PrintError = 0;
 
@@ -65,7 +65,7 @@ void PreparePrint() {
     PageWidthPx = layout::TwipsToPixels(metrics.printableWidth, tx);
     PageHeightPx = layout::TwipsToPixels(metrics.printableHeight, ty);
 
-    const PictureSurface& capture = FrmRuxa::PicPrint();
+    const PictureSurface& capture = MainWindow::PicPrint();
     const layout::LayoutSize size = layout::ComputeLayoutSize(CurrentPrint.Size, CurrentPrint.SizeP, CurrentPrint.Hiritsu,
                                                               capture.Width(), capture.Height(), PageWidthPx, PageHeightPx);
     if (!size.rendered) return;
@@ -84,7 +84,7 @@ void PreparePrint() {
 void PrintCapture() {
     PreparePrint();
     if (PrintError == -1) return;
-    const PictureSurface& layoutPicture = FrmRuxa::PicPrint2();
+    const PictureSurface& layoutPicture = MainWindow::PicPrint2();
     const double tx = screen::TwipsPerPixelX(), ty = screen::TwipsPerPixelY();
     const layout::Placement at = layout::PlacePicture(CurrentPrint.Pos, layoutPicture.Width(), layoutPicture.Height(), tx,
                                                       ty, metrics.printableWidth, metrics.printableHeight);

@@ -92,6 +92,7 @@ using unique_hbitmap = handles::unique_any<handles::NullTraits<HBITMAP, DeleteOb
 using unique_hicon = handles::unique_any<handles::NullTraits<HICON, DestroyIcon>>;
 using unique_hcursor = handles::unique_any<handles::NullTraits<HCURSOR, DestroyCursor>>;
 using unique_hpen = handles::unique_any<handles::NullTraits<HPEN, DeleteObject>>;
+using unique_hfont = handles::unique_any<handles::NullTraits<HFONT, DeleteObject>>;
 // Destroying a menu destroys its submenus with it.
 using unique_hmenu = handles::unique_any<handles::NullTraits<HMENU, DestroyMenu>>;
 using unique_hwnd = handles::unique_any<handles::NullTraits<HWND, DestroyWindow>>;

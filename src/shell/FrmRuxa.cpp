@@ -11,7 +11,6 @@
 namespace FrmRuxa {
 namespace {
 
-HWND window = nullptr;
 UINT taskbarCreated = 0;
 
 LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -30,13 +29,13 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
             Timer3().Dispatch(wParam, Timer3_Timer);
         return 0;
     case WM_CLOSE:
-        Unload();
+        MainWindow::EndRun();
         return 0;
     case WM_DESTROY:
         BasHotKey::ReleaseHotKeys(hwnd);
         Tray::DeleteTrayIcon();
         for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->SetEnabled(false);
-        window = nullptr;
+        MainWindow::SetHandle(nullptr);
         PostQuitMessage(0);
         return 0;
     default:
@@ -47,7 +46,7 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
 }  // namespace
 
 HWND Load(HINSTANCE instance) {
-    if (window) return window;
+    if (MainWindow::Handle()) return MainWindow::Handle();
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WndProc;
@@ -57,25 +56,15 @@ HWND Load(HINSTANCE instance) {
     wc.lpszClassName = ClassName;
     RegisterClassExW(&wc);
     taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    window = CreateWindowExW(0, ClassName, L"ヴェルモ", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
+    const HWND window = CreateWindowExW(0, ClassName, L"ヴェルモ", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
                              nullptr, instance, nullptr);
+    MainWindow::SetHandle(window);
+    MainWindow::ShowCancelMenu = ShowCancelMenu;
     SetIcon(wc.hIconSm);
     for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->Attach(window);
     BuildMenus();
     if (BasRuxa::AppState != StateCommandLine) BasHotKey::RegisterHotKeys(window);
     return window;
-}
-
-HWND Window() { return window; }
-
-PictureSurface& PicPrint() {
-    static PictureSurface picture;
-    return picture;
-}
-
-PictureSurface& PicPrint2() {
-    static PictureSurface picture;
-    return picture;
 }
 
 WindowTimer& Timer1() {
@@ -94,12 +83,8 @@ WindowTimer& Timer3() {
 }
 
 void SetIcon(HICON icon) {
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-}
-
-void Unload() {
-    if (window) DestroyWindow(window);
+    SendMessageW(MainWindow::Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(MainWindow::Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
 }  // namespace FrmRuxa

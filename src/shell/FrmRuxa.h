@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "PictureSurface.h"
+#include "MainWindow.h"
 #include "ShellRules.h"
 #include "WindowTimer.h"
 
@@ -13,20 +13,12 @@ namespace FrmRuxa {
 constexpr const wchar_t* ClassName = L"FrmRuxa";
 
 // Creates the window (once) with the program's built-in icon, its menus and
-// timers; outside a command-line run it registers the enabled hot keys.
+// timers; outside a command-line run it registers the enabled hot keys. Its
+// handle and pictures are MainWindow's.
 HWND Load(HINSTANCE instance);
-HWND Window();
 
 // The icon the tray and the dialogs take; the window does not own it.
 void SetIcon(HICON icon);
-
-// Ends the run: the hot keys and the tray icon go, then the message loop ends.
-void Unload();
-
-// The capture picture: exactly one capture, read by every output.
-PictureSurface& PicPrint();
-// The layout picture the print engine renders the page image into.
-PictureSurface& PicPrint2();
 
 // Timer1: desktop and region captures. Timer2: watches for the foreground
 // window to change. Timer3: the active-window capture after that change.

@@ -36,7 +36,7 @@ void ArmTimer2(std::int16_t state) {
     Timer2().SetInterval(100);
     PrevForeground = nullptr;
     Timer2().SetEnabled(true);
-    SetForegroundWindow(Window());
+    SetForegroundWindow(MainWindow::Handle());
     AppState = state;
 }
 
@@ -85,7 +85,7 @@ void Pop_About_Click() {
 
 void Pop_Help_Click() {
     const std::wstring helpFile = text::Widen(AppPath + "ruxa.hlp");
-    WinHelpW(Window(), helpFile.c_str(), HELP_FINDER, 0);
+    WinHelpW(MainWindow::Handle(), helpFile.c_str(), HELP_FINDER, 0);
 }
 
 void Pop_Can_Click() {
@@ -94,7 +94,7 @@ void Pop_Can_Click() {
     // the screen with no way to close it.
     FrmCustom::Unload();
     // A region run from the command line has nothing left to do.
-    if (AppState == StateCommandLine) return Unload();
+    if (AppState == StateCommandLine) return MainWindow::EndRun();
     // Nothing will be captured, so nothing else puts back an icon that the
     // arming took out of the tray.
     if (Settings.IconDelete == 1 && !Tray::IsShown()) Tray::ShowAgain();
@@ -102,8 +102,8 @@ void Pop_Can_Click() {
 }
 
 void Pop_End_Click() {
-    BasHotKey::ReleaseHotKeys(Window());
-    Unload();
+    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
+    MainWindow::EndRun();
 }
 
 }  // namespace FrmRuxa

@@ -2,7 +2,7 @@
 
 #include "FrmRuxa.h"
 #include "Globals.h"
-#include "MessagePump.h"
+#include "MessageLoop.h"
 #include "UniqueHandle.h"
 
 namespace FrmRuxa {
@@ -91,11 +91,11 @@ void TrayMessage(int message) {
         DoEvents();
         if (!Timer1().Enabled() && !Timer3().Enabled()) {
             DoEvents();
-            ShowPopup(Window(), Pop_Menu1());
+            ShowPopup(MainWindow::Handle(), Pop_Menu1());
         } else {
-            SetForegroundWindow(Window());
+            SetForegroundWindow(MainWindow::Handle());
             DoEvents();
-            ShowPopup(Window(), Pop_Menu2());
+            ShowPopup(MainWindow::Handle(), Pop_Menu2());
         }
         break;
     case shell::TrayAction::DoubleClick:

@@ -53,7 +53,7 @@ std::vector<std::uint32_t> Expected(HCURSOR cursor, int x, int y) {
 // (at left, top) differ from the expected picture; -1 when the capture is
 // too small to hold it.
 int Differences(int left, int top, const std::vector<std::uint32_t>& expected) {
-    const PictureSurface& picture = FrmRuxa::PicPrint();
+    const PictureSurface& picture = MainWindow::PicPrint();
     if (picture.Width() < left + Width || picture.Height() < top + Height) return -1;
     int count = 0;
     for (int y = 0; y < Height; ++y)

@@ -17,7 +17,7 @@ namespace {
 
 ATOM FindAtom(int slot) { return GlobalFindAtomW(text::Widen(shell::HotKeyAtomName(slot)).c_str()); }
 
-LONG_PTR WindowProcedure() { return GetWindowLongPtrW(FrmRuxa::Window(), GWLP_WNDPROC); }
+LONG_PTR WindowProcedure() { return GetWindowLongPtrW(MainWindow::Handle(), GWLP_WNDPROC); }
 
 bool CombinationIsFree(UINT modifiers, UINT key) {
     if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
@@ -37,7 +37,7 @@ void EnableSlot(int slot, int key) {
 TEST_F(ShellTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
     for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(slot, 'P');
     const LONG_PTR original = WindowProcedure();
-    BasHotKey::RegisterHotKeys(FrmRuxa::Window());
+    BasHotKey::RegisterHotKeys(MainWindow::Handle());
     EXPECT_NE(WindowProcedure(), original);
     for (int slot = 0; slot < HotKeySlotCount; ++slot) {
         ASSERT_NE(FindAtom(slot), 0) << slot;
@@ -47,20 +47,20 @@ TEST_F(ShellTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
 
     // What the key delivers: slot 0's identifier, the desktop print.
-    PostMessageW(FrmRuxa::Window(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[0])),
+    PostMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[0])),
                  MAKELPARAM(MOD_ALT | MOD_CONTROL, 'P'));
     ASSERT_TRUE(PumpUntil([] { return AppState != StateIdle; }));
     EXPECT_EQ(AppState, StateDtCopy);
     EXPECT_TRUE(FrmRuxa::Timer1().Enabled());
     FrmRuxa::Pop_Can_Click();
 
-    BasHotKey::ReleaseHotKeys(FrmRuxa::Window());
+    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     EXPECT_EQ(WindowProcedure(), original);
     for (int slot = 0; slot < HotKeySlotCount; ++slot) EXPECT_EQ(FindAtom(slot), 0) << slot;
     EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
     // A second release gives back nothing that another holder still needs.
     const ATOM other = GlobalAddAtomW(L"RUXAHOTKEY0");
-    BasHotKey::ReleaseHotKeys(FrmRuxa::Window());
+    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     EXPECT_EQ(FindAtom(0), other);
     GlobalDeleteAtom(other);
 }
@@ -69,34 +69,34 @@ TEST_F(ShellTest, HookedWindowPassesOtherMessagesOnWithTheirResults) {
     EnableSlot(4, 'C');
     EnableSlot(6, 'R');
     Settings.HotKeySHIFT[6] = 1;
-    BasHotKey::RegisterHotKeys(FrmRuxa::Window());
+    BasHotKey::RegisterHotKeys(MainWindow::Handle());
     ASSERT_TRUE(BasHotKey::IsHooked());
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'C'));
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL | MOD_SHIFT, 'R'));
     EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'R'));
 
     wchar_t caption[16] = {};
-    EXPECT_EQ(SendMessageW(FrmRuxa::Window(), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(caption)), 4);
+    EXPECT_EQ(SendMessageW(MainWindow::Handle(), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(caption)), 4);
     EXPECT_STREQ(caption, L"ヴェルモ");
 
     // Each slot's identifier reaches its own action.
-    SendMessageW(FrmRuxa::Window(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[6])), 0);
+    SendMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[6])), 0);
     EXPECT_EQ(AppState, StateRsCapture);
-    SendMessageW(FrmRuxa::Window(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[4])), 0);
+    SendMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[4])), 0);
     EXPECT_EQ(AppState, StateDtCapture);
     // Identifiers that are not ours do nothing, 0 included.
     AppState = StateIdle;
-    SendMessageW(FrmRuxa::Window(), WM_HOTKEY, 0, 0);
-    SendMessageW(FrmRuxa::Window(), WM_HOTKEY, 12345, 0);
+    SendMessageW(MainWindow::Handle(), WM_HOTKEY, 0, 0);
+    SendMessageW(MainWindow::Handle(), WM_HOTKEY, 12345, 0);
     EXPECT_EQ(AppState, StateIdle);
 }
 
 TEST_F(ShellTest, WithoutEnabledSlotsTheWindowIsNeverHooked) {
     const LONG_PTR original = WindowProcedure();
-    BasHotKey::RegisterHotKeys(FrmRuxa::Window());
+    BasHotKey::RegisterHotKeys(MainWindow::Handle());
     EXPECT_FALSE(BasHotKey::IsHooked());
     EXPECT_EQ(WindowProcedure(), original);
-    BasHotKey::ReleaseHotKeys(FrmRuxa::Window());
+    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     EXPECT_EQ(WindowProcedure(), original);
 }
 
@@ -117,7 +117,7 @@ TEST_F(ShellTest, ForegroundWindowCopyHappensAtOnce) {
 }
 
 TEST_F(ShellTest, CommandLineRunRegistersNoHotKey) {
-    FrmRuxa::Unload();
+    MainWindow::EndRun();
     for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(slot, 'P');
     AppState = StateCommandLine;
     FrmRuxa::Load(GetModuleHandleW(nullptr));

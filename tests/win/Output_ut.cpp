@@ -10,7 +10,7 @@
 #include "Clipboard.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
-#include "MessageBox.h"
+#include "HumanSeam.h"
 #include "Output.h"
 #include "PaperTables.h"
 #include "PictureSurface.h"
@@ -61,7 +61,7 @@ TEST(PictureSurface, ClearsToTheWindowColourAndResizes) {
 }
 
 TEST_F(OutputTest, ClipboardHoldsExactlyTheCapturePixels) {
-    PictureSurface& picture = FrmRuxa::PicPrint();
+    PictureSurface& picture = MainWindow::PicPrint();
     ASSERT_TRUE(picture.Resize(5, 4));
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 5; ++x) SetPixel(picture.Dc(), x, y, RGB(x * 50, y * 60, 7));
@@ -85,7 +85,7 @@ TEST_F(OutputTest, RepeatedCapturesAndCopiesHoldNoHandles) {
     const long before = handles::LiveCount();
     for (int i = 0; i < 200; ++i) {
         Capture::CaptureDesktop();
-        Capture::CaptureActiveWindow(FrmRuxa::Window());
+        Capture::CaptureActiveWindow(MainWindow::Handle());
         CopyCaptureToClipboard();
     }
     EXPECT_EQ(handles::LiveCount(), before);
@@ -93,8 +93,8 @@ TEST_F(OutputTest, RepeatedCapturesAndCopiesHoldNoHandles) {
 
 TEST_F(OutputTest, DesktopCaptureHasTheScreenSize) {
     Capture::CaptureDesktop();
-    EXPECT_EQ(FrmRuxa::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(FrmRuxa::PicPrint().Height(), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(MainWindow::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(MainWindow::PicPrint().Height(), GetSystemMetrics(SM_CYSCREEN));
 }
 
 TEST_F(OutputTest, PrinterRefusesCodesItDoesNotOffer) {
@@ -125,7 +125,7 @@ TEST_F(OutputTest, PrinterRefusesCodesItDoesNotOffer) {
 }
 
 TEST_F(OutputTest, PaperErrorsAreReportedAndStopTheJob) {
-    FrmRuxa::PicPrint().Resize(10, 10);
+    MainWindow::PicPrint().Resize(10, 10);
     CurrentPrint.PaperSize = 12;
     PrintCapture();
     EXPECT_EQ(PrintError, -1);
@@ -159,7 +159,7 @@ TEST_F(OutputTest, PaperErrorsAreReportedAndStopTheJob) {
 }
 
 TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
-    PictureSurface& capture = FrmRuxa::PicPrint();
+    PictureSurface& capture = MainWindow::PicPrint();
     ASSERT_TRUE(capture.Resize(640, 480));
     const RECT all{0, 0, 640, 480};
     FillRect(capture.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -168,30 +168,30 @@ TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
     CurrentPrint.Size = 3;
     CurrentPrint.SizeP = 50;
     PreparePrint();
-    EXPECT_EQ(FrmRuxa::PicPrint2().Width(), 320);
-    EXPECT_EQ(FrmRuxa::PicPrint2().Height(), 240);
+    EXPECT_EQ(MainWindow::PicPrint2().Width(), 320);
+    EXPECT_EQ(MainWindow::PicPrint2().Height(), 240);
 
     CurrentPrint.Size = 1;
     Settings.ReversePrint = 1;
     PreparePrint();
-    EXPECT_EQ(FrmRuxa::PicPrint2().Pixels()[0] & 0xFFFFFF, 0xF537E1u);  // 255 - (10, 200, 30)
-    EXPECT_EQ(FrmRuxa::PicPrint2().Pixels()[1] & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(MainWindow::PicPrint2().Pixels()[0] & 0xFFFFFF, 0xF537E1u);  // 255 - (10, 200, 30)
+    EXPECT_EQ(MainWindow::PicPrint2().Pixels()[1] & 0xFFFFFF, 0xFFFFFFu);
 
     CurrentPrint.Size = 2;
     CurrentPrint.Hiritsu = 1;
     PreparePrint();
     EXPECT_GT(PageWidthPx, 0);
-    EXPECT_EQ(ImageWidthPx, FrmRuxa::PicPrint2().Width());
-    EXPECT_EQ(ImageHeightPx, FrmRuxa::PicPrint2().Height());
+    EXPECT_EQ(ImageWidthPx, MainWindow::PicPrint2().Width());
+    EXPECT_EQ(ImageHeightPx, MainWindow::PicPrint2().Height());
 
     CurrentPrint.Size = 9;
     PreparePrint();
     EXPECT_EQ(PrintError, 0);
-    EXPECT_EQ(FrmRuxa::PicPrint2().Pixels()[0] & 0xFFFFFF, Rgb(GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(MainWindow::PicPrint2().Pixels()[0] & 0xFFFFFF, Rgb(GetSysColor(COLOR_WINDOW)));
 }
 
 TEST_F(OutputTest, PaperSettingsStayForLaterJobsWhenTheCodeIsZero) {
-    FrmRuxa::PicPrint().Resize(10, 10);
+    MainWindow::PicPrint().Resize(10, 10);
     CurrentPrint.PaperSize = 9;
     PreparePrint();
     const std::int32_t a4 = PageHeightPx;

@@ -16,7 +16,7 @@ namespace {
 std::uint32_t PatternAt(int x, int y) { return std::uint32_t(x & 0xFF) << 16 | std::uint32_t(y & 0xFF) << 8 | 0x5A; }
 
 void FillCaptureWithPattern(int width, int height) {
-    PictureSurface& capture = FrmRuxa::PicPrint();
+    PictureSurface& capture = MainWindow::PicPrint();
     ASSERT_TRUE(capture.Resize(width, height));
     std::uint32_t* pixels = capture.Pixels();
     for (int y = 0; y < height; ++y)
@@ -24,7 +24,7 @@ void FillCaptureWithPattern(int width, int height) {
 }
 
 void ExpectCaptureIsPatternFrom(int left, int top, int width, int height) {
-    const PictureSurface& capture = FrmRuxa::PicPrint();
+    const PictureSurface& capture = MainWindow::PicPrint();
     ASSERT_EQ(capture.Width(), width);
     ASSERT_EQ(capture.Height(), height);
     for (int y = 0; y < height; ++y)
@@ -120,7 +120,7 @@ TEST_F(ShellTest, ReleaseWithoutAPressOnThePictureIsNoSelection) {
     FrmCustom::Load();
     Mouse(WM_LBUTTONUP, 30, 40);
     EXPECT_NE(FrmCustom::Window(), nullptr);
-    EXPECT_EQ(FrmRuxa::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(MainWindow::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
 
     // In a state that asks for no output the cut happens and the window stays
     // open for the cancel menu.
@@ -136,8 +136,8 @@ TEST_F(ShellTest, CancelledRegionRunFromTheCommandLineEnds) {
     RunCommandLine();
     EXPECT_EQ(AppState, StateCommandLine);
     ASSERT_NE(FrmCustom::Window(), nullptr);
-    EXPECT_EQ(FrmRuxa::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(MainWindow::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
     FrmRuxa::Pop_Can_Click();
     EXPECT_EQ(FrmCustom::Window(), nullptr);
-    EXPECT_EQ(FrmRuxa::Window(), nullptr);  // the run is over
+    EXPECT_EQ(MainWindow::Handle(), nullptr);  // the run is over
 }

@@ -9,7 +9,7 @@
 
 #include "FileIo.h"
 #include "KeyByKey.h"
-#include "MessageBox.h"
+#include "HumanSeam.h"
 #include "PaperTables.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"

@@ -73,7 +73,7 @@ void ShellTest::SetUp() {
 void ShellTest::TearDown() {
     for (WindowTimer* timer : {&FrmRuxa::Timer1(), &FrmRuxa::Timer2(), &FrmRuxa::Timer3()}) timer->SetEnabled(false);
     FrmCustom::Unload();
-    if (FrmRuxa::Window()) BasHotKey::ReleaseHotKeys(FrmRuxa::Window());
+    if (MainWindow::Handle()) BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     SetMessageBoxAnswerer(nullptr);
     AppState = StateIdle;
 }

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "MessageBox.h"
+#include "HumanSeam.h"
 
 // The clipboard's bitmap as top-down 0x00RRGGBB pixels; empty when it holds
 // no bitmap.

@@ -100,7 +100,7 @@ TEST_F(ShellTest, SupersededWatchStopsSoNothingPollsWhileIdle) {
 
 TEST_F(ShellTest, HiddenIconComesBackAfterCaptureOrCancel) {
     Settings.IconDelete = 1;
-    Tray::AddTrayIcon(Window(), "ヴェルモ");
+    Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
     ASSERT_TRUE(Tray::IsShown());
 
     Pop_DtCapture_Click();
@@ -148,12 +148,12 @@ TEST_F(ShellTest, CancelClosesTheSelectionWhateverTheState) {
 }
 
 TEST_F(ShellTest, EndRemovesTheIconAndEndsTheLoop) {
-    Tray::AddTrayIcon(Window(), "ヴェルモ");
+    Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
     NOTIFYICONDATAW icon = Tray::TrayData;
     icon.uFlags = 0;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
     Pop_End_Click();
-    EXPECT_EQ(Window(), nullptr);
+    EXPECT_EQ(MainWindow::Handle(), nullptr);
     EXPECT_FALSE(Tray::IsShown());
     MSG msg;
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));

@@ -9,7 +9,7 @@
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "Main.h"
-#include "MessageBox.h"
+#include "HumanSeam.h"
 #include "TestFolder.h"
 #include "Text.h"
 #include "Tray.h"
@@ -85,7 +85,7 @@ TEST_F(StartupTest, AnIconFileThatCannotBeLoadedFallsBackSilently) {
     Settings.Icon = text::Narrow(folder.File(L"missing.ico"));
     LoadAppIcon(GetModuleHandleW(nullptr));
     EXPECT_EQ(Settings.UsesDefaultIcon, -1);
-    EXPECT_NE(SendMessageW(FrmRuxa::Window(), WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_NE(SendMessageW(MainWindow::Handle(), WM_GETICON, ICON_SMALL, 0), 0);
 
     folder.Write(L"not-an-icon.ico", "plain text");
     Settings.Icon = text::Narrow(folder.File(L"not-an-icon.ico"));
@@ -101,7 +101,7 @@ TEST_F(StartupTest, AnIconFileThatCannotBeLoadedFallsBackSilently) {
 TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
     std::string title;
     for (int i = 0; i < 70; ++i) title += "あ";
-    Tray::AddTrayIcon(FrmRuxa::Window(), title);
+    Tray::AddTrayIcon(MainWindow::Handle(), title);
     EXPECT_EQ(std::wstring(Tray::TrayData.szTip).size(), 63u);
     EXPECT_EQ(Tray::TrayData.uID, 1u);
     EXPECT_EQ(Tray::TrayData.uCallbackMessage, static_cast<UINT>(WM_MOUSEMOVE));
@@ -110,8 +110,8 @@ TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
 
     // A restarted taskbar has lost every icon; ours is added again as it was.
     Tray::DeleteTrayIcon();
-    Tray::AddTrayIcon(FrmRuxa::Window(), "ヴェルモ");
-    SendMessageW(FrmRuxa::Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
+    SendMessageW(MainWindow::Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(Tray::IsShown());
     EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
     Tray::DeleteTrayIcon();

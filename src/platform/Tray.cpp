@@ -31,7 +31,10 @@ void DeleteTrayIcon() {
     shown = false;
 }
 
-void ShowAgain() { shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE; }
+void ShowAgain() {
+    if (!TrayData.hWnd) return;
+    shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+}
 
 void RestoreAfterTaskbarRestart() {
     // The message also comes when the taskbar kept its icons (a display

@@ -1,0 +1,360 @@
+#include "Form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "MessageLoop.h"
+#include "Text.h"
+
+namespace {
+
+constexpr const wchar_t* ContainerClass = L"RuxaContainer";
+constexpr const wchar_t* FormFace = L"ＭＳ Ｐゴシック";
+constexpr int FormPoints = 9;
+// A drop-down list opens below its field; the window is as tall as both.
+constexpr int ComboListRows = 12;
+
+// A page or a picture box: its controls' notifications belong to the form.
+LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void RegisterContainerClass() {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ContainerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = ContainerClass;
+    registered = RegisterClassExW(&wc) != 0;
+}
+
+// Characters typed into an edit field go to the form first, which may
+// discard them (a field that takes digits only).
+LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR id) {
+    if (message == WM_CHAR &&
+        SendMessageW(GetAncestor(window, GA_ROOT), WM_FORM_KEYPRESS, static_cast<WPARAM>(id), static_cast<LPARAM>(wParam)))
+        return 0;
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, EditProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+struct KindStyle {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+KindStyle StyleOf(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return {L"STATIC", SS_LEFT, 0};
+    case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::DefaultButton: return {L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::Option: return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+    case ControlKind::TextBox: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox: return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Container: return {ContainerClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+    case ControlKind::Picture: return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+bool IsOption(HWND control) {
+    return (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
+
+// Tab reaches an option group at its chosen option, as in a form program:
+// only that option keeps the tab stop.
+void MoveTabStopTo(HWND option) {
+    const HWND parent = GetParent(option);
+    HWND first = option;
+    while (!(GetWindowLongW(first, GWL_STYLE) & WS_GROUP)) {
+        const HWND previous = GetWindow(first, GW_HWNDPREV);
+        if (!previous || !IsOption(previous)) break;
+        first = previous;
+    }
+    for (HWND each = first; each && IsOption(each) && GetParent(each) == parent;) {
+        const LONG style = GetWindowLongW(each, GWL_STYLE);
+        SetWindowLongW(each, GWL_STYLE, each == option ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        each = GetWindow(each, GW_HWNDNEXT);
+        if (each && (GetWindowLongW(each, GWL_STYLE) & WS_GROUP)) break;
+    }
+}
+
+SIZE TextSize(HWND control, HFONT font, const wchar_t* text) {
+    const unique_window_dc dc = GetDcOf(control);
+    SelectedObject selected(dc.get().dc, font);
+    RECT box{};
+    DrawTextW(dc.get().dc, text, -1, &box, DT_CALCRECT | DT_SINGLELINE);
+    return {box.right, box.bottom};
+}
+
+unique_hfont MakeFont(const wchar_t* face, int points, int dpi, bool bold) {
+    return unique_hfont(CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                    DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+}  // namespace
+
+Form::~Form() { Destroy(); }
+
+bool Form::Create(const FormSpec& spec, Handler handler, HWND owner) {
+    if (window_) return true;
+    handler_ = std::move(handler);
+    RegisterContainerClass();
+    // A dialog template without controls: the system's dialog window gives
+    // the keyboard behaviour, the table gives the controls.
+    struct alignas(DWORD) EmptyTemplate {
+        DLGTEMPLATE head;
+        WORD menu, windowClass, title;
+    } dialog{};
+    dialog.head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
+    dialog.head.dwExtendedStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT | (spec.topmost ? WS_EX_TOPMOST : 0);
+    if (!CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.head, owner, DialogProc,
+                                    reinterpret_cast<LPARAM>(this)))
+        return false;
+    SetWindowTextW(window_, spec.caption);
+    dpi_ = static_cast<int>(GetDpiForWindow(window_));
+    if (dpi_ <= 0) dpi_ = 96;
+    font_ = MakeFont(FormFace, FormPoints, dpi_, false);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+
+    RECT frame{0, 0, Pixels(spec.clientWidth), Pixels(spec.clientHeight)};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)), static_cast<UINT>(dpi_));
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(window_, spec.topmost ? HWND_TOPMOST : nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOACTIVATE | (spec.topmost ? 0 : SWP_NOZORDER));
+    CreateControls(spec);
+    AddModelessDialog(window_);
+    return true;
+}
+
+void Form::CreateControls(const FormSpec& spec) {
+    struct Placed {
+        HWND parent;  // the window the control's children go in
+        int left, top;  // twips offset of the control's own children in it
+    };
+    std::map<int, Placed> placed;
+    HWND previous = nullptr;
+    int previousContainer = -1;
+    for (const ControlSpec& c : spec.controls) {
+        Placed at{window_, 0, 0};
+        if (c.container != 0) at = placed.at(c.container);
+        const KindStyle kind = StyleOf(c.kind);
+        DWORD style = WS_CHILD | WS_VISIBLE | kind.style | c.style;
+        // Consecutive options in one container form a group; whatever follows
+        // them starts a new one.
+        const bool option = c.kind == ControlKind::Option;
+        const bool previousOption = previous && IsOption(previous);
+        if (option != previousOption || c.container != previousContainer) style |= WS_GROUP;
+        if (option && (style & WS_GROUP)) style |= WS_TABSTOP;
+        int width = Pixels(c.width), height = Pixels(c.height);
+        if (c.kind == ControlKind::ComboBox) height *= ComboListRows;
+        const HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, c.caption, style, Pixels(at.left + c.left),
+                                             Pixels(at.top + c.top), width, height, at.parent,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                                             GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        if (c.kind == ControlKind::Label && (c.width == 0 || c.height == 0)) {
+            const SIZE text = TextSize(control, font_.get(), c.caption);
+            SetWindowPos(control, nullptr, 0, 0, c.width ? width : text.cx, c.height ? height : text.cy,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (c.kind == ControlKind::TextBox) SetWindowSubclass(control, EditProc, 0, static_cast<DWORD_PTR>(c.id));
+        if (c.kind == ControlKind::ComboBox) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            if (GetComboBoxInfo(control, &info) && info.hwndItem)
+                SetWindowSubclass(info.hwndItem, EditProc, 0, static_cast<DWORD_PTR>(c.id));
+        }
+        if (c.kind == ControlKind::DefaultButton) SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(c.id), 0);
+        if (c.kind == ControlKind::Frame) placed[c.id] = {at.parent, at.left + c.left, at.top + c.top};
+        if (c.kind == ControlKind::Container) placed[c.id] = {control, 0, 0};
+        items_.emplace_back(c.id, control);
+        previous = control;
+        previousContainer = c.container;
+    }
+}
+
+void Form::Destroy() {
+    if (!window_) return;
+    RemoveModelessDialog(window_);
+    const HWND window = std::exchange(window_, nullptr);
+    DestroyWindow(window);
+    items_.clear();
+    extraFonts_.clear();
+    font_.reset();
+}
+
+INT_PTR CALLBACK Form::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<Form*>(lParam)->window_ = window;
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self || !self->handler_ || self->window_ != window) return FALSE;
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam && IsOption(reinterpret_cast<HWND>(lParam)) &&
+        SendMessageW(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0) == BST_CHECKED)
+        MoveTabStopTo(reinterpret_cast<HWND>(lParam));
+    const INT_PTR result = self->handler_(message, wParam, lParam);
+    if (message == WM_FORM_KEYPRESS) {
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    return result;
+}
+
+HWND Form::Item(int id) const {
+    for (const auto& [itemId, control] : items_)
+        if (itemId == id) return control;
+    return nullptr;
+}
+
+void Form::Show() {
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void Form::Hide() { ShowWindow(window_, SW_HIDE); }
+bool Form::Visible() const { return window_ && IsWindowVisible(window_); }
+
+void Form::Focus(int id) {
+    // Through the dialog, so the default button follows the focus as it does
+    // for the user's Tab.
+    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+}
+
+void Form::Enable(int id, bool enabled) { EnableWindow(Item(id), enabled); }
+bool Form::Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+void Form::SetVisible(int id, bool visible) { ShowWindow(Item(id), visible ? SW_SHOW : SW_HIDE); }
+
+void Form::SetIcon(HICON icon) {
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void Form::SetControlFont(int id, const wchar_t* face, int points, bool bold) {
+    extraFonts_.push_back(MakeFont(face, points, dpi_, bold));
+    SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(extraFonts_.back().get()), TRUE);
+}
+
+void Form::SetImage(int id, HICON icon) { SendMessageW(Item(id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0); }
+
+void Form::Raise(int id, WORD notification) {
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+void Form::SetCheck(int id, int value) {
+    SendMessageW(Item(id), BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    Raise(id, BN_CLICKED);
+}
+
+int Form::Check(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
+
+void Form::SelectOption(int id) {
+    const HWND option = Item(id);
+    for (HWND each = option; each && IsOption(each);) {  // the ones after it in its group
+        if (each != option) SendMessageW(each, BM_SETCHECK, BST_UNCHECKED, 0);
+        each = GetWindow(each, GW_HWNDNEXT);
+        if (each && (GetWindowLongW(each, GWL_STYLE) & WS_GROUP)) break;
+    }
+    for (HWND each = option; each && !(GetWindowLongW(each, GWL_STYLE) & WS_GROUP);) {  // and before it
+        each = GetWindow(each, GW_HWNDPREV);
+        if (each && IsOption(each)) SendMessageW(each, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+    SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
+    Raise(id, BN_CLICKED);
+}
+
+void Form::SetText(int id, std::string_view utf8) {
+    const HWND control = Item(id);
+    SetWindowTextW(control, text::Widen(utf8).c_str());
+    // A combo box's edit field changed by code says nothing by itself.
+    wchar_t className[16]{};
+    GetClassNameW(control, className, 16);
+    if (lstrcmpiW(className, L"ComboBox") == 0) Raise(id, CBN_EDITCHANGE);
+}
+
+std::string Form::Text(int id) const {
+    const HWND control = Item(id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text::Narrow(text);
+}
+
+void Form::SelectAllText(int id) {
+    const HWND control = Item(id);
+    wchar_t className[16]{};
+    GetClassNameW(control, className, 16);
+    if (lstrcmpiW(className, L"ComboBox") == 0) SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    else SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+void Form::ClearList(int id) { SendMessageW(Item(id), CB_RESETCONTENT, 0, 0); }
+
+void Form::AddItem(int id, std::string_view utf8, LPARAM data) {
+    const LRESULT index = SendMessageW(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text::Widen(utf8).c_str()));
+    if (index >= 0) SendMessageW(Item(id), CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+}
+
+void Form::RemoveItem(int id, int index) { SendMessageW(Item(id), CB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+int Form::ListCount(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0)); }
+
+std::string Form::ListText(int id, int index) const {
+    const LRESULT length = SendMessageW(Item(id), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text::Narrow(text);
+}
+
+LPARAM Form::ItemData(int id, int index) const {
+    return SendMessageW(Item(id), CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+}
+
+int Form::ListIndex(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)); }
+
+void Form::SetListIndex(int id, int index) {
+    SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Raise(id, CBN_SELCHANGE);
+}
+
+void RunModal(Form& form, HWND owner, const std::function<bool()>& done) {
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    MSG msg;
+    while (!done()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (form.Exists() && IsDialogMessageW(form.Handle(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+}

@@ -1,0 +1,89 @@
+#include "HumanSeam.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Form.h"
+#include "Text.h"
+
+namespace {
+
+template <typename Answer>
+std::function<Answer>& AnswererOf() {
+    static std::function<Answer> answerer;
+    return answerer;
+}
+
+enum InputBoxId { IdPrompt = 100, IdAnswer };
+
+// The classic input box: the prompt beside OK and キャンセル, the answer below.
+constexpr std::array InputBoxControls{
+    ControlSpec{ControlKind::Label, IdPrompt, L"", 120, 120, 4560, 1020, 0, SS_NOPREFIX},
+    ControlSpec{ControlKind::DefaultButton, IDOK, L"OK", 4800, 120, 1095, 375},
+    ControlSpec{ControlKind::Button, IDCANCEL, L"キャンセル", 4800, 570, 1095, 375},
+    ControlSpec{ControlKind::TextBox, IdAnswer, L"", 120, 1260, 5775, 330},
+};
+
+}  // namespace
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT type) {
+    if (AnswererOf<int(const MessageBoxCall&)>()) return AnswererOf<int(const MessageBoxCall&)>()({owner, text, title, type});
+    // Raised by the hidden window (or none), the box would open behind
+    // whatever program the user went on with.
+    if (!owner || !IsWindowVisible(owner)) type |= MB_SETFOREGROUND | MB_TOPMOST;
+    return MessageBoxW(owner, text::Widen(text).c_str(), text::Widen(title).c_str(), type);
+}
+
+void SetMessageBoxAnswerer(std::function<int(const MessageBoxCall&)> answerer) {
+    AnswererOf<int(const MessageBoxCall&)>() = std::move(answerer);
+}
+
+std::string ShowInputBox(HWND owner, const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) {
+    if (AnswererOf<std::string(const InputBoxCall&)>())
+        return AnswererOf<std::string(const InputBoxCall&)>()({owner, prompt, title, defaultText});
+    Form box;
+    bool done = false;
+    std::string answer;
+    const std::wstring caption = text::Widen(title);
+    const FormSpec spec{caption.c_str(), 6015, 1710, InputBoxControls, true};
+    const bool created = box.Create(spec, [&](UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+        if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
+        if (LOWORD(wParam) == IDOK) answer = box.Text(IdAnswer);
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) done = true;
+        return TRUE;
+    }, owner);
+    if (!created) return {};
+    box.SetText(IdPrompt, prompt);
+    box.SetText(IdAnswer, defaultText);
+    box.Show();
+    box.Focus(IdAnswer);
+    box.SelectAllText(IdAnswer);
+    RunModal(box, owner, [&] { return done; });
+    return answer;
+}
+
+void SetInputBoxAnswerer(std::function<std::string(const InputBoxCall&)> answerer) {
+    AnswererOf<std::string(const InputBoxCall&)>() = std::move(answerer);
+}
+
+using FileAnswerer = std::optional<std::wstring>(const OPENFILENAMEW&, bool);
+
+BOOL RunFileDialog(OPENFILENAMEW& record, bool save) {
+    if (!AnswererOf<FileAnswerer>()) return save ? GetSaveFileNameW(&record) : GetOpenFileNameW(&record);
+    const std::optional<std::wstring> chosen = AnswererOf<FileAnswerer>()(record, save);
+    if (!chosen || !record.lpstrFile || record.nMaxFile == 0) return FALSE;
+    const std::size_t length = std::min<std::size_t>(chosen->size(), record.nMaxFile - 1);
+    chosen->copy(record.lpstrFile, length);
+    record.lpstrFile[length] = L'\0';
+    if (length + 1 < record.nMaxFile) record.lpstrFile[length + 1] = L'\0';
+    if (record.lpstrFileTitle && record.nMaxFileTitle > 0) {
+        const std::wstring title = chosen->substr(chosen->find_last_of(L"\\/") + 1);
+        const std::size_t n = std::min<std::size_t>(title.size(), record.nMaxFileTitle - 1);
+        title.copy(record.lpstrFileTitle, n);
+        record.lpstrFileTitle[n] = L'\0';
+    }
+    return TRUE;
+}
+
+void SetFileDialogAnswerer(std::function<FileAnswerer> answerer) { AnswererOf<FileAnswerer>() = std::move(answerer); }
