@@ -13,7 +13,7 @@ done
 
 mark_clipboard
 mark_pdfs
-driver hotkey --keys ctrl+alt+p >/dev/null
+driver keys --keys ctrl+alt+p >/dev/null
 wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}" >/dev/null
 settle_printer
 expect_no_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"

@@ -16,7 +16,7 @@ for keys in ctrl+alt+p ctrl+alt+c ctrl+alt+w; do
 done
 
 mark_pdfs
-driver hotkey --keys ctrl+alt+p >/dev/null
+driver keys --keys ctrl+alt+p >/dev/null
 wait_pdf $SCREEN_W $SCREEN_H "${desktop[@]}" >/dev/null
 
 # X delivers keys to the window that has the focus, a Wine window here.

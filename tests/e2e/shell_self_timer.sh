@@ -53,7 +53,7 @@ expect_eq "main menu again" "$(height "$main_menu")" "$(height "$(choose escape)
 # A copy, then a print before the copy is taken: one capture, printed.
 mark_clipboard
 choose c,d >/dev/null
-driver hotkey --keys ctrl+alt+p >/dev/null
+driver keys --keys ctrl+alt+p >/dev/null
 wait_pdf $SCREEN_W $SCREEN_H "${desktop[@]}" >/dev/null
 settle_printer
 expect_no_pdf $SCREEN_W $SCREEN_H "${desktop[@]}"
@@ -63,7 +63,7 @@ expect_eq "clipboard after the print" "0 0" "$(clipboard_size)"
 # next right click opens the main menu.
 driver activate --hwnd "$solid" >/dev/null
 mark_clipboard
-driver hotkey --keys ctrl+alt+w >/dev/null
+driver keys --keys ctrl+alt+w >/dev/null
 expect_clipboard 300 200 0,0=123456 299,199=123456
 expect_eq "main menu after slot 5" "$(height "$main_menu")" "$(height "$(choose escape)")"
 

@@ -12,6 +12,10 @@ int WaitGone(const Options& options);
 int Post(const Options& options);
 int Send(const Options& options);
 
+// controls.cpp: the controls of a dialog, read and worked
+int Controls(const Options& options);
+int Control(const Options& options);
+
 // dialogs.cpp: message boxes
 int MsgBox(const Options& options);
 int Press(const Options& options);

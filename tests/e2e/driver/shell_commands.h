@@ -11,7 +11,7 @@ int Menu(const Options& options);
 int NoMenu(const Options& options);
 
 // shell_hotkey.cpp
-int HotKey(const Options& options);
+int Keys(const Options& options);
 int HotKeyFree(const Options& options);
 int PostHotKey(const Options& options);
 int Atom(const Options& options);

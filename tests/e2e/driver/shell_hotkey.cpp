@@ -4,6 +4,8 @@
 #include "output.h"
 #include "shell_commands.h"
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,8 +20,14 @@ struct Combination {
   WORD key = 0;
 };
 
-// "ctrl+alt+p": modifiers, then one letter, digit or F1..F12.
+// "ctrl+alt+p": modifiers, then one letter, digit, F1..F12 or a named key.
 std::optional<Combination> ParseCombination(const std::wstring& text) {
+  static const struct {
+    const wchar_t* name;
+    WORD vk;
+  } kNamed[] = {{L"tab", VK_TAB},     {L"return", VK_RETURN}, {L"escape", VK_ESCAPE}, {L"space", VK_SPACE},
+                {L"back", VK_BACK},   {L"up", VK_UP},         {L"down", VK_DOWN},     {L"left", VK_LEFT},
+                {L"right", VK_RIGHT}, {L"delete", VK_DELETE}};
   Combination c;
   std::wstringstream parts(text);
   std::wstring part;
@@ -35,6 +43,10 @@ std::optional<Combination> ParseCombination(const std::wstring& text) {
     } else if (part == L"shift") {
       c.modifiers |= MOD_SHIFT;
       c.modifierKeys.push_back(VK_SHIFT);
+    } else if (const auto named = std::find_if(std::begin(kNamed), std::end(kNamed),
+                                               [&](const auto& k) { return part == k.name; });
+               named != std::end(kNamed)) {
+      c.key = named->vk;
     } else if (part.size() == 1 && iswalnum(part[0])) {
       c.key = static_cast<WORD>(towupper(part[0]));
     } else if (part.size() >= 2 && part[0] == L'f') {
@@ -58,22 +70,41 @@ INPUT KeyInput(WORD vk, bool up) {
 
 } // namespace
 
-// hotkey --keys ctrl+alt+p  Types the combination: modifiers down, key down
-// and up, modifiers up.
-int HotKey(const Options& options) {
-  const auto c = ParseCombination(options.Text(L"keys").value_or(L""));
-  if (!c)
-    return Fail(L"hotkey needs --keys like ctrl+alt+p");
+// keys --keys ctrl+alt+p,tab,return [--title T|--class C|--hwnd H]  Types
+// each combination in turn (modifiers down, key down and up, modifiers up),
+// after bringing the window given to the foreground.
+int Keys(const Options& options) {
   std::vector<INPUT> inputs;
-  for (WORD m : c->modifierKeys)
-    inputs.push_back(KeyInput(m, false));
-  inputs.push_back(KeyInput(c->key, false));
-  inputs.push_back(KeyInput(c->key, true));
-  for (auto it = c->modifierKeys.rbegin(); it != c->modifierKeys.rend(); ++it)
-    inputs.push_back(KeyInput(*it, true));
-  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  if (sent != inputs.size())
-    return Fail(L"SendInput failed, error " + std::to_wstring(GetLastError()));
+  std::wstringstream sequence(options.Text(L"keys").value_or(L""));
+  std::wstring each;
+  while (std::getline(sequence, each, L',')) {
+    const auto c = ParseCombination(each);
+    if (!c)
+      return Fail(L"keys needs --keys like ctrl+alt+p,tab,shift+tab,return");
+    for (WORD m : c->modifierKeys)
+      inputs.push_back(KeyInput(m, false));
+    inputs.push_back(KeyInput(c->key, false));
+    inputs.push_back(KeyInput(c->key, true));
+    for (auto it = c->modifierKeys.rbegin(); it != c->modifierKeys.rend(); ++it)
+      inputs.push_back(KeyInput(*it, true));
+  }
+  if (inputs.empty())
+    return Fail(L"keys needs --keys");
+  if (options.Text(L"title") || options.Text(L"class") || options.Text(L"hwnd")) {
+    const HWND window = WaitForTarget(options);
+    if (!window)
+      return Fail(L"no window " + DescribeTarget(options));
+    SetForegroundWindow(window);
+    if (!WaitUntil(options.TimeoutMs(), [&] { return GetForegroundWindow() == window; }))
+      return Fail(L"could not bring the window to the foreground");
+  }
+  // One key at a time, each after the program took the one before, as a
+  // person types.
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    if (SendInput(1, &inputs[i], sizeof(INPUT)) != 1)
+      return Fail(L"SendInput failed, error " + std::to_wstring(GetLastError()));
+    Sleep(20);
+  }
   PrintLine("sent=1");
   return 0;
 }
