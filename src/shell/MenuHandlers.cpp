@@ -11,8 +11,8 @@
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "Output.h"
-#include "Text.h"
 #include "Tray.h"
+#include "cCommonDlg.h"
 
 namespace FrmRuxa {
 namespace {
@@ -84,8 +84,11 @@ void Pop_About_Click() {
 }
 
 void Pop_Help_Click() {
-    const std::wstring helpFile = text::Widen(AppPath + "ruxa.hlp");
-    WinHelpW(MainWindow::Handle(), helpFile.c_str(), HELP_FINDER, 0);
+    cCommonDlg dialog;
+    dialog.Form(MainWindow::Handle());
+    dialog.HelpFile(AppPath + "ruxa.hlp");
+    dialog.HelpCommand(HELP_FINDER);
+    dialog.ShowHelp();
 }
 
 void Pop_Can_Click() {
