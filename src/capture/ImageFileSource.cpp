@@ -1,5 +1,7 @@
 #include "ImageFileSource.h"
 
+#include <string>
+
 #include "Globals.h"
 #include "HumanSeam.h"
 #include "MainWindow.h"
@@ -39,7 +41,9 @@ bool CaptureImageFile() {
     dialog.CancelError(true);
     dialog.ShowOpen();
     if (dialog.ErrNumber() != 0) {
-        ReportFailure(dialog.ErrDescription());
+        // The descriptions know few of the dialog's codes; the number tells
+        // the rest.
+        ReportFailure(dialog.ErrDescription() + "（エラー番号 " + std::to_string(dialog.ErrNumber()) + "）");
         return false;
     }
     if (dialog.CancelButton()) return false;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BasHotKey.h"
@@ -377,4 +378,31 @@ TEST_F(ImageFileTest, HotKeysAndDoubleClickOpenTheFileDialog) {
         EXPECT_FALSE(FrmRuxa::Timer1().Enabled());
         EXPECT_EQ(AppState, StateIdle);
     }
+}
+
+TEST_F(ImageFileTest, FailedDialogIsReportedWithItsError) {
+    // A name longer than the 255 characters the dialog is given room for
+    // (but under MAX_PATH, beyond which Wine's dialog fails), typed into the
+    // real dialog.
+    SetFileDialogAnswerer(nullptr);
+    const std::wstring longFolder = folder.File(std::wstring(200, L'd'));
+    ASSERT_TRUE(CreateDirectoryW(longFolder.c_str(), nullptr));
+    std::wstring path = longFolder + L"\\";
+    path += std::wstring(258 - path.size() - 4, L'f') + L".png";
+    std::thread person([&] {
+        HWND dialog = nullptr, field = nullptr;
+        for (int i = 0; i < 1000 && !field; ++i, Sleep(10)) {
+            dialog = FindWindowW(L"#32770", L"ピクチャ画像の指定");
+            const HWND box = GetDlgItem(dialog, 0x47c);
+            field = FindWindowExW(FindWindowExW(box, nullptr, L"ComboBox", nullptr), nullptr, L"Edit", nullptr);
+        }
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    FrmRuxa::Pop_FileCapture_Click();
+    person.join();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "ルクサさん");
+    EXPECT_EQ(boxes[0].text, "画像ファイルを読み込めませんでした。\n未知のｴﾗｰです。（エラー番号 12291）");  // FNERR_BUFFERTOOSMALL
+    EXPECT_EQ(LastPicturePath, "C:\\before\\");
 }
