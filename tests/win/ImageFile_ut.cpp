@@ -291,7 +291,9 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
         EXPECT_EQ(boxes[0].title, "ルクサさん");
         const std::string named = "画像ファイルを読み込めませんでした。\n" + text::Narrow(*answer) + "\n";
         EXPECT_EQ(boxes[0].text.substr(0, named.size()), named);
-        if (c.reason) EXPECT_EQ(boxes[0].text.substr(named.size()), c.reason);
+        if (c.reason) {
+            EXPECT_EQ(boxes[0].text.substr(named.size()), c.reason);
+        }
         EXPECT_EQ(boxes[0].owner, MainWindow::Handle());
         EXPECT_EQ(capture.Width(), 5);
         EXPECT_EQ(PixelsOf(capture), before);
