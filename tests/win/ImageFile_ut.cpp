@@ -14,6 +14,7 @@
 #include "Globals.h"
 #include "PictureLoad.h"
 #include "ShellFixture.h"
+#include "ShellRules.h"
 #include "TestFolder.h"
 #include "Text.h"
 
@@ -219,7 +220,6 @@ TEST(PictureLoad, ReadsEachFormatAndLaysTransparencyOntoWhite) {
         {L"alpha.png", Png(3, 2, translucent), 3, 2, 0,
          {{0, 0, 0x102030}, {1, 0, 0xFFFFFF}, {2, 0, 0x7F7F7F}, {1, 1, 0xFFBFBF}, {2, 1, 0x0A0B0C}}},
         {L"photo.jpg", Jpeg, 8, 4, 4, {{0, 0, 0x2060C0}, {7, 3, 0x2060C0}}},
-        {L"写真.jpeg", Jpeg, 8, 4, 4, {{4, 2, 0x2060C0}}},
         {L"palette.gif", Gif, 3, 2, 0, {{0, 0, 0xFF0000}, {1, 0, 0x0000FF}, {2, 1, 0xFFFFFF}}},
         {L"scan.tif", Tiff, 3, 2, 0, {{0, 0, 0x00FF00}, {1, 0, 0x0000FF}, {2, 1, 0x00FF00}}},
         {L"icon.ico", Ico, 3, 2, 0, {{0, 0, 0xFFFF00}, {1, 1, 0xFFFF00}, {2, 1, 0xFFFFFF}}},
@@ -232,7 +232,6 @@ TEST(PictureLoad, ReadsEachFormatAndLaysTransparencyOntoWhite) {
         ASSERT_TRUE(picture.Resize(50, 50));
         const PictureLoadResult result = LoadPicture(text::Narrow(folder.File(sample.name)), picture);
         ASSERT_TRUE(result.loaded) << result.reason;
-        EXPECT_EQ(result.reason, "");
         ASSERT_EQ(picture.Width(), sample.width);
         ASSERT_EQ(picture.Height(), sample.height);
         for (const Point& point : sample.points) {
@@ -317,7 +316,8 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
 
 TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardAndTheNextDialogStartsThere) {
     folder.Write(L"画像.png", Png(3, 2, SixColours));
-    answer = folder.File(L"画像.png");
+    const std::wstring chosen = folder.File(L"画像.png");
+    answer = chosen;
     PutTextOnClipboard();
     AppState = StateDtCapture;  // a desktop copy armed meanwhile stays armed
     FrmRuxa::Pop_FileCapture_Click();
@@ -327,8 +327,9 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardAndTheNextDialogStartsThere) {
     ASSERT_EQ(image.width, 3);
     ASSERT_EQ(image.height, 2);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(image.pixels[i], SixColours[i] & 0xFFFFFF) << i;
-    EXPECT_EQ(LastPicturePath, text::Narrow(*answer));
+    EXPECT_EQ(LastPicturePath, text::Narrow(chosen));
 
+    answer.reset();
     FrmRuxa::Pop_FileCopy_Click();  // cancelled: nothing printed
     ASSERT_EQ(asked.size(), 2u);
     for (const Asked& a : asked) {
@@ -343,60 +344,51 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardAndTheNextDialogStartsThere) {
         EXPECT_FALSE(a.save);
     }
     EXPECT_EQ(asked[0].initDir, L"C:\\before\\");
-    EXPECT_EQ(asked[1].initDir, *answer);
+    EXPECT_EQ(asked[1].initDir, chosen);
 }
 
 TEST_F(ImageFileTest, HotKeysAndDoubleClickOpenTheFileDialog) {
     folder.Write(L"a.bmp", Bmp(3, 2, 24, SixColours));
+    // Slot 3 and the double-click with DoubleClick 1 print, slot 7 and any
+    // other DoubleClick copy. The print dialogs are cancelled: printing is
+    // the print output's business.
     const struct {
-        const char* how;
-        std::function<void()> trigger;
+        int slot;
+        std::int16_t doubleClick;
         bool copies;
-    } triggers[] = {
-        {"hot key slot 3", [] { BasHotKey::HotKeyAction(3); }, false},
-        {"hot key slot 7", [] { BasHotKey::HotKeyAction(7); }, true},
-        {"double-click printing", [] {
-             Settings.DoubleClick = 1;
-             Settings.DoubleClickDo = 4;
-             FrmRuxa::TrayMessage(515);
-         }, false},
-        {"double-click copying", [] {
-             Settings.DoubleClick = 0;
-             Settings.DoubleClickDo = 4;
-             FrmRuxa::TrayMessage(515);
-         }, true},
-    };
+    } triggers[] = {{3, 1, false}, {7, 0, true}};
     for (const auto& t : triggers) {
-        SCOPED_TRACE(t.how);
-        asked.clear();
-        PutTextOnClipboard();
-        // Printing is the print output's own business: here the dialog is
-        // cancelled, so nothing is printed.
-        answer = t.copies ? std::optional(folder.File(L"a.bmp")) : std::nullopt;
-        t.trigger();
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0].title, L"ピクチャ画像の指定");
-        EXPECT_EQ(ReadClipboardImage().width, t.copies ? 3 : 0);
-        EXPECT_FALSE(FrmRuxa::Timer1().Enabled());
-        EXPECT_EQ(AppState, StateIdle);
+        for (const bool hotKey : {true, false}) {
+            SCOPED_TRACE(std::to_string(t.slot) + (hotKey ? " hot key" : " double-click"));
+            asked.clear();
+            PutTextOnClipboard();
+            answer = t.copies ? std::optional(folder.File(L"a.bmp")) : std::nullopt;
+            Settings.DoubleClick = t.doubleClick;
+            Settings.DoubleClickDo = 4;
+            if (hotKey) BasHotKey::HotKeyAction(t.slot);
+            else FrmRuxa::TrayMessage(shell::TrayLeftDoubleClick);
+            ASSERT_EQ(asked.size(), 1u);
+            EXPECT_EQ(asked[0].title, L"ピクチャ画像の指定");
+            EXPECT_EQ(ReadClipboardImage().width, t.copies ? 3 : 0);
+            EXPECT_FALSE(FrmRuxa::Timer1().Enabled());
+            EXPECT_EQ(AppState, StateIdle);
+        }
     }
 }
 
 TEST_F(ImageFileTest, FailedDialogIsReportedWithItsError) {
-    // A name longer than the 255 characters the dialog is given room for
-    // (but under MAX_PATH, beyond which Wine's dialog fails), typed into the
-    // real dialog.
+    // The real dialog, given a typed name longer than the 255 characters it
+    // has room for (but under MAX_PATH, beyond which Wine's dialog fails).
     SetFileDialogAnswerer(nullptr);
-    const std::wstring longFolder = folder.File(std::wstring(200, L'd'));
+    const std::wstring longFolder = folder.File(std::wstring(200, L'd')) + L"\\";
     ASSERT_TRUE(CreateDirectoryW(longFolder.c_str(), nullptr));
-    std::wstring path = longFolder + L"\\";
-    path += std::wstring(258 - path.size() - 4, L'f') + L".png";
+    const std::wstring path = longFolder + std::wstring(254 - longFolder.size(), L'f') + L".png";
     std::thread person([&] {
         HWND dialog = nullptr, field = nullptr;
         for (int i = 0; i < 1000 && !field; ++i, Sleep(10)) {
             dialog = FindWindowW(L"#32770", L"ピクチャ画像の指定");
-            const HWND box = GetDlgItem(dialog, 0x47c);
-            field = FindWindowExW(FindWindowExW(box, nullptr, L"ComboBox", nullptr), nullptr, L"Edit", nullptr);
+            field = FindWindowExW(FindWindowExW(GetDlgItem(dialog, 0x47c), nullptr, L"ComboBox", nullptr), nullptr,
+                                  L"Edit", nullptr);
         }
         SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
