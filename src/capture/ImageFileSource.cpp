@@ -1,5 +1,6 @@
 #include "ImageFileSource.h"
 
+#include <cstdint>
 #include <string>
 
 #include "Globals.h"
@@ -12,7 +13,7 @@ namespace Capture {
 namespace {
 
 // The bitmap and JPEG entry comes first and is the one selected; the second
-// lists every format the loader has been seen to read.
+// lists every format the loader is known to read.
 constexpr const char* ImageFileFilter =
     "イメージファイル(*.BMP;*.JPG;*.JPEG)|*.bmp;*.jpg;*.jpeg|"
     "すべての画像ファイル(*.BMP;*.JPG;*.JPEG;*.PNG;*.GIF;*.TIF;*.TIFF;*.ICO)|"
