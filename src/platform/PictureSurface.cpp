@@ -1,5 +1,7 @@
 #include "PictureSurface.h"
 
+#include <utility>
+
 BITMAPINFO TopDownBitmapInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -43,6 +45,22 @@ bool PictureSurface::Resize(int width, int height) {
     width_ = width;
     height_ = height;
     Clear();
+    return true;
+}
+
+bool PictureSurface::Replace(int width, int height, const std::function<bool(std::uint32_t*)>& fill) {
+    if (width <= 0 || height <= 0) return false;
+    EnsureDc();
+    const BITMAPINFO info = TopDownBitmapInfo(width, height);
+    void* bits = nullptr;
+    unique_hbitmap bitmap(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !fill(static_cast<std::uint32_t*>(bits))) return false;
+    // The old bitmap leaves the DC before it is freed.
+    SelectObject(dc_.get(), bitmap.get());
+    bitmap_ = std::move(bitmap);
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    width_ = width;
+    height_ = height;
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "UniqueHandle.h"
 
@@ -22,6 +23,12 @@ public:
     // Gives the picture a new size and clears it. A size that cannot be held
     // (no memory for it) leaves an empty 0 x 0 picture and returns false.
     bool Resize(int width, int height);
+
+    // Gives the picture a new size and the pixels that fill() writes into a
+    // new bitmap (0x00RRGGBB, rows from the top), all or nothing: when that
+    // bitmap cannot be made or fill() answers false, the picture stays
+    // exactly as it was.
+    bool Replace(int width, int height, const std::function<bool(std::uint32_t* pixels)>& fill);
 
     // Fills the picture with the system window-background colour.
     void Clear();

@@ -10,6 +10,7 @@
 #include "FrmOption.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
+#include "ImageFileSource.h"
 #include "Output.h"
 #include "Tray.h"
 #include "cCommonDlg.h"
@@ -68,10 +69,16 @@ void Pop_RsCapture_Click() { ArmTimer1(StateRsCapture); }
 void Pop_AwCopy_Click() { ArmTimer2(StateAwCopy); }
 void Pop_AwCapture_Click() { ArmTimer2(StateAwCapture); }
 
-// An image file as the capture comes with the file dialog; until then these
-// items do nothing.
-void Pop_FileCopy_Click() {}
-void Pop_FileCapture_Click() {}
+// An image file is the capture as soon as it is chosen. AppState stays as it
+// was: these run at once, so there is no request to record, and going idle
+// here would drop a capture armed meanwhile or open the tray to clicks while
+// another dialog is still up.
+void Pop_FileCopy_Click() {
+    if (Capture::CaptureImageFile()) PrintOutput();
+}
+void Pop_FileCapture_Click() {
+    if (Capture::CaptureImageFile()) CopyCaptureToClipboard();
+}
 
 void Pop_Option_Click() {
     AppState = StateOption;

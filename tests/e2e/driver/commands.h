@@ -20,6 +20,9 @@ int Control(const Options& options);
 int MsgBox(const Options& options);
 int Press(const Options& options);
 
+// file_dialog.cpp: the open and save dialogs
+int FileDialog(const Options& options);
+
 // pattern.cpp: a window of known content to capture
 int Pattern(const Options& options);
 

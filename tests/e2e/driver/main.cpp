@@ -37,6 +37,7 @@ const struct {
      L"--title T --id N --click 1|--check 0|1|--select N|--item S|--text S|--type S|--list 1"},
     {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
     {L"press", driver::Press, L"--title T --button OK|Cancel|Yes|No|Abort|Retry|Ignore|<id>"},
+    {L"file-dialog", driver::FileDialog, L"--title T [--path P | --cancel 1]  prints folder=, then chooses P or cancels"},
     {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
     {L"send", driver::Send, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
     {L"pattern", driver::Pattern,
