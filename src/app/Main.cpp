@@ -2,6 +2,7 @@
 
 #include "Capture.h"
 #include "FrmCustom.h"
+#include "FrmOption.h"
 #include "FrmRuxa.h"
 #include "HumanSeam.h"
 #include "MessageLoop.h"
@@ -54,6 +55,9 @@ int Main(HINSTANCE instance) {
     // Its load registers the enabled hot keys.
     FrmRuxa::Load(instance);
     LoadAppIcon(instance);
+    // Loading the options dialog once, unseen, runs its opening steps.
+    FrmOption::Load();
+    FrmOption::Unload();
     Tray::AddTrayIcon(MainWindow::Handle(), Settings.Title);
     AppState = StateIdle;
     return RunMessageLoop();

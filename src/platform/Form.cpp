@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <map>
 #include <utility>
 
@@ -18,8 +19,15 @@ constexpr int FormPoints = 9;
 constexpr int ComboListRows = 12;
 
 // A page or a picture box: its controls' notifications belong to the form.
+// It keeps the font it is given, so a control created in it later (a tab
+// control) can take the form's font from it.
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_SETFONT:
+        SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(wParam));
+        return 0;
+    case WM_GETFONT:
+        return GetWindowLongPtrW(window, 0);
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
@@ -38,6 +46,7 @@ void RegisterContainerClass() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = ContainerProc;
+    wc.cbWndExtra = sizeof(LONG_PTR);  // the font
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -200,6 +209,7 @@ void Form::CreateControls(const FormSpec& spec) {
 void Form::Destroy() {
     if (!window_) return;
     RemoveModelessDialog(window_);
+    tips_.reset();
     const HWND window = std::exchange(window_, nullptr);
     DestroyWindow(window);
     items_.clear();
@@ -219,7 +229,7 @@ INT_PTR CALLBACK Form::DialogProc(HWND window, UINT message, WPARAM wParam, LPAR
         SendMessageW(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0) == BST_CHECKED)
         MoveTabStopTo(reinterpret_cast<HWND>(lParam));
     const INT_PTR result = self->handler_(message, wParam, lParam);
-    if (message == WM_FORM_KEYPRESS) {
+    if (message == WM_FORM_KEYPRESS || message == WM_FORM_KEYDOWN) {
         SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
         return TRUE;
     }
@@ -261,6 +271,43 @@ void Form::SetControlFont(int id, const wchar_t* face, int points, bool bold) {
 }
 
 void Form::SetImage(int id, HICON icon) { SendMessageW(Item(id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0); }
+
+void Form::SetTip(int id, std::string_view utf8) {
+    if (!tips_)
+        tips_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr));
+    std::wstring text = text::Widen(utf8);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(Item(id));
+    tool.lpszText = text.data();
+    const bool known = SendMessageW(tips_.get(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    tool.lpszText = text.data();  // the query wrote the old text's address here
+    if (text.empty()) {
+        if (known) SendMessageW(tips_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+        // Long texts wrap instead of running off the screen.
+        SendMessageW(tips_.get(), TTM_SETMAXTIPWIDTH, 0, Pixels(5400));
+        SendMessageW(tips_.get(), known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+std::string Form::Tip(int id) const {
+    if (!tips_) return {};
+    std::wstring text(1024, L'\0');
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(Item(id));
+    if (!SendMessageW(tips_.get(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) return {};
+    tool.lpszText = text.data();
+    SendMessageW(tips_.get(), TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    text.resize(wcslen(text.c_str()));
+    return text::Narrow(text);
+}
 
 void Form::Raise(int id, WORD notification) {
     SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(Item(id)));

@@ -55,6 +55,11 @@ enum FormMessage : UINT {
     // wParam the control id, lParam the character. Return TRUE (through
     // DWLP_MSGRESULT) to discard it.
     WM_FORM_KEYPRESS = WM_APP + 0x100,
+    // A key pressed in the form, before the dialog's own keyboard handling
+    // (Tab, Enter, Esc) sees it: wParam and lParam as in WM_KEYDOWN. Return
+    // TRUE (through DWLP_MSGRESULT) to take it, for example Ctrl+Tab turning
+    // a page, which the dialog would otherwise take as a plain Tab.
+    WM_FORM_KEYDOWN,
 };
 
 class Form {
@@ -89,6 +94,10 @@ public:
     void SetIcon(HICON icon);
     void SetControlFont(int id, const wchar_t* face, int points, bool bold = false);
     void SetImage(int id, HICON icon);
+    // The tip shown while the pointer rests on the control; the empty text
+    // removes it. A label or picture needs SS_NOTIFY to see the pointer.
+    void SetTip(int id, std::string_view utf8);
+    std::string Tip(int id) const;
 
     // Check boxes (0 or 1) and option buttons; setting raises BN_CLICKED.
     void SetCheck(int id, int value);
@@ -124,6 +133,7 @@ private:
     int dpi_ = 96;
     unique_hfont font_;
     std::vector<unique_hfont> extraFonts_;
+    unique_hwnd tips_;
     std::vector<std::pair<int, HWND>> items_;
 };
 

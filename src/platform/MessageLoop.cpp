@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "Form.h"
+
 namespace {
 
 std::vector<HWND>& Dialogs() {
@@ -26,7 +28,10 @@ void RemoveModelessDialog(HWND dialog) { std::erase(Dialogs(), dialog); }
 
 bool TranslateDialogMessage(MSG& msg) {
     for (const HWND dialog : Dialogs())
-        if (msg.hwnd == dialog || IsChild(dialog, msg.hwnd)) return IsDialogMessageW(dialog, &msg) != FALSE;
+        if (msg.hwnd == dialog || IsChild(dialog, msg.hwnd)) {
+            if (msg.message == WM_KEYDOWN && SendMessageW(dialog, WM_FORM_KEYDOWN, msg.wParam, msg.lParam)) return true;
+            return IsDialogMessageW(dialog, &msg) != FALSE;
+        }
     return false;
 }
 

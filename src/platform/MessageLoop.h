@@ -6,8 +6,9 @@
 void AddModelessDialog(HWND dialog);
 void RemoveModelessDialog(HWND dialog);
 
-// Gives the message to the registered dialog that holds its window; true when
-// the dialog took it as keyboard navigation.
+// Gives the message to the registered dialog that holds its window: a key
+// goes to the form first (WM_FORM_KEYDOWN), then to the dialog's keyboard
+// navigation; true when either took it.
 bool TranslateDialogMessage(MSG& msg);
 
 // Runs until WM_QUIT and returns its exit code.

@@ -11,6 +11,8 @@ namespace BasHotKey {
 namespace {
 
 std::array<bool, HotKeySlotCount> registered{};
+// The system refused the slot's combination at its last registration.
+std::array<bool, HotKeySlotCount> refused{};
 
 }  // namespace
 
@@ -34,9 +36,9 @@ void SetHotKey(HWND window, int slot) {
     HotKeyId[slot] = shell::HotKeyIdFromAtom(GlobalAddAtomW(name.c_str()));
     registered[slot] = true;
     // A combination another program (or an earlier slot) holds is refused;
-    // the slot then simply never fires.
-    RegisterHotKey(window, HotKeyId[slot], shell::HotKeyModifiers(BasRuxa::Settings, slot),
-                   static_cast<UINT>(static_cast<std::uint16_t>(BasRuxa::Settings.HotKeyButton[slot])));
+    // the slot then never fires, and the options dialog says why.
+    refused[slot] = !RegisterHotKey(window, HotKeyId[slot], shell::HotKeyModifiers(BasRuxa::Settings, slot),
+                                    static_cast<UINT>(static_cast<std::uint16_t>(BasRuxa::Settings.HotKeyButton[slot])));
 }
 
 void ReleaseHotKey(HWND window, int slot) {
@@ -46,7 +48,10 @@ void ReleaseHotKey(HWND window, int slot) {
     UnregisterHotKey(window, HotKeyId[slot]);
     GlobalDeleteAtom(shell::AtomFromHotKeyId(HotKeyId[slot]));
     registered[slot] = false;
+    refused[slot] = false;
 }
+
+bool Refused(int slot) { return refused[slot]; }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_HOTKEY) return CallWindowProcW(PrevWndProc, window, message, wParam, lParam);

@@ -22,6 +22,9 @@ bool IsHooked();
 
 void SetHotKey(HWND window, int slot);
 void ReleaseHotKey(HWND window, int slot);
+// Whether the slot's registration was refused (its combination was taken);
+// false once the slot is released.
+bool Refused(int slot);
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void HotKeyAction(int slot);

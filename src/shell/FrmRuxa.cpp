@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "BasHotKey.h"
+#include "FrmOption.h"
 #include "Globals.h"
 #include "Menus.h"
 #include "Tray.h"
@@ -63,6 +64,8 @@ HWND Load(HINSTANCE instance) {
     SetIcon(wc.hIconSm);
     for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->Attach(window);
     BuildMenus();
+    FrmOption::HotKeys = {[] { BasHotKey::ReleaseHotKeys(MainWindow::Handle()); },
+                          [] { BasHotKey::RegisterHotKeys(MainWindow::Handle()); }, BasHotKey::Refused};
     if (BasRuxa::AppState != StateCommandLine) BasHotKey::RegisterHotKeys(window);
     return window;
 }

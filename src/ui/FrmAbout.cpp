@@ -1,11 +1,106 @@
 #include "FrmAbout.h"
 
+#include <windows.h>
+#include <shellapi.h>
+
+#include <array>
+#include <string>
+
+#include "Form.h"
 #include "Globals.h"
+#include "ShellState.h"
+#include "Text.h"
+#include "UniqueHandle.h"
+#include "resource.h"
 
 namespace FrmAbout {
+namespace {
 
-// The box's contents are not built yet: it closes as soon as it opens, so the
-// tray never waits for a window that is not there.
-void Show() { BasRuxa::AppState = StateIdle; }
+using enum ControlKind;
+
+constexpr const wchar_t* HomePage = L"https://ruxa.example.org/";
+constexpr const wchar_t* MailAddress = L"ruxa@example.org";
+constexpr COLORREF LinkColour = RGB(0, 102, 204);
+
+constexpr std::array Controls{
+    ControlSpec{Picture, Picture2, L"", 240, 240, 480, 480},
+    ControlSpec{Label, Label1, L"ヴェ", 960, 120, 1200, 480},
+    ControlSpec{Label, Label2, L"ルモ", 960, 570, 1200, 480},
+    ControlSpec{Label, Label3, L"Ver.2.60", 2280, 810, 1400, 270},
+    ControlSpec{Label, Line1, L"", 120, 1200, 4860, 30, 0, SS_ETCHEDHORZ},
+    ControlSpec{Label, LblURL, HomePage, 240, 1320, 4620, 240, 0, SS_NOTIFY},
+    ControlSpec{Label, LblMail, MailAddress, 240, 1590, 4620, 240, 0, SS_NOTIFY},
+    ControlSpec{Label, Label4, L"Copyright (C) the ruxa project", 240, 1860, 4620, 240},
+    ControlSpec{Label, Line2, L"", 120, 2190, 4860, 30, 0, SS_ETCHEDHORZ},
+    ControlSpec{DefaultButton, Command2, L"OK", 3780, 2340, 1215, 315},
+};
+
+Form form;
+unique_hicon logo;
+
+bool IsLink(HWND control) { return control && (control == form.Item(LblURL) || control == form.Item(LblMail)); }
+
+void Open(const std::wstring& target) {
+    // Whatever the system does with the address is its own affair; nothing
+    // is reported when no program takes it.
+    ShellExecuteW(GetDesktopWindow(), L"open", target.c_str(), nullptr, L"", SW_SHOW);
+}
+
+void LblURL_Click() { Open(text::Widen(form.Text(LblURL))); }
+void LblMail_Click() { Open(L"mailto:" + text::Widen(form.Text(LblMail))); }
+
+INT_PTR Form_Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case Command2:
+        case IDCANCEL: return Unload(), TRUE;  // OK, Esc and the close box
+        case LblURL: return HIWORD(wParam) == STN_CLICKED ? (LblURL_Click(), TRUE) : FALSE;
+        case LblMail: return HIWORD(wParam) == STN_CLICKED ? (LblMail_Click(), TRUE) : FALSE;
+        default: return FALSE;
+        }
+    case WM_CTLCOLORSTATIC:
+        // The two addresses look like the links they are.
+        if (!IsLink(reinterpret_cast<HWND>(lParam))) return FALSE;
+        SetTextColor(reinterpret_cast<HDC>(wParam), LinkColour);
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_SETCURSOR:
+        if (!IsLink(reinterpret_cast<HWND>(wParam))) return FALSE;
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        SetWindowLongPtrW(form.Handle(), DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    default: return FALSE;
+    }
+}
+
+void Form_Load() {
+    if (!form.Create(FormSpec{L"ヴェルモ のﾊﾞｰｼﾞｮﾝ情報", 5100, 2760, Controls}, Form_Message)) return;
+    logo.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LOGO), IMAGE_ICON, 32, 32, 0)));
+    form.SetImage(Picture2, logo.get());
+    form.SetControlFont(Label1, L"ＭＳ Ｐゴシック", 22, true);
+    form.SetControlFont(Label2, L"ＭＳ Ｐゴシック", 22, true);
+    form.SetControlFont(Label3, L"Times New Roman", 10);
+    for (const int id : {LblURL, LblMail, Label4}) form.SetControlFont(id, L"Verdana", 8);
+}
+
+}  // namespace
+
+void Show() {
+    if (!form.Exists()) Form_Load();
+    if (!form.Exists()) return;
+    form.Show();
+    form.Focus(Command2);
+}
+
+void Unload() {
+    if (!form.Exists()) return;
+    form.Destroy();
+    logo.reset();
+    BasRuxa::ReturnToIdle(StateAbout);
+}
+
+Form* Window() { return form.Exists() ? &form : nullptr; }
 
 }  // namespace FrmAbout

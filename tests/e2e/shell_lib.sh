@@ -63,12 +63,17 @@ SizeP=100"
   printf '%s\n' "$text" | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$RUXA_INI"
 }
 
-# Starts ruxa resident and waits for its hidden window; RUXA_HWND is its
-# handle.
+# Starts ruxa resident and waits until its start-up has ended with the icon
+# in the tray; RUXA_HWND is its hidden window's handle.
 start_resident() {
   start_ruxa "$@"
   RUXA_HWND=$(driver wait-window --class FrmRuxa | sed -n 's/^hwnd=\([0-9]*\).*/\1/p')
   [ -n "$RUXA_HWND" ] || fail "ruxa's main window did not appear"
+  for _ in $(seq 100); do
+    [ "$(driver tray-icon --hwnd "$RUXA_HWND")" = icon=1 ] && return
+    sleep 0.1
+  done
+  fail "ruxa's tray icon did not appear"
 }
 
 # The tray icon's callback as the notification area sends it: 516 right

@@ -46,11 +46,6 @@ grep -qF "'$help_file'" <<<"$help" || fail "the help viewer did not get $help_fi
 driver press --title 'エラー' --button No >/dev/null
 driver post --class MS_WINHELP --msg 16 >/dev/null
 
-# ｵﾌﾟｼｮﾝ(&O) and ﾊﾞｰｼﾞｮﾝ情報(&A) leave the tray working.
-choose o >/dev/null
-choose a >/dev/null
-choose escape >/dev/null
-
 end_ruxa
 driver wait-gone --class FrmRuxa >/dev/null
 expect_eq "tray icon after the end" icon=0 "$(driver tray-icon --hwnd "$RUXA_HWND")"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Form.h"
+#include "MessageLoop.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ protected:
                 return TRUE;
             }
             if (message == WM_FORM_KEYPRESS) return lParam < L'0' || lParam > L'9';  // digits only
+            if (message == WM_FORM_KEYDOWN) return wParam == VK_F2;  // a key of the form's own
             return FALSE;
         }));
     }
@@ -113,6 +115,15 @@ TEST_F(FormTest, KeyboardWorksAsInADialog) {
     Press(VK_RETURN);
     Press(VK_ESCAPE);
     EXPECT_EQ(commands, (std::vector<std::pair<int, int>>{{IdGo, BN_CLICKED}, {IDCANCEL, BN_CLICKED}}));
+
+    // The message loop offers every key to the form first; what it leaves
+    // goes to the dialog keyboard.
+    MSG f2{GetFocus(), WM_KEYDOWN, VK_F2, 0, 0, {}};
+    EXPECT_TRUE(TranslateDialogMessage(f2));
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), IdText);
+    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(TranslateDialogMessage(tab));
+    EXPECT_TRUE(IsChild(form.Item(IdCombo), GetFocus()));
 }
 
 }  // namespace

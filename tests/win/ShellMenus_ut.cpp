@@ -2,7 +2,10 @@
 // menu layout, arming, the timers firing, cancelling and the tray icon.
 #include <string>
 
+#include "Form.h"
+#include "FrmAbout.h"
 #include "FrmCustom.h"
+#include "FrmOption.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "ShellFixture.h"
@@ -125,10 +128,19 @@ TEST_F(ShellTest, HiddenIconComesBackAfterCaptureOrCancel) {
 }
 
 TEST_F(ShellTest, DialogItemsSetTheirStatesAndLeaveTheTrayUsable) {
-    // The dialogs are not built yet; until then they close at once.
+    // A dialog holds its state while it is open, one window however often
+    // it is asked for; closing it returns to idle.
     Pop_Option_Click();
+    EXPECT_EQ(AppState, StateOption);
+    FrmOption::Unload();
     EXPECT_EQ(AppState, StateIdle);
     Pop_About_Click();
+    const HWND about = FrmAbout::Window()->Handle();
+    Pop_About_Click();
+    EXPECT_EQ(FrmAbout::Window()->Handle(), about);
+    EXPECT_EQ(AppState, StateAbout);
+    FrmAbout::Window()->Raise(IDCANCEL, BN_CLICKED);  // Esc and the close box
+    EXPECT_EQ(FrmAbout::Window(), nullptr);
     EXPECT_EQ(AppState, StateIdle);
     EXPECT_TRUE(NoTimerRuns());
 }
