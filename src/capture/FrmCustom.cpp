@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "Output.h"
 #include "Region.h"
+#include "ShellState.h"
 #include "UniqueHandle.h"
 
 namespace FrmCustom {
@@ -18,6 +19,8 @@ HWND picture = nullptr;
 // A left release counts only after a left press on the picture: a button
 // held down when the window appeared was pressed on something else.
 bool pressed = false;
+// The request the selection serves: the newest that opened it.
+ShellRequest openedFor{};
 unique_hcursor crossHair;
 const COLORREF RubberBandColour = RGB(128, 128, 128);
 
@@ -47,12 +50,13 @@ void Finish() {
     case StateRsCapture:
         Unload();
         CopyCaptureToClipboard();
-        AppState = StateIdle;
+        ReturnToIdle(openedFor);
         break;
     case StateRsCopy:
         Unload();
         PrintOutput();
-        if (Settings.ConfirmBeforePrint != 1) AppState = StateIdle;
+        // With the confirmation dialog open the shell is in its state now.
+        ReturnToIdle(openedFor);
         break;
     case StateCommandLine:
         // The output ends the run.
@@ -139,6 +143,7 @@ void RegisterClasses(HINSTANCE instance) {
 }  // namespace
 
 void Load() {
+    openedFor = CurrentRequest();
     if (form) return;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance);
