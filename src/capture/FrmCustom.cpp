@@ -113,13 +113,34 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
+// Closed any other way than by a left release (Alt+F4, another program's
+// WM_CLOSE, the session ending), the selection is cancelled: nothing is
+// output, the shell goes back to idle and a command-line run ends.
+void Cancel() {
+    const ShellRequest request = openedFor;
+    Unload();
+    if (request.state == StateCommandLine) return MainWindow::EndRun();
+    ReturnToIdle(request);
+}
+
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY && hwnd == form) {
-        form = picture = nullptr;
-        pressed = false;
-        Dragging = 0;
+    switch (message) {
+    case WM_CLOSE:
+        Cancel();
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam) Cancel();
+        return 0;
+    case WM_DESTROY:
+        if (hwnd == form) {
+            form = picture = nullptr;
+            pressed = false;
+            Dragging = 0;
+        }
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void RegisterClasses(HINSTANCE instance) {
