@@ -10,6 +10,7 @@
 #include "Globals.h"
 #include "Main.h"
 #include "HumanSeam.h"
+#include "ShellFixture.h"
 #include "TestFolder.h"
 #include "Text.h"
 #include "Tray.h"
@@ -33,7 +34,11 @@ protected:
         });
         FrmRuxa::Load(GetModuleHandleW(nullptr));
     }
-    void TearDown() override { SetMessageBoxAnswerer(nullptr); }
+    void TearDown() override {
+        SetMessageBoxAnswerer(nullptr);
+        Tray::DeleteTrayIcon();
+        Tray::TrayData = {};
+    }
 
     void Run(const char* argumentText) {
         CmdLine = SplitCommandLine(argumentText);
@@ -116,4 +121,35 @@ TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
     EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
     Tray::DeleteTrayIcon();
     EXPECT_FALSE(Tray::IsShown());
+}
+
+// At logon the taskbar may not take icons yet. The tray here refuses a second
+// icon of the same window and id, which stands for it: the test holds the id
+// until the program has tried, then lets go.
+TEST_F(StartupTest, TrayIconRefusedAtFirstComesLater) {
+    const auto inTray = [] {
+        NOTIFYICONDATAW probe{};
+        probe.cbSize = sizeof probe;
+        probe.hWnd = MainWindow::Handle();
+        probe.uID = 1;
+        return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+    };
+    for (const bool announced : {true, false}) {
+        const char* how = announced ? "TaskbarCreated" : "retry";
+        NOTIFYICONDATAW held{};
+        held.cbSize = sizeof held;
+        held.hWnd = MainWindow::Handle();
+        held.uID = 1;
+        ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &held)) << how;
+        Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
+        EXPECT_FALSE(Tray::IsShown()) << how;
+        Shell_NotifyIconW(NIM_DELETE, &held);
+        ASSERT_FALSE(inTray()) << how;
+
+        if (announced) SendMessageW(MainWindow::Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        EXPECT_TRUE(PumpUntil(Tray::IsShown)) << how;
+        EXPECT_TRUE(inTray()) << how;
+        EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ") << how;
+        Tray::DeleteTrayIcon();
+    }
 }
