@@ -27,6 +27,9 @@ for attempt in 1 2 3; do
     '用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\nそれでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。' \
     "$(sed -n 's/^text=//p' <<<"$box")"
   expect_eq "paper size message buttons" 'button=1' "$(grep '^button=' <<<"$box" | cut -d' ' -f1 | paste -sd' ')"
+  # The pattern window had the foreground and stays on top of others; the
+  # message of the hidden program must still come in front of it.
+  expect_eq "paper size message in front" 'topmost=1 foreground=1' "$(grep '^topmost=' <<<"$box")"
   driver press --title '用紙サイズエラー' --button OK >/dev/null
   wait_ruxa_exit
   expect_eq "exit code after the paper size message" 0 "$RUXA_EXIT"
