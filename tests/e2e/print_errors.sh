@@ -1,8 +1,19 @@
 # Printer settings that cannot be honoured as written: a device name that
 # matches no printer prints on the current printer without a word; a paper
-# size the printer does not offer is reported and nothing is printed.
+# size the printer does not offer, and a printer that refuses the job, are
+# reported and nothing is printed.
 source "$(dirname "$0")/lib.sh"
 source "$E2E_HERE/print_lib.sh"
+
+# A printer that refuses jobs: a queue of this test's own (the shared one is
+# never touched) for which CUPS rejects jobs. Wine copies the CUPS queues into
+# its printer list only in the first process that loads its spooler while no
+# other such process runs, so the queue is made before the pattern window.
+refusing=ruxa-refuses-$$
+lpadmin -p "$refusing" -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null ||
+  fail "could not create the queue $refusing"
+on_cleanup "lpadmin -x $refusing"
+cupsreject "$refusing"
 
 start_pattern 200 150 320 240
 
@@ -38,3 +49,16 @@ for attempt in 1 2 3; do
   echo "print_errors: a print job turned up (another program printing?); again" >&2
 done
 echo "ok: unsupported paper size"
+
+# Wine hands the job to CUPS when the document ends, so EndDoc fails on the
+# refusing queue: the user is told and nothing is printed.
+print_ini DeviceName="$refusing"
+start_ruxa /a "/h=$PATTERN_HWND"
+box=$(driver msgbox --title '印刷エラー')
+expect_eq "refused job message" \
+  "プリンタ「$refusing」で印刷できませんでした。\\nプリンタの電源や接続、印刷の一時停止や中止の状態を確認してから、もう一度印刷してください。" \
+  "$(sed -n 's/^text=//p' <<<"$box")"
+driver press --title '印刷エラー' --button OK >/dev/null
+wait_ruxa_exit
+expect_eq "exit code after the refused job" 0 "$RUXA_EXIT"
+echo "ok: printer that refuses jobs"
