@@ -1,7 +1,7 @@
 # Printer settings that cannot be honoured as written: a device name that
 # matches no printer prints on the current printer without a word; a paper
-# size the printer does not offer, and a printer that refuses the job, are
-# reported and nothing is printed.
+# size the printer does not offer, a printer that refuses the job and a window
+# to capture that has gone are reported, and nothing is printed.
 source "$(dirname "$0")/lib.sh"
 source "$E2E_HERE/print_lib.sh"
 
@@ -62,3 +62,24 @@ driver press --title '印刷エラー' --button OK >/dev/null
 wait_ruxa_exit
 expect_eq "exit code after the refused job" 0 "$RUXA_EXIT"
 echo "ok: printer that refuses jobs"
+
+# "/a /h=N" for a window that has gone: said so, nothing printed, the run
+# ends. Another program printing meanwhile would pass for a print of ours;
+# then the run is repeated.
+stop_pattern
+print_ini
+for attempt in 1 2 3; do
+  before=$(last_job)
+  start_ruxa /a "/h=$PATTERN_HWND"
+  box=$(driver msgbox --title 'ルクサさん')
+  expect_eq "gone window message" \
+    "/h=$PATTERN_HWND のウィンドウが見つかりません。閉じられたか、番号が誤っています。\\n何も印刷しませんでした。" \
+    "$(sed -n 's/^text=//p' <<<"$box")"
+  driver press --title 'ルクサさん' --button OK >/dev/null
+  wait_ruxa_exit
+  expect_eq "exit code after the gone window" 0 "$RUXA_EXIT"
+  [ "$(last_job)" = "$before" ] && break
+  [ "$attempt" -lt 3 ] || fail "a print job was submitted for a window that has gone"
+  echo "print_errors: a print job turned up (another program printing?); again" >&2
+done
+echo "ok: window that has gone"
