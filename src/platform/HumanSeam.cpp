@@ -28,14 +28,20 @@ constexpr std::array InputBoxControls{
 
 // MB_TOPMOST asks for a box above every other program's windows, but not
 // every implementation of the system honours it (Wine ignores it); the box
-// is put there as it is activated, which works everywhere.
+// is put there as it is activated, which works everywhere. Only the box:
+// windows that open while it waits (a dialog a hot key asked for) are left
+// as they are.
+bool raisePending = false;
+
 LRESULT CALLBACK RaiseBox(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
+    if (code == HCBT_ACTIVATE && raisePending) {
         const HWND window = reinterpret_cast<HWND>(wParam);
         wchar_t className[8] = {};
         GetClassNameW(window, className, 8);
-        if (std::wstring_view(className) == L"#32770")
+        if (std::wstring_view(className) == L"#32770") {
+            raisePending = false;
             SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -50,6 +56,7 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& title
     if (!owner || !IsWindowVisible(owner)) {
         type |= MB_SETFOREGROUND | MB_TOPMOST;
         raise.reset(SetWindowsHookExW(WH_CBT, RaiseBox, nullptr, GetCurrentThreadId()));
+        raisePending = true;
     }
     return MessageBoxW(owner, text::Widen(text).c_str(), text::Widen(title).c_str(), type);
 }
