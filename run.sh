@@ -9,10 +9,23 @@ bash cmake/deps.sh
 cmake --preset win >/dev/null
 cmake --build --preset win -j2
 
-# Its own state folder, so a test run's environment is not mistaken for it.
+# Its own state folder and Wine prefix: starting and stopping this run's Wine
+# server must not end a test run's, which may be going on at the same time.
 export RUXA_TEST_ENV=$PWD/build/win/run-env
+export RUXA_WINEPREFIX=$PWD/build/win/run-prefix
 trap 'bash cmake/wine-env.sh stop' EXIT
+no_display=
+[ -n "${DISPLAY:-}" ] || no_display=1
 bash cmake/wine-env.sh start --use-display
+if [ -n "$no_display" ]; then
+  cat <<'NOTE'
+run.sh: there is no display (DISPLAY is not set), so ruxa runs on an empty
+virtual screen of its own (Xvfb). Screen captures (/d, /r, the desktop and
+region items) show nothing but black there, and so does their printed page.
+To capture a real screen, run it from a desktop session, or name the display:
+  DISPLAY=:0 ./run.sh /d
+NOTE
+fi
 
 pdf_dir=$(bash cmake/cups-pdf.sh outdir)
 pdfs() { [ -d "$pdf_dir" ] && find "$pdf_dir" -maxdepth 1 -name '*.pdf' | sort; }

@@ -24,7 +24,8 @@ start_xvfb() {
   echo $! >"$state/xvfb.pid"
   local n
   for _ in $(seq 300); do
-    n=$(tr -dc 0-9 <"$state/displayfd")
+    # The background job may not have opened the file yet.
+    n=$(tr -dc 0-9 <"$state/displayfd" 2>/dev/null || true)
     [ -n "$n" ] && grep -q $'\n' "$state/displayfd" && break
     kill -0 "$(<"$state/xvfb.pid")" 2>/dev/null || { cat "$state/xvfb.log" >&2; exit 1; }
     sleep 0.1

@@ -7,11 +7,15 @@
 #include "LegacyInf.h"
 #include "HumanSeam.h"
 #include "Text.h"
+#include "TextFile.h"
 
 namespace BasRuxa {
 namespace {
 
 std::wstring InProgramFolder(const wchar_t* name) { return text::Widen(AppPath) + name; }
+
+// The encoding ruxa.ini was read in, and is written back in.
+TextEncoding iniEncoding = TextEncoding::Cp932;
 
 std::string SystemMessage(DWORD error) {
     wchar_t* buffer = nullptr;
@@ -25,8 +29,12 @@ std::string SystemMessage(DWORD error) {
 }
 
 bool WriteIniFile(const IniFile& ini) {
-    const DWORD error = fileio::ReplaceFileAtomically(IniPath(), text::Utf8ToAnsi(ini.Serialize()));
-    if (error == ERROR_SUCCESS) return true;
+    TextEncoding encoding = iniEncoding;
+    const DWORD error = fileio::ReplaceFileAtomically(IniPath(), EncodeTextFile(ini.Serialize(), encoding));
+    if (error == ERROR_SUCCESS) {
+        iniEncoding = encoding;
+        return true;
+    }
     ShowMessageBox(nullptr,
                    "設定を保存できませんでした。\n" + text::Narrow(IniPath()) + "\n" + SystemMessage(error),
                    "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
@@ -45,26 +53,59 @@ RuntimeError OpenError(DWORD error) {
     return runtime_error::Make(inUse ? runtime_error::PermissionDenied : runtime_error::PathFileAccessError);
 }
 
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+std::string UnreadableIniMessage(DWORD error) {
+    std::string reason;
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        reason = "ほかのプログラムがこのファイルを使用中です。";
+        break;
+    case ERROR_ACCESS_DENIED:
+        reason = "このファイルを読み取る権限がありません。";
+        break;
+    case ERROR_FILE_TOO_LARGE:
+        reason = "ファイルが大きすぎます。設定ファイルとして読み込めるのは 64 MB までです。";
+        break;
+    default:
+        reason = SystemMessage(error);
+        break;
+    }
+    return "設定ファイルを読み込めませんでした。\n" + text::Narrow(IniPath()) + "\n" + reason +
+           "\n\n［再試行］でもう一度読み込みます。［キャンセル］で、設定ファイルには何も書き込まずに終了します。";
+}
+
 }  // namespace
 
 std::wstring IniPath() { return InProgramFolder(L"ruxa.ini"); }
 std::wstring LegacyInfPath() { return InProgramFolder(L"ruxa.inf"); }
 
 bool LoadSettings() {
-    const fileio::ReadResult file = fileio::ReadWholeFile(IniPath());
-    IniFile ini = IniFile::Parse(text::AnsiToUtf8(file.bytes.value_or("")));
+    fileio::ReadResult file = fileio::ReadWholeFile(IniPath());
+    // A file that is there but cannot be read is no first start: writing the
+    // defaults over it would lose every setting it holds.
+    while (!file.bytes && !IsMissing(file.error)) {
+        if (ShowMessageBox(nullptr, UnreadableIniMessage(file.error), "ルクサさん", MB_RETRYCANCEL | MB_ICONEXCLAMATION) !=
+            IDRETRY)
+            return false;
+        file = fileio::ReadWholeFile(IniPath());
+    }
+    const DecodedText text = DecodeTextFile(file.bytes.value_or(""));
+    iniEncoding = text.encoding;
+    IniFile ini = IniFile::Parse(text.utf8);
 
     if (NeedsFirstStart(ini)) {
         std::optional<LegacyOptions> legacy;
         const fileio::ReadResult inf = fileio::ReadWholeFile(LegacyInfPath());
         if (inf.bytes) {
-            const auto parsed = ParseLegacyInf(text::AnsiToUtf8(*inf.bytes));
+            const auto parsed = ParseLegacyInf(DecodeTextFile(*inf.bytes).utf8);
             if (const auto* error = std::get_if<RuntimeError>(&parsed)) {
                 ShowRuntimeError(*error);
                 return false;
             }
             legacy = std::get<LegacyOptions>(parsed);
-        } else if (inf.error != ERROR_FILE_NOT_FOUND && inf.error != ERROR_PATH_NOT_FOUND) {
+        } else if (!IsMissing(inf.error)) {
             ShowRuntimeError(OpenError(inf.error));
             return false;
         }

@@ -28,12 +28,16 @@ void CaptureDesktop() {
     if (BasRuxa::Settings.IconDelete == 1) Tray::AddTrayIcon(MainWindow::Handle(), "ｳﾞｪﾙﾓ");
 }
 
-void CaptureActiveWindow(HWND hWnd) {
+bool CaptureActiveWindow(HWND hWnd) {
     PictureSurface& picture = MainWindow::PicPrint();
     if (!hWnd) hWnd = GetForegroundWindow();
-    unique_window_dc source = GetWindowDcOf(hWnd);
     WindowRect = {};
-    GetWindowRect(hWnd, &WindowRect);
+    // Without a window the device context would be the whole screen's.
+    if (!hWnd || !GetWindowRect(hWnd, &WindowRect)) {
+        picture.Resize(0, 0);
+        return false;
+    }
+    unique_window_dc source = GetWindowDcOf(hWnd);
     picture.Resize(WindowRect.right - WindowRect.left, WindowRect.bottom - WindowRect.top);
     BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), source.get().dc, 0, 0, SRCCOPY);
     if (BasRuxa::Settings.IconCapture == 1) {
@@ -43,6 +47,7 @@ void CaptureActiveWindow(HWND hWnd) {
         if (WindowRect.left <= x && x <= WindowRect.right && WindowRect.top <= y && y <= WindowRect.bottom)
             DrawIcon(picture.Dc(), x - WindowRect.left, y - WindowRect.top, GetCurrentCursor());
     }
+    return true;
 }
 
 HCURSOR GetCurrentCursor() {

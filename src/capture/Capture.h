@@ -10,8 +10,10 @@ inline RECT WindowRect{};
 
 void CaptureDesktop();
 
-// hWnd 0 (or null) captures the foreground window.
-void CaptureActiveWindow(HWND hWnd);
+// hWnd 0 (or null) captures the foreground window. False when there is no
+// such window (a number that names none, or one that has gone): the picture
+// is then left empty.
+bool CaptureActiveWindow(HWND hWnd);
 
 // The cursor the application under the pointer shows now, or null.
 HCURSOR GetCurrentCursor();

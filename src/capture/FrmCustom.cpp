@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "Output.h"
 #include "Region.h"
+#include "ShellState.h"
 #include "UniqueHandle.h"
 
 namespace FrmCustom {
@@ -18,6 +19,8 @@ HWND picture = nullptr;
 // A left release counts only after a left press on the picture: a button
 // held down when the window appeared was pressed on something else.
 bool pressed = false;
+// The request the selection serves: the newest that opened it.
+ShellRequest openedFor{};
 unique_hcursor crossHair;
 const COLORREF RubberBandColour = RGB(128, 128, 128);
 
@@ -47,12 +50,13 @@ void Finish() {
     case StateRsCapture:
         Unload();
         CopyCaptureToClipboard();
-        AppState = StateIdle;
+        ReturnToIdle(openedFor);
         break;
     case StateRsCopy:
         Unload();
         PrintOutput();
-        if (Settings.ConfirmBeforePrint != 1) AppState = StateIdle;
+        // With the confirmation dialog open the shell is in its state now.
+        ReturnToIdle(openedFor);
         break;
     case StateCommandLine:
         // The output ends the run.
@@ -109,13 +113,34 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
+// Closed any other way than by a left release (Alt+F4, another program's
+// WM_CLOSE, the session ending), the selection is cancelled: nothing is
+// output, the shell goes back to idle and a command-line run ends.
+void Cancel() {
+    const ShellRequest request = openedFor;
+    Unload();
+    if (request.state == StateCommandLine) return MainWindow::EndRun();
+    ReturnToIdle(request);
+}
+
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY && hwnd == form) {
-        form = picture = nullptr;
-        pressed = false;
-        Dragging = 0;
+    switch (message) {
+    case WM_CLOSE:
+        Cancel();
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam) Cancel();
+        return 0;
+    case WM_DESTROY:
+        if (hwnd == form) {
+            form = picture = nullptr;
+            pressed = false;
+            Dragging = 0;
+        }
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void RegisterClasses(HINSTANCE instance) {
@@ -139,6 +164,7 @@ void RegisterClasses(HINSTANCE instance) {
 }  // namespace
 
 void Load() {
+    openedFor = CurrentRequest();
     if (form) return;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance);

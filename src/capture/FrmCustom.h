@@ -20,9 +20,12 @@ inline std::int16_t StartY = 0;
 inline std::int16_t EndX = 0;
 inline std::int16_t EndY = 0;
 
-// Opens the window over the screen with the capture picture on it. An open
-// window stays as it is.
+// Opens the window over the screen with the capture picture on it for the
+// shell's current request. An open window stays as it is and serves that
+// request from then on. Closed any way but by a left release, the selection
+// is cancelled: the shell goes back to idle, a command-line run ends.
 void Load();
+// Closes the window and nothing more; the caller decides what follows.
 void Unload();
 HWND Window();
 

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "StoredIndex.h"
 #include "VbNumber.h"
 
 namespace BasRuxa {
@@ -80,11 +81,11 @@ CommandLineRequest ParseCommandLine(const CommandLineArgs& args, std::string_vie
 
 void ApplyNamedSetting(SettingsModel& model, std::string_view name) {
     if (name.empty()) return;
-    SettingsRecord& s = model.Settings;
-    for (int n = 1; n <= s.PrinterCount && n <= NamedSettingsCapacity; ++n) {
-        if (model.NamedSettings[n - 1].Title == name) {
-            model.CurrentPrint = model.NamedSettings[n - 1];
-            s.LastSet = static_cast<std::int16_t>(n - 1);
+    for (int slot = 0; slot < stored::NamedSettingCount(model.Settings); ++slot) {
+        const PrintSettings& setting = *stored::NamedSettingAt(model, slot);
+        if (setting.Title == name) {
+            model.CurrentPrint = setting;
+            model.Settings.LastSet = static_cast<std::int16_t>(slot);
         }
     }
 }

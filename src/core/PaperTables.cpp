@@ -1,13 +1,14 @@
 #include "PaperTables.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace BasPrinterConst {
+namespace {
 
 std::array<std::string, PaperSizeMax + 1> PaperSizeName;
 std::array<std::string, PaperBinMax + 1> PaperBinName;
-
-namespace {
 
 constexpr std::pair<int, const char*> PaperSizes[] = {
     {0, "指定なし"},
@@ -74,6 +75,17 @@ constexpr std::pair<int, const char*> PaperBins[] = {
 
 const std::string NoName;
 
+template <std::size_t N>
+std::vector<int> NamedCodes(const std::array<std::string, N>& table) {
+    std::vector<int> codes;
+    for (std::size_t code = 0; code < N; ++code)
+        if (!table[code].empty()) codes.push_back(static_cast<int>(code));
+    return codes;
+}
+
+CodeList sizeList({});
+CodeList binList({});
+
 }  // namespace
 
 void InitPaperTables() {
@@ -81,6 +93,8 @@ void InitPaperTables() {
     PaperBinName.fill({});
     for (const auto& [code, name] : PaperSizes) PaperSizeName[code] = name;
     for (const auto& [code, name] : PaperBins) PaperBinName[code] = name;
+    sizeList = CodeList(NamedCodes(PaperSizeName));
+    binList = CodeList(NamedCodes(PaperBinName));
 }
 
 const std::string& PaperSizeNameOf(int code) {
@@ -90,5 +104,19 @@ const std::string& PaperSizeNameOf(int code) {
 const std::string& PaperBinNameOf(int code) {
     return code >= 0 && code <= PaperBinMax ? PaperBinName[code] : NoName;
 }
+
+std::optional<int> CodeList::CodeAt(int index) const {
+    if (index < 0 || index >= Count()) return std::nullopt;
+    return codes_[index];
+}
+
+std::optional<int> CodeList::IndexOf(int code) const {
+    const auto found = std::find(codes_.begin(), codes_.end(), code);
+    if (found == codes_.end()) return std::nullopt;
+    return static_cast<int>(found - codes_.begin());
+}
+
+const CodeList& PaperSizeList() { return sizeList; }
+const CodeList& PaperBinList() { return binList; }
 
 }  // namespace BasPrinterConst

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "PaperTables.h"
+#include "StoredIndex.h"
 #include "Utf8.h"
 #include "VbNumber.h"
 
@@ -187,15 +188,14 @@ void LoadSettings(const IniFile& ini, SettingsModel& model) {
 
     ReadPrintSettings(ini, "DefaultPrinter", model.CurrentPrint);
 
-    if (s.PrinterCount < 0) s.PrinterCount = 0;
-    if (s.PrinterCount > NamedSettingsCapacity) s.PrinterCount = NamedSettingsCapacity;
-    for (int n = 1; n <= s.PrinterCount; ++n) {
-        const std::string section = "Printer" + std::to_string(n);
-        PrintSettings& slot = model.NamedSettings[n - 1];
-        ReadPrintSettings(ini, section, slot);
-        slot.Title = ReadIni(ini, section, "Title");
+    s.PrinterCount = static_cast<std::int16_t>(stored::NamedSettingCount(s));
+    for (int slot = 0; slot < s.PrinterCount; ++slot) {
+        const std::string section = "Printer" + std::to_string(slot + 1);
+        PrintSettings& setting = *stored::NamedSettingAt(model, slot);
+        ReadPrintSettings(ini, section, setting);
+        setting.Title = ReadIni(ini, section, "Title");
     }
-    if (s.LastSet < 0 || s.LastSet >= s.PrinterCount) s.LastSet = -1;
+    if (!stored::NamedSettingAt(model, s.LastSet)) s.LastSet = -1;
 }
 
 IniFile SaveSettings(const SettingsModel& model) {
@@ -222,8 +222,8 @@ IniFile SaveSettings(const SettingsModel& model) {
         WriteNumber(ini, "Option", SlotKey("HotKeyButton", slot), s.HotKeyButton[slot]);
     }
     WritePrintSettings(ini, "DefaultPrinter", model.CurrentPrint);
-    const int count = std::min<int>(std::max<int>(s.PrinterCount, 0), NamedSettingsCapacity);
-    for (int n = 1; n <= count; ++n) SaveNamedSetting(ini, model.NamedSettings[n - 1], n);
+    for (int slot = 0; slot < stored::NamedSettingCount(s); ++slot)
+        SaveNamedSetting(ini, *stored::NamedSettingAt(model, slot), slot + 1);
     return ini;
 }
 

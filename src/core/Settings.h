@@ -88,8 +88,11 @@ bool NeedsFirstStart(const IniFile& ini);
 // options when a legacy file was read.
 void InitSettings(IniFile& ini, const std::optional<LegacyOptions>& legacy, const DefaultPrinterInfo& printer);
 
-// Fills the model from a file that has a title. Values that could make a
-// reader index outside a table are held in range here.
+// Fills the model from a file that has a title. Only two numbers are held in
+// range here: PrinterCount to 0 to 101, and a LastSet that names no slot in
+// use becomes -1. Every other number is kept as stored, in range or not (a
+// later save writes it back unchanged); readers reach the tables a number
+// indexes only through PaperTables.h, StoredIndex.h and ShellRules.h.
 void LoadSettings(const IniFile& ini, SettingsModel& model);
 
 // The whole file as the key-by-key save writes it, starting from nothing.

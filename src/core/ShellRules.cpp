@@ -1,6 +1,7 @@
 #include "ShellRules.h"
 
 #include "AppState.h"
+#include "StoredIndex.h"
 
 namespace shell {
 
@@ -62,6 +63,7 @@ std::uint16_t AtomFromHotKeyId(std::int32_t id) { return static_cast<std::uint16
 unsigned HotKeyModifiers(const SettingsRecord& settings, int slot) {
     constexpr unsigned alt = 1, control = 2, shift = 4;
     unsigned modifiers = 0;
+    if (!stored::IsHotKeySlot(slot)) return modifiers;
     if (settings.HotKeyALT[slot] == 1) modifiers |= alt;
     if (settings.HotKeyCTRL[slot] == 1) modifiers |= control;
     if (settings.HotKeySHIFT[slot] == 1) modifiers |= shift;

@@ -59,7 +59,8 @@ std::string HotKeyAtomName(int slot);
 std::int32_t HotKeyIdFromAtom(std::uint16_t atom);
 std::uint16_t AtomFromHotKeyId(std::int32_t id);
 
-// RegisterHotKey's modifier bits for a slot: Alt 1, Ctrl 2, Shift 4.
+// RegisterHotKey's modifier bits for a slot: Alt 1, Ctrl 2, Shift 4; none
+// outside the nine slots.
 unsigned HotKeyModifiers(const SettingsRecord& settings, int slot);
 
 }  // namespace shell

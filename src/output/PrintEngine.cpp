@@ -12,7 +12,7 @@ namespace {
 
 PageMetrics metrics;
 
-void ReportError(const char* title, const char* text) {
+void ReportError(const char* title, const std::string& text) {
     ShowMessageBox(MainWindow::Handle(), text, title, MB_OK);
     PrintError = -1;
 }
@@ -31,6 +31,13 @@ void PaperBinError() {
     ReportError("給紙方法エラー",
                 "給紙方法が不正です。もう一度給紙方法を確認してください。\r\n"
                 "それでもうまくいかない場合は、給紙方法を「指定なし」にしてみてください。");
+}
+
+// The spooler did not take the job (stopped, or the printer refuses jobs).
+void PrintJobError() {
+    ReportError("印刷エラー", "プリンタ「" + text::Narrow(Printer().Name()) +
+                                  "」で印刷できませんでした。\r\n"
+                                  "プリンタの電源や接続、印刷の一時停止や中止の状態を確認してから、もう一度印刷してください。");
 }
 
 // A name that matches no printer keeps the current one; a spooler that cannot
@@ -88,7 +95,7 @@ void PrintCapture() {
     const double tx = screen::TwipsPerPixelX(), ty = screen::TwipsPerPixelY();
     const layout::Placement at = layout::PlacePicture(CurrentPrint.Pos, layoutPicture.Width(), layoutPicture.Height(), tx,
                                                       ty, metrics.printableWidth, metrics.printableHeight);
-    Printer().PrintPage(at.draw ? &layoutPicture : nullptr, at.x, at.y, tx, ty);
+    if (!Printer().PrintPage(at.draw ? &layoutPicture : nullptr, at.x, at.y, tx, ty)) PrintJobError();
 }
 
 }  // namespace BasRuxa

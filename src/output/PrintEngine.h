@@ -20,7 +20,8 @@ CurrentPrinter& Printer();
 // the layout picture. A printer or paper problem is shown and sets PrintError.
 void PreparePrint();
 
-// PreparePrint, then one page at the chosen position, unless PrintError.
+// PreparePrint, then one page at the chosen position, unless PrintError. A
+// job the spooler does not take is shown and sets PrintError as well.
 void PrintCapture();
 
 }  // namespace BasRuxa

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "Form.h"
 #include "Text.h"
+#include "UniqueHandle.h"
 
 namespace {
 
@@ -24,13 +26,38 @@ constexpr std::array InputBoxControls{
     ControlSpec{ControlKind::TextBox, IdAnswer, L"", 120, 1260, 5775, 330},
 };
 
+// MB_TOPMOST asks for a box above every other program's windows, but not
+// every implementation of the system honours it (Wine ignores it); the box
+// is put there as it is activated, which works everywhere. Only the box:
+// windows that open while it waits (a dialog a hot key asked for) are left
+// as they are.
+bool raisePending = false;
+
+LRESULT CALLBACK RaiseBox(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && raisePending) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        wchar_t className[8] = {};
+        GetClassNameW(window, className, 8);
+        if (std::wstring_view(className) == L"#32770") {
+            raisePending = false;
+            SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT type) {
     if (AnswererOf<int(const MessageBoxCall&)>()) return AnswererOf<int(const MessageBoxCall&)>()({owner, text, title, type});
     // Raised by the hidden window (or none), the box would open behind
     // whatever program the user went on with.
-    if (!owner || !IsWindowVisible(owner)) type |= MB_SETFOREGROUND | MB_TOPMOST;
+    unique_hhook raise;
+    if (!owner || !IsWindowVisible(owner)) {
+        type |= MB_SETFOREGROUND | MB_TOPMOST;
+        raise.reset(SetWindowsHookExW(WH_CBT, RaiseBox, nullptr, GetCurrentThreadId()));
+        raisePending = true;
+    }
     return MessageBoxW(owner, text::Widen(text).c_str(), text::Widen(title).c_str(), type);
 }
 

@@ -140,7 +140,10 @@ bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y
     doc.cbSize = sizeof doc;
     doc.lpszDocName = L"ruxa";
     if (StartDocW(dc.get(), &doc) <= 0) return false;
-    StartPage(dc.get());
+    if (StartPage(dc.get()) <= 0) {
+        AbortDoc(dc.get());
+        return false;
+    }
     const RECT paper{0, 0, GetDeviceCaps(dc.get(), PHYSICALWIDTH), GetDeviceCaps(dc.get(), PHYSICALHEIGHT)};
     FillRect(dc.get(), &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (picture && picture->Width() > 0 && picture->Height() > 0) {
@@ -150,6 +153,9 @@ bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y
                       deviceY(y + picture->Height() * ty) - top, 0, 0, picture->Width(), picture->Height(),
                       picture->Pixels(), &info, DIB_RGB_COLORS, SRCCOPY);
     }
-    EndPage(dc.get());
+    if (EndPage(dc.get()) <= 0) {
+        AbortDoc(dc.get());
+        return false;
+    }
     return EndDoc(dc.get()) > 0;
 }

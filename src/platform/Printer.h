@@ -45,7 +45,9 @@ public:
 
     // One page, one job: white paper, the picture at (x, y) twips from the
     // printable area's corner at its natural size (w x tx by h x ty twips).
-    // Returns false when the job could not be started.
+    // Returns false when the spooler did not take the job: it could not be
+    // started, its page could not be begun or ended (the job is then
+    // abandoned), or it could not be ended.
     bool PrintPage(const PictureSurface* picture, double x, double y, double tx, double ty);
 
     const std::wstring& Name() const { return name_; }

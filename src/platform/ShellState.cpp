@@ -4,11 +4,30 @@
 #include "Tray.h"
 
 namespace BasRuxa {
+namespace {
 
-void ReturnToIdle(std::int16_t from) {
-    if (AppState != from) return;
+std::uint32_t requestSerial = 0;
+
+void BecomeIdle() {
     AppState = StateIdle;
     if (!Tray::IsShown()) Tray::ShowAgain();
+}
+
+}  // namespace
+
+void BeginRequest(std::int16_t state) {
+    ++requestSerial;
+    AppState = state;
+}
+
+ShellRequest CurrentRequest() { return {AppState, requestSerial}; }
+
+void ReturnToIdle(std::int16_t from) {
+    if (AppState == from) BecomeIdle();
+}
+
+void ReturnToIdle(const ShellRequest& finished) {
+    if (AppState == finished.state && requestSerial == finished.serial) BecomeIdle();
 }
 
 }  // namespace BasRuxa

@@ -7,8 +7,26 @@
 
 namespace BasRuxa {
 
+// A request the shell took on: the state it put AppState in and its serial.
+// Every new request gets a serial of its own, also when it asks for the same
+// thing again, so whatever finishes the older one can tell it apart.
+struct ShellRequest {
+    std::int16_t state;
+    std::uint32_t serial;
+};
+
+// Takes on a new request: AppState becomes `state`.
+void BeginRequest(std::int16_t state);
+
+// The request the shell holds now.
+ShellRequest CurrentRequest();
+
 // StateIdle when AppState is still `from`. Once the shell is idle, an icon
 // that a desktop or region request took out of the tray is back.
 void ReturnToIdle(std::int16_t from);
+
+// The same for a request that has finished: idle only when no other request
+// was taken on since, the same state asked for again included.
+void ReturnToIdle(const ShellRequest& finished);
 
 }  // namespace BasRuxa

@@ -5,11 +5,47 @@
 namespace Tray {
 namespace {
 
+// Whether the program wants its icon in the tray (added and not deleted
+// since), and whether the tray holds it.
+bool wanted = false;
 bool shown = false;
+
+// An add the tray refuses (at logon the taskbar may not be there yet) is
+// tried again every two seconds for three minutes; after that the taskbar's
+// "TaskbarCreated" still brings the icon, without polling while idle.
+constexpr UINT_PTR RetryTimerId = 0x7241;
+constexpr UINT RetryIntervalMs = 2000;
+constexpr int RetryAttempts = 90;
+bool retrying = false;
+int retriesLeft = 0;
+
+void StopRetrying() {
+    if (retrying) KillTimer(TrayData.hWnd, RetryTimerId);
+    retrying = false;
+}
+
+void CALLBACK Retry(HWND, UINT, UINT_PTR, DWORD) {
+    if (wanted && !shown) shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+    if (!wanted || shown || --retriesLeft <= 0) StopRetrying();
+}
+
+void Add() {
+    wanted = true;
+    // An icon the tray holds already is only brought up to date.
+    shown = (shown && Shell_NotifyIconW(NIM_MODIFY, &TrayData)) || Shell_NotifyIconW(NIM_ADD, &TrayData);
+    if (shown) {
+        StopRetrying();
+    } else if (!retrying) {
+        retrying = SetTimer(TrayData.hWnd, RetryTimerId, RetryIntervalMs, Retry) != 0;
+        retriesLeft = RetryAttempts;
+    }
+}
 
 }  // namespace
 
 void AddTrayIcon(HWND owner, const std::string& tip) {
+    // A retry still running belongs to the record about to be replaced.
+    StopRetrying();
     TrayData = {};
     TrayData.cbSize = sizeof TrayData;
     TrayData.hWnd = owner;
@@ -21,25 +57,31 @@ void AddTrayIcon(HWND owner, const std::string& tip) {
     std::wstring wide = text::Widen(tip);
     if (wide.size() > MaxTipLength) wide.resize(MaxTipLength);
     wide.copy(TrayData.szTip, wide.size());
-    shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+    Add();
 }
 
 void DeleteTrayIcon() {
     // A command-line run ends without ever having added one.
     if (!TrayData.hWnd) return;
+    wanted = false;
+    StopRetrying();
     Shell_NotifyIconW(NIM_DELETE, &TrayData);
     shown = false;
 }
 
 void ShowAgain() {
-    if (!TrayData.hWnd) return;
-    shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+    if (TrayData.hWnd) Add();
 }
 
 void RestoreAfterTaskbarRestart() {
+    if (!wanted) return;
     // The message also comes when the taskbar kept its icons (a display
     // change, for one); then adding fails and the icon only needs refreshing.
-    if (shown) shown = Shell_NotifyIconW(NIM_ADD, &TrayData) || Shell_NotifyIconW(NIM_MODIFY, &TrayData);
+    const bool wasShown = shown;
+    if (Shell_NotifyIconW(NIM_ADD, &TrayData)) shown = true;
+    else if (wasShown) shown = Shell_NotifyIconW(NIM_MODIFY, &TrayData) != FALSE;
+    if (shown) StopRetrying();
+    else Add();
 }
 
 bool IsShown() { return shown; }

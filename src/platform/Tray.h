@@ -16,14 +16,18 @@ inline NOTIFYICONDATAW TrayData{};
 
 // Adds the icon with the window's current icon and the tip (cut to 63
 // characters). The tip is remembered so the icon can come back after the
-// taskbar restarts.
+// taskbar restarts. When the tray refuses it (the taskbar is not ready yet,
+// as at logon), it is tried again on a short timer for a while and whenever
+// the taskbar announces itself, so a resident program is never left without
+// its icon.
 void AddTrayIcon(HWND owner, const std::string& tip);
 void DeleteTrayIcon();
 // Puts a deleted icon back as it was, with its last tip.
 void ShowAgain();
 
-// Puts the icon back with its last tip when it is shown; the taskbar forgets
-// every icon when it restarts.
+// For the taskbar's "TaskbarCreated": the taskbar forgets every icon when it
+// restarts, and one that could not be added before can be now. Puts the icon
+// back with its last tip unless it was deleted.
 void RestoreAfterTaskbarRestart();
 
 bool IsShown();

@@ -97,6 +97,7 @@ using unique_hfont = handles::unique_any<handles::NullTraits<HFONT, DeleteObject
 using unique_hmenu = handles::unique_any<handles::NullTraits<HMENU, DestroyMenu>>;
 using unique_hwnd = handles::unique_any<handles::NullTraits<HWND, DestroyWindow>>;
 using unique_hprinter = handles::unique_any<handles::NullTraits<HANDLE, ClosePrinter>>;
+using unique_hhook = handles::unique_any<handles::NullTraits<HHOOK, UnhookWindowsHookEx>>;
 using unique_window_dc = handles::unique_any<handles::WindowDcTraits>;
 
 // The whole window's DC (frame included), or the client area's; null window:

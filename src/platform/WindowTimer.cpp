@@ -27,10 +27,16 @@ void WindowTimer::Start() {
 
 bool WindowTimer::Dispatch(WPARAM timerId, void (*handler)()) {
     if (timerId != id_) return false;
-    if (enabled_ && !running_) {
-        running_ = true;
-        handler();
-        running_ = false;
+    if (!enabled_) return true;
+    if (running_) {
+        tickedWhileRunning_ = true;
+        return true;
     }
+    running_ = true;
+    do {
+        tickedWhileRunning_ = false;
+        handler();
+    } while (tickedWhileRunning_ && enabled_);
+    running_ = false;
     return true;
 }

@@ -20,9 +20,12 @@ public:
     void SetEnabled(bool enabled);
     bool Enabled() const { return enabled_; }
 
-    // Runs the handler for this timer's WM_TIMER. A tick that arrives while
-    // the handler is still running (a message box inside it pumps messages)
-    // or after the timer was disabled is dropped.
+    // Runs the handler for this timer's WM_TIMER; a tick after the timer was
+    // disabled is dropped. The handler never runs inside itself: a tick that
+    // arrives while it runs (a message box inside it pumps messages) runs it
+    // again once it has returned, if the timer is still enabled then. A
+    // handler that acts once per arming disables its timer first, so such a
+    // tick can only come from an arming made meanwhile.
     bool Dispatch(WPARAM timerId, void (*handler)());
 
 private:
@@ -33,4 +36,5 @@ private:
     std::int32_t interval_ = 0;
     bool enabled_ = false;
     bool running_ = false;
+    bool tickedWhileRunning_ = false;
 };

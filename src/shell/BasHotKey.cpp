@@ -5,6 +5,7 @@
 #include "Globals.h"
 #include "Output.h"
 #include "ShellRules.h"
+#include "StoredIndex.h"
 #include "Text.h"
 
 namespace BasHotKey {
@@ -32,6 +33,7 @@ void UnhookWindow(HWND window) {
 bool IsHooked() { return PrevWndProc != nullptr; }
 
 void SetHotKey(HWND window, int slot) {
+    if (!stored::IsHotKeySlot(slot)) return;
     const std::wstring name = text::Widen(shell::HotKeyAtomName(slot));
     HotKeyId[slot] = shell::HotKeyIdFromAtom(GlobalAddAtomW(name.c_str()));
     registered[slot] = true;
@@ -44,7 +46,7 @@ void SetHotKey(HWND window, int slot) {
 void ReleaseHotKey(HWND window, int slot) {
     // The atom is shared by name across the session: deleting it twice would
     // take a reference away from whoever else holds it.
-    if (!registered[slot]) return;
+    if (!stored::IsHotKeySlot(slot) || !registered[slot]) return;
     UnregisterHotKey(window, HotKeyId[slot]);
     GlobalDeleteAtom(shell::AtomFromHotKeyId(HotKeyId[slot]));
     registered[slot] = false;

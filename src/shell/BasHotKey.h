@@ -20,6 +20,7 @@ void HookWindow(HWND window);
 void UnhookWindow(HWND window);
 bool IsHooked();
 
+// Either does nothing for a number that is no slot (0 to 8).
 void SetHotKey(HWND window, int slot);
 void ReleaseHotKey(HWND window, int slot);
 // Whether the slot's registration was refused (its combination was taken);

@@ -1,11 +1,18 @@
 // The timers' side of a capture armed from the menu, the double-click or a
 // hot key. Each acts on the newest AppState: a timer armed for a request
 // that another one has since replaced does nothing when it fires.
+//
+// A timer that captures stops itself before anything else, and its request
+// goes back to idle only when no other request came while the output ran: a
+// printer message box pumps messages, so a hot key can arm a new capture
+// (even the same kind again) before the box is closed, and that capture must
+// still happen.
 #include "Capture.h"
 #include "FrmCustom.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "Output.h"
+#include "ShellState.h"
 #include "Tray.h"
 
 namespace FrmRuxa {
@@ -13,18 +20,27 @@ namespace {
 
 using namespace BasRuxa;
 
-void PrintTheCapture() {
+void PrintTheCapture(const ShellRequest& request) {
     PrintOutput();
-    if (Settings.ConfirmBeforePrint != 1) AppState = StateIdle;
+    // With the confirmation dialog open the shell is in its state now, and
+    // the dialog's closing ends the request.
+    ReturnToIdle(request);
+}
+
+void CopyTheCapture(const ShellRequest& request) {
+    CopyCaptureToClipboard();
+    ReturnToIdle(request);
 }
 
 }  // namespace
 
 void Timer1_Timer() {
-    switch (AppState) {
+    Timer1().SetEnabled(false);
+    const ShellRequest request = CurrentRequest();
+    switch (request.state) {
     case StateDtCopy:
         Capture::CaptureDesktop();
-        PrintTheCapture();
+        PrintTheCapture(request);
         break;
     case StateRsCapture:
     case StateRsCopy:
@@ -34,15 +50,13 @@ void Timer1_Timer() {
         break;
     case StateDtCapture:
         Capture::CaptureDesktop();
-        CopyCaptureToClipboard();
-        AppState = StateIdle;
+        CopyTheCapture(request);
         break;
     default:
         // Superseded: no desktop capture will put back the icon its arming hid.
         if (Settings.IconDelete == 1 && !Tray::IsShown()) Tray::ShowAgain();
         break;
     }
-    Timer1().SetEnabled(false);
 }
 
 void Timer2_Timer() {
@@ -59,20 +73,20 @@ void Timer2_Timer() {
 }
 
 void Timer3_Timer() {
-    switch (AppState) {
+    Timer3().SetEnabled(false);
+    const ShellRequest request = CurrentRequest();
+    switch (request.state) {
     case StateAwCopy:
         Capture::CaptureActiveWindow(nullptr);
-        PrintTheCapture();
+        PrintTheCapture(request);
         break;
     case StateAwCapture:
         Capture::CaptureActiveWindow(nullptr);
-        CopyCaptureToClipboard();
-        AppState = StateIdle;
+        CopyTheCapture(request);
         break;
     default:
         break;
     }
-    Timer3().SetEnabled(false);
 }
 
 }  // namespace FrmRuxa

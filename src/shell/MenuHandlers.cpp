@@ -12,6 +12,7 @@
 #include "Globals.h"
 #include "ImageFileSource.h"
 #include "Output.h"
+#include "ShellState.h"
 #include "Tray.h"
 #include "cCommonDlg.h"
 
@@ -28,7 +29,7 @@ void ArmTimer1(std::int16_t state) {
     Timer1().SetInterval(CaptureDelay());
     Timer1().SetEnabled(true);
     if (Settings.IconDelete == 1) Tray::DeleteTrayIcon();
-    AppState = state;
+    BeginRequest(state);
 }
 
 // Active window: the watch starts from the hidden window in front, so that
@@ -38,7 +39,7 @@ void ArmTimer2(std::int16_t state) {
     PrevForeground = nullptr;
     Timer2().SetEnabled(true);
     SetForegroundWindow(MainWindow::Handle());
-    AppState = state;
+    BeginRequest(state);
 }
 
 }  // namespace
@@ -105,10 +106,9 @@ void Pop_Can_Click() {
     FrmCustom::Unload();
     // A region run from the command line has nothing left to do.
     if (AppState == StateCommandLine) return MainWindow::EndRun();
-    // Nothing will be captured, so nothing else puts back an icon that the
-    // arming took out of the tray.
-    if (Settings.IconDelete == 1 && !Tray::IsShown()) Tray::ShowAgain();
-    AppState = StateIdle;
+    // Whatever was pending is given up; nothing will be captured, so going
+    // idle also puts back an icon that the arming took out of the tray.
+    ReturnToIdle(CurrentRequest());
 }
 
 void Pop_End_Click() {

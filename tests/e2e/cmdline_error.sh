@@ -1,9 +1,10 @@
 # An unknown command-line switch is reported in a message box with only an OK
 # button, and the program ends once it is answered. Being the first start in
-# that folder, it leaves the first-start ruxa.ini behind.
+# that folder, it leaves the first-start ruxa.ini behind, in code page 932
+# even on a system whose own code page is another (C.UTF-8 gives Wine 1252).
 source "$(dirname "$0")/lib.sh"
 
-start_ruxa /c
+LANG=C.UTF-8 start_ruxa /c
 box=$(driver msgbox --title 'ルクサさん')
 expect_eq "message" 'コマンドライン引数に誤りがあります。' "$(sed -n 's/^text=//p' <<<"$box")"
 expect_eq "buttons" 'button=1' "$(grep '^button=' <<<"$box" | cut -d' ' -f1 | paste -sd' ')"

@@ -1,6 +1,6 @@
 # "/r" on the command line: the desktop is frozen for a selection, the
-# dragged rectangle is printed and the program ends; cancelled, it ends
-# without printing. A command-line run registers no hot key, whatever the
+# dragged rectangle is printed and the program ends; cancelled from the menu
+# or closed with Alt+F4, it ends without printing. A command-line run registers no hot key, whatever the
 # settings hold.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shell_lib.sh"
@@ -24,5 +24,11 @@ xdotool mousemove 300 400 click 3
 driver menu --keys c >/dev/null
 wait_ruxa_exit
 expect_eq "exit code after the cancel" 0 "$RUXA_EXIT"
+
+start_ruxa /r
+await_selection
+driver keys --keys alt+f4 --class FrmCustom >/dev/null
+wait_ruxa_exit
+expect_eq "exit code after Alt+F4" 0 "$RUXA_EXIT"
 settle_printer
 expect_no_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"

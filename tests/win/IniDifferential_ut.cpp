@@ -7,6 +7,7 @@
 #include <random>
 
 #include "IniFile.h"
+#include "KeyByKey.h"
 #include "Settings.h"
 #include "TestFolder.h"
 #include "Text.h"
@@ -22,13 +23,13 @@ std::string FirstDifference(const std::string& a, const std::string& b) {
     return "at byte " + std::to_string(i) + ":\n  platform: " + a.substr(from, 80) + "\n  ours:     " + b.substr(from, 80);
 }
 
-std::string Ansi(const std::string& utf8) { return text::Utf8ToAnsi(utf8); }
+std::string Ansi(const std::string& utf8) { return keybykey::ToAnsi(utf8); }
 
 std::string PlatformRead(const std::wstring& path, const std::string& section, const std::string& key) {
     char buffer[1024] = {};
     GetPrivateProfileStringA(Ansi(section).c_str(), Ansi(key).c_str(), "", buffer, sizeof buffer,
                              Ansi(text::Narrow(path)).c_str());
-    const std::string value = text::AnsiToUtf8(buffer);
+    const std::string value = keybykey::FromAnsi(buffer);
     return value.empty() ? "0" : value;
 }
 
@@ -92,7 +93,7 @@ TEST(IniDifferential, HandWrittenFilesReadTheSame) {
     for (const std::string& utf8 : files) {
         const std::wstring name = L"odd" + std::to_wstring(n++) + L".ini";
         folder.Write(name, Ansi(utf8));
-        const IniFile ours = IniFile::Parse(text::AnsiToUtf8(folder.Read(name)));
+        const IniFile ours = IniFile::Parse(keybykey::FromAnsi(folder.Read(name)));
         for (const auto& [section, key] : probes)
             EXPECT_EQ(BasRuxa::ReadIni(ours, section, key), PlatformRead(folder.File(name), section, key))
                 << "file " << n - 1 << " [" << section << "] " << key;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 #include "Capture.h"
@@ -77,6 +78,42 @@ TEST_F(OutputTest, ClipboardHoldsExactlyTheCapturePixels) {
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
     CloseClipboard();
+}
+
+// Another program holding the clipboard open: a moment is waited out, longer
+// is reported, and the clipboard keeps what it held.
+TEST_F(OutputTest, ClipboardHeldByAnotherProgramIsWaitedForThenReported) {
+    const struct {
+        DWORD holdMs;
+        int width;        // of the capture copied
+        int onClipboard;  // the width of the clipboard's bitmap afterwards
+        bool told;
+    } cases[] = {{300, 5, 5, false}, {1600, 7, 5, true}};
+    PutTextOnClipboard();
+    for (const auto& c : cases) {
+        ASSERT_TRUE(MainWindow::PicPrint().Resize(c.width, 4));
+        boxes.clear();
+        HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::thread other([&] {
+            OpenClipboard(nullptr);
+            SetEvent(opened);
+            Sleep(c.holdMs);
+            CloseClipboard();
+        });
+        WaitForSingleObject(opened, INFINITE);
+        CopyCaptureToClipboard();
+        other.join();
+        CloseHandle(opened);
+
+        EXPECT_EQ(ReadClipboardImage().width, c.onClipboard) << c.holdMs;
+        ASSERT_EQ(boxes.size(), c.told ? 1u : 0u) << c.holdMs;
+        if (c.told) {
+            EXPECT_EQ(boxes[0].title, "ルクサさん");
+            EXPECT_EQ(boxes[0].text, "クリップボードにコピーできませんでした。\n"
+                                     "ほかのプログラムがクリップボードを使用中です。しばらくしてからもう一度お試しください。");
+            EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+        }
+    }
 }
 
 TEST_F(OutputTest, RepeatedCapturesAndCopiesHoldNoHandles) {

@@ -131,6 +131,30 @@ TEST_F(ShellTest, ReleaseWithoutAPressOnThePictureIsNoSelection) {
     ExpectCaptureIsPatternFrom(30, 40, 1, 1);
 }
 
+// Another program's WM_CLOSE (Alt+F4 comes to the same) or the end of the
+// session close the selection like the cancel item: nothing is output and the
+// tray works again.
+TEST_F(ShellTest, SelectionClosedAnyOtherWayIsACancel) {
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+    } closings[] = {
+        {"WM_CLOSE", WM_CLOSE, 0},
+        {"session end", WM_ENDSESSION, TRUE},
+    };
+    CurrentPrint.PaperSize = 12;  // a print would show a paper size message
+    for (const auto& c : closings) {
+        FrmRuxa::Pop_RsCopy_Click();
+        ASSERT_TRUE(PumpUntil([] { return FrmCustom::Window() != nullptr; })) << c.what;
+        SendMessageW(FrmCustom::Window(), c.message, c.wParam, 0);
+        EXPECT_EQ(FrmCustom::Window(), nullptr) << c.what;
+        EXPECT_EQ(AppState, StateIdle) << c.what;
+    }
+    PumpUntil([] { return true; });
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(ShellTest, CancelledRegionRunFromTheCommandLineEnds) {
     CmdLine = SplitCommandLine("/r");
     RunCommandLine();

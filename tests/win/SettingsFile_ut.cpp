@@ -1,14 +1,13 @@
-// ruxa.ini and ruxa.inf in a real program folder: first start, the legacy
-// take-over, saves that are atomic and byte-equal to the key-by-key method,
-// and failures that lose nothing.
+// ruxa.ini and ruxa.inf in a real program folder: what a save writes, files
+// an editor saved with a byte-order mark, text code page 932 cannot hold,
+// the legacy take-over, and files that cannot be read or written, which must
+// lose nothing.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "FileIo.h"
-#include "KeyByKey.h"
 #include "HumanSeam.h"
 #include "PaperTables.h"
 #include "SettingsFile.h"
@@ -33,55 +32,285 @@ protected:
     }
     void TearDown() override { SetMessageBoxAnswerer(nullptr); }
 
-    void AddNamedSettings(int count) {
-        for (int i = 0; i < count; ++i) {
-            PrintSettings p = CurrentPrint;
-            p.Title = "名前付き設定" + std::to_string(i + 1);
-            p.SizeP = static_cast<std::int16_t>(1 + i);
-            NamedSettings[i] = p;
-        }
-        Settings.PrinterCount = static_cast<std::int16_t>(count);
-    }
-
     TestFolder folder;
     std::vector<MessageBoxCall> boxes;
 };
 
+// Lines ending in CRLF, as the file has them.
+std::string Crlf(std::string_view lines) {
+    std::string out;
+    for (const char c : lines) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// The bytes of UTF-16 text after its mark, in either order.
+std::string Utf16(std::wstring_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const wchar_t c : text) {
+        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
 }  // namespace
 
-TEST_F(SettingsFileTest, FirstStartCreatesTheFileAndSavesMatchKeyByKey) {
-    ASSERT_TRUE(LoadSettings());
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(Settings.Title, "ヴェルモ");
-    const std::string first = folder.Read(L"ruxa.ini");
-    EXPECT_EQ(first.rfind("[Application]\r\nTitle=" + text::Utf8ToAnsi("ヴェルモ") + "\r\nVersion=2.50\r\n[Option]\r\n", 0), 0u);
+TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlace) {
+    Settings.Title = "ルクサ";
+    Settings.Icon = "C:\\icons\\ruxa.ico";
+    Settings.Version = "2.50";
+    Settings.SelfTime = 5;
+    Settings.DoubleClick = 2;
+    Settings.DoubleClickDo = 3;
+    Settings.ConfirmBeforePrint = 1;
+    Settings.ReversePrint = 1;
+    Settings.SelfTimer = 1;
+    Settings.LastSet = -1;
+    for (int i = 0; i < HotKeySlotCount; ++i) {
+        Settings.HotKeyOn[i] = i == 4 ? 0 : 1;
+        Settings.HotKeyALT[i] = static_cast<std::int16_t>(i % 2);
+        Settings.HotKeySHIFT[i] = i >= 6 ? 1 : 0;
+        Settings.HotKeyCTRL[i] = 1;
+        Settings.HotKeyButton[i] = static_cast<std::int16_t>('A' + i);
+    }
+    CurrentPrint = {"applied", "PDF", 3, 2, 100, 1, 9, 7, 2};
+    NamedSettings[0] = {"縮小", "PDF", 1, 3, 50, 0, 8, 0, 1};
+    NamedSettings[1] = {"拡大", "Other printer", 5, 1, 200, 1, 256, 15, 2};
+    NamedSettings[2] = {"stale", "", 0, 0, 0, 0, 0, 0, 0};  // past PrinterCount: not written
+    Settings.PrinterCount = 2;
 
-    AddNamedSettings(101);
-    Settings.LastSet = 100;
     ASSERT_TRUE(SaveSettings());
-    const std::string ours = folder.Read(L"ruxa.ini");
-    keybykey::Save(BasRuxa::SaveSettings(Model), folder.File(L"reference.ini"));
-    EXPECT_EQ(ours, folder.Read(L"reference.ini"));
+    EXPECT_EQ(folder.Read(L"ruxa.ini"), Crlf(R"([Application]
+Title=)" "\x83\x8B\x83\x4E\x83\x54" R"(
+Icon=C:\icons\ruxa.ico
+Version=2.50
+[Option]
+SelfTime=5
+DoubleClick=2
+DoubleClickDo=3
+ConfirmBeforePrint=1
+IconDelete=0
+ReversePrint=1
+SelfTimer=1
+PrinterCount=2
+LastSet=-1
+IconCapture=0
+HotKeyOn0=1
+HotKeyALT0=0
+HotKeySHIFT0=0
+HotKeyCTRL0=1
+HotKeyButton0=65
+HotKeyOn1=1
+HotKeyALT1=1
+HotKeySHIFT1=0
+HotKeyCTRL1=1
+HotKeyButton1=66
+HotKeyOn2=1
+HotKeyALT2=0
+HotKeySHIFT2=0
+HotKeyCTRL2=1
+HotKeyButton2=67
+HotKeyOn3=1
+HotKeyALT3=1
+HotKeySHIFT3=0
+HotKeyCTRL3=1
+HotKeyButton3=68
+HotKeyOn4=0
+HotKeyALT4=0
+HotKeySHIFT4=0
+HotKeyCTRL4=1
+HotKeyButton4=69
+HotKeyOn5=1
+HotKeyALT5=1
+HotKeySHIFT5=0
+HotKeyCTRL5=1
+HotKeyButton5=70
+HotKeyOn6=1
+HotKeyALT6=0
+HotKeySHIFT6=1
+HotKeyCTRL6=1
+HotKeyButton6=71
+HotKeyOn7=1
+HotKeyALT7=1
+HotKeySHIFT7=1
+HotKeyCTRL7=1
+HotKeyButton7=72
+HotKeyOn8=1
+HotKeyALT8=0
+HotKeySHIFT8=1
+HotKeyCTRL8=1
+HotKeyButton8=73
+[DefaultPrinter]
+DeviceName=PDF
+Hiritsu=1
+Orientation=2
+PaperBin=7
+PaperSize=9
+Pos=3
+Size=2
+SizeP=100
+[Printer1]
+DeviceName=PDF
+Hiritsu=0
+Orientation=1
+PaperBin=0
+PaperSize=8
+Pos=1
+Size=3
+SizeP=50
+Title=)" "\x8F\x6B\x8F\xAC" R"(
+[Printer2]
+DeviceName=Other printer
+Hiritsu=1
+Orientation=2
+PaperBin=15
+PaperSize=256
+Pos=5
+Size=1
+SizeP=200
+Title=)" "\x8A\x67\x91\xE5" R"(
+)"));
     EXPECT_FALSE(folder.Exists(L"ruxa.ini.tmp"));
+    EXPECT_TRUE(boxes.empty());
+}
 
-    const SettingsModel saved = Model;
+// An editor may save the file with a byte-order mark. Read as code page 932
+// it would have no title, be taken for a first start and be overwritten.
+TEST_F(SettingsFileTest, FileWithAByteOrderMarkIsReadAndSavedByIt) {
+    const std::wstring lines = L"[Application]\r\nTitle=ルクサ\r\nVersion=2.50\r\n[Option]\r\nSelfTime=7\r\n"
+                               L"HotKeyButton3=81\r\nPrinterCount=0\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string mark;
+        bool utf16, bigEndian;
+    } files[] = {
+        {"UTF-8", "\xEF\xBB\xBF" + text::Narrow(lines), "\xEF\xBB\xBF", false, false},
+        {"UTF-16 LE", Utf16(lines, false), "\xFF\xFE", true, false},
+        {"UTF-16 BE", Utf16(lines, true), "\xFE\xFF", true, true},
+    };
+    for (const auto& f : files) {
+        folder.Write(L"ruxa.ini", f.bytes);
+        Model = SettingsModel{};
+        ASSERT_TRUE(LoadSettings()) << f.what;
+        EXPECT_EQ(Settings.Title, "ルクサ") << f.what;
+        EXPECT_EQ(Settings.SelfTime, 7) << f.what;
+        EXPECT_EQ(Settings.HotKeyButton[3], 81) << f.what;
+
+        Settings.SelfTime = 8;
+        ASSERT_TRUE(SaveSettings()) << f.what;
+        const std::string saved = folder.Read(L"ruxa.ini");
+        EXPECT_EQ(saved.rfind(f.mark, 0), 0u) << f.what;
+        for (const std::wstring_view line : {L"\r\nTitle=ルクサ\r\n", L"\r\nSelfTime=8\r\n"}) {
+            const std::string bytes = f.utf16 ? Utf16(line, f.bigEndian).substr(2) : text::Narrow(line);
+            EXPECT_NE(saved.find(bytes), std::string::npos) << f.what;
+        }
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+// Written through code page 932, a printer name with characters it lacks
+// would become "?" or a look-alike and print elsewhere without a word.
+TEST_F(SettingsFileTest, TextCodePage932CannotHoldMakesTheFileUtf8) {
+    ASSERT_TRUE(LoadSettings());
+    ASSERT_EQ(folder.Read(L"ruxa.ini").rfind("[Application]", 0), 0u);  // code page 932, no mark
+    CurrentPrint.DeviceName = "Café 프린터 №2";
+    ASSERT_TRUE(SaveSettings());
+    EXPECT_EQ(folder.Read(L"ruxa.ini").rfind("\xEF\xBB\xBF[Application]\r\n", 0), 0u);
+
     Model = SettingsModel{};
     ASSERT_TRUE(LoadSettings());
-    EXPECT_EQ(Settings.PrinterCount, 101);
-    EXPECT_EQ(Settings.LastSet, 100);
-    EXPECT_EQ(NamedSettings[100].Title, saved.NamedSettings[100].Title);
+    EXPECT_EQ(CurrentPrint.DeviceName, "Café 프린터 №2");
+    EXPECT_EQ(Settings.Title, "ヴェルモ");
+    EXPECT_TRUE(boxes.empty());
+}
+
+// A file that is there but cannot be read is no first start: the user is
+// told which file and why, may try again, and nothing is written over it.
+TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
+    const std::string held = Crlf("[Application]\nTitle=t\nVersion=2.50\n[Option]\nSelfTime=7\nPrinterCount=0\n");
+    folder.Write(L"ruxa.ini", held);
+    unique_hfile lock(CreateFileW(folder.File(L"ruxa.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    SetMessageBoxAnswerer([&](const MessageBoxCall& call) {
+        boxes.push_back(call);
+        lock.reset();  // the other program lets go before the user retries
+        return IDRETRY;
+    });
+    ASSERT_TRUE(LoadSettings());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "ルクサさん");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONEXCLAMATION));
+    EXPECT_EQ(boxes[0].text, "設定ファイルを読み込めませんでした。\n" + text::Narrow(folder.File(L"ruxa.ini")) +
+                                 "\nほかのプログラムがこのファイルを使用中です。\n\n"
+                                 "［再試行］でもう一度読み込みます。［キャンセル］で、設定ファイルには何も書き込まずに終了します。");
+    EXPECT_EQ(Settings.Title, "t");
+    EXPECT_EQ(Settings.SelfTime, 7);
+    EXPECT_EQ(folder.Read(L"ruxa.ini"), held);
+
+    // Given up, the program ends with the file as it was.
+    const struct {
+        const char* what;
+        void (*make)(const TestFolder&);
+        const char* reason;
+    } cases[] = {
+        {"a folder", [](const TestFolder& f) { CreateDirectoryW(f.File(L"ruxa.ini").c_str(), nullptr); },
+         "このファイルを読み取る権限がありません。"},
+        {"64 MB and more",
+         [](const TestFolder& f) {
+             unique_hfile file(CreateFileW(f.File(L"ruxa.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+             LARGE_INTEGER size{};
+             size.QuadPart = 64 * 1024 * 1024 + 1;
+             SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN);
+             SetEndOfFile(file.get());
+         },
+         "ファイルが大きすぎます。設定ファイルとして読み込めるのは 64 MB までです。"},
+    };
+    for (const auto& c : cases) {
+        TestFolder own;
+        AppPath = text::Narrow(own.Path());
+        c.make(own);
+        WIN32_FILE_ATTRIBUTE_DATA before{}, after{};
+        GetFileAttributesExW(own.File(L"ruxa.ini").c_str(), GetFileExInfoStandard, &before);
+        boxes.clear();
+        SetMessageBoxAnswerer([&](const MessageBoxCall& call) {
+            boxes.push_back(call);
+            return IDCANCEL;
+        });
+        EXPECT_FALSE(LoadSettings()) << c.what;
+        ASSERT_EQ(boxes.size(), 1u) << c.what;
+        EXPECT_NE(boxes[0].text.find(c.reason), std::string::npos) << c.what << ": " << boxes[0].text;
+        GetFileAttributesExW(own.File(L"ruxa.ini").c_str(), GetFileExInfoStandard, &after);
+        EXPECT_EQ(after.dwFileAttributes, before.dwFileAttributes) << c.what;
+        EXPECT_EQ(after.nFileSizeLow, before.nFileSizeLow) << c.what;
+        EXPECT_EQ(CompareFileTime(&after.ftLastWriteTime, &before.ftLastWriteTime), 0) << c.what;
+        EXPECT_FALSE(own.Exists(L"ruxa.ini.tmp")) << c.what;
+    }
 }
 
 TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeleted) {
-    folder.Write(L"ruxa.inf", "1,10,0,1,0,0,2\r\n");
-    ASSERT_TRUE(LoadSettings());
-    EXPECT_EQ(Settings.SelfTimer, 1);
-    EXPECT_EQ(Settings.SelfTime, 10);
-    EXPECT_EQ(Settings.IconDelete, 1);
-    EXPECT_EQ(Settings.DoubleClick, 2);
-    EXPECT_EQ(Settings.DoubleClickDo, 2);
-    EXPECT_FALSE(folder.Exists(L"ruxa.inf"));
-    EXPECT_TRUE(folder.Exists(L"ruxa.ini"));
+    for (const std::string& inf : {std::string("1,10,0,1,0,0,2\r\n"), std::string("\xEF\xBB\xBF" "1,10,0,1,0,0,2\r\n"),
+                                   Utf16(L"1,10,0,1,0,0,2\r\n", false)}) {
+        TestFolder own;
+        AppPath = text::Narrow(own.Path());
+        Model = SettingsModel{};
+        own.Write(L"ruxa.inf", inf);
+        ASSERT_TRUE(LoadSettings());
+        EXPECT_EQ(Settings.SelfTimer, 1);
+        EXPECT_EQ(Settings.SelfTime, 10);
+        EXPECT_EQ(Settings.IconDelete, 1);
+        EXPECT_EQ(Settings.DoubleClick, 2);
+        EXPECT_EQ(Settings.DoubleClickDo, 2);
+        EXPECT_FALSE(own.Exists(L"ruxa.inf"));
+        EXPECT_TRUE(own.Exists(L"ruxa.ini"));
+    }
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(SettingsFileTest, UnreadableLegacyInfEndsTheProgramAndWritesNothing) {

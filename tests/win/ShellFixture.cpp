@@ -6,6 +6,7 @@
 #include "Globals.h"
 #include "PaperTables.h"
 #include "PictureSurface.h"
+#include "Tray.h"
 
 using namespace BasRuxa;
 
@@ -70,10 +71,43 @@ void ShellTest::SetUp() {
     });
 }
 
+namespace {
+
+// An icon of the test program's own keeps the tray's window up for the whole
+// run: Wine shows and hides that window as its first icon comes and its last
+// goes, which costs about a second each time.
+class TrayAnchor : public ::testing::Environment {
+public:
+    void SetUp() override {
+        window_ = CreateWindowExW(0, L"STATIC", L"tray anchor", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        icon_.cbSize = sizeof icon_;
+        icon_.hWnd = window_;
+        icon_.uID = 99;
+        icon_.uFlags = NIF_ICON;
+        icon_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        Shell_NotifyIconW(NIM_ADD, &icon_);
+    }
+    void TearDown() override {
+        Shell_NotifyIconW(NIM_DELETE, &icon_);
+        DestroyWindow(window_);
+    }
+
+private:
+    HWND window_ = nullptr;
+    NOTIFYICONDATAW icon_{};
+};
+
+[[maybe_unused]] ::testing::Environment* const trayAnchor = ::testing::AddGlobalTestEnvironment(new TrayAnchor);
+
+}  // namespace
+
 void ShellTest::TearDown() {
     for (WindowTimer* timer : {&FrmRuxa::Timer1(), &FrmRuxa::Timer2(), &FrmRuxa::Timer3()}) timer->SetEnabled(false);
     FrmCustom::Unload();
     if (MainWindow::Handle()) BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     SetMessageBoxAnswerer(nullptr);
     AppState = StateIdle;
+    // The next test starts with no icon of ours in the tray and none to restore.
+    Tray::DeleteTrayIcon();
+    Tray::TrayData = {};
 }

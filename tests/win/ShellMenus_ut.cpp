@@ -10,6 +10,7 @@
 #include "Globals.h"
 #include "ShellFixture.h"
 #include "Tray.h"
+#include "UniqueHandle.h"
 
 using namespace BasRuxa;
 using namespace FrmRuxa;
@@ -31,6 +32,28 @@ bool IsSeparator(HMENU menu, int position) {
 }
 
 bool NoTimerRuns() { return !Timer1().Enabled() && !Timer2().Enabled() && !Timer3().Enabled(); }
+
+// Lets the timers tick for a while, as a modal box's own message loop does.
+void PumpFor(DWORD milliseconds) {
+    const ULONGLONG until = GetTickCount64() + milliseconds;
+    PumpUntil([&] { return GetTickCount64() >= until; });
+}
+
+unique_hwnd ShowWindowAt(int x) {
+    unique_hwnd window(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, x, 50, 120, 40, nullptr,
+                                       nullptr, nullptr, nullptr));
+    SetForegroundWindow(window.get());
+    return window;
+}
+
+// The active-window print: armed, then another window is activated.
+void PrintTheNextActiveWindow() {
+    static unique_hwnd before, after;
+    before = ShowWindowAt(40);
+    Pop_AwCopy_Click();
+    PumpUntil([] { return PrevForeground != nullptr; });
+    after = ShowWindowAt(200);
+}
 
 }  // namespace
 
@@ -125,6 +148,56 @@ TEST_F(ShellTest, HiddenIconComesBackAfterCaptureOrCancel) {
     EXPECT_TRUE(Tray::IsShown());
     Pop_Can_Click();
     Tray::DeleteTrayIcon();
+}
+
+// A print that ends in a printer message box: while the box is open the user
+// presses a hot key or cancels from the tray, and the box is answered after
+// the newer request's timer has run out.
+TEST_F(ShellTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
+    const struct {
+        const char* what;
+        void (*print)();     // ends in the box
+        void (*meanwhile)();
+        std::int16_t iconDelete;
+        std::size_t boxes;  // the first print's and any later one's
+        bool copied;        // the desktop reached the clipboard
+    } cases[] = {
+        {"desktop print, then a desktop copy", Pop_DtCopy_Click, Pop_DtCapture_Click, 1, 1, true},
+        {"desktop print, then the same again", Pop_DtCopy_Click, Pop_DtCopy_Click, 1, 2, false},
+        {"desktop print, then a print cancelled from the tray", Pop_DtCopy_Click,
+         [] {
+             Pop_DtCopy_Click();
+             Pop_Can_Click();
+         },
+         0, 1, false},
+        {"window print, then a desktop copy", PrintTheNextActiveWindow, Pop_DtCapture_Click, 1, 1, true},
+    };
+
+    CurrentPrint.PaperSize = 12;  // not offered by the PDF queue: a paper size message
+    for (const auto& c : cases) {
+        Settings.IconDelete = c.iconDelete;
+        Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
+        PutTextOnClipboard();
+        boxes.clear();
+        SetMessageBoxAnswerer([&](const MessageBoxCall& call) {
+            boxes.push_back(call);
+            if (boxes.size() == 1) {
+                c.meanwhile();
+                PumpFor(400);
+            }
+            return IDOK;
+        });
+
+        c.print();
+        ASSERT_TRUE(PumpUntil([&] { return boxes.size() >= c.boxes && AppState == StateIdle && NoTimerRuns(); }))
+            << c.what;
+        PumpFor(300);  // nothing more follows
+        EXPECT_EQ(boxes.size(), c.boxes) << c.what;
+        EXPECT_EQ(boxes[0].title, "用紙サイズエラー") << c.what;
+        EXPECT_EQ(ReadClipboardImage().width, c.copied ? GetSystemMetrics(SM_CXSCREEN) : 0) << c.what;
+        EXPECT_EQ(AppState, StateIdle) << c.what;
+        EXPECT_TRUE(Tray::IsShown()) << c.what;
+    }
 }
 
 TEST_F(ShellTest, DialogItemsSetTheirStatesAndLeaveTheTrayUsable) {

@@ -62,6 +62,9 @@ std::optional<int> ButtonId(const std::wstring& name) {
 
 } // namespace
 
+// msgbox --title T  Prints title=, text=, each visible button=<id> <text>, and
+// topmost=0|1 foreground=0|1: whether the box stands above other programs'
+// windows and has the foreground.
 int MsgBox(const Options& options) {
   const HWND dialog = WaitForDialog(options);
   if (!dialog)
@@ -71,6 +74,10 @@ int MsgBox(const Options& options) {
   PrintLine("text=" + Escaped(text ? WindowText(text) : L""));
   for (const auto& button : VisibleButtons(dialog))
     PrintLine("button=" + std::to_string(button.id) + " " + Escaped(button.text));
+  // Whether the user sees it: above other programs' windows, and in front.
+  const bool topmost = (GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  PrintLine(std::string("topmost=") + (topmost ? "1" : "0") +
+            " foreground=" + (GetForegroundWindow() == dialog ? "1" : "0"));
   return 0;
 }
 
