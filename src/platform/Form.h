@@ -47,6 +47,7 @@ struct FormSpec {
     int clientWidth, clientHeight;         // twips
     std::span<const ControlSpec> controls;  // creation order, which is the tab order
     bool topmost = false;
+    bool titleBar = true;  // false: a framed window without caption or buttons
 };
 
 // Messages a form receives besides the ordinary ones.
@@ -89,6 +90,10 @@ public:
     void SetIcon(HICON icon);
     void SetControlFont(int id, const wchar_t* face, int points, bool bold = false);
     void SetImage(int id, HICON icon);
+    // Paints the control's background in a system colour (COLOR_WINDOW,
+    // COLOR_BTNFACE, ...) whether it is enabled or not.
+    void SetBackColour(int id, int systemColour);
+    int BackColour(int id) const;  // -1: the system's own choice
 
     // Check boxes (0 or 1) and option buttons; setting raises BN_CLICKED.
     void SetCheck(int id, int value);
@@ -118,6 +123,7 @@ public:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(const FormSpec& spec);
+    int BackColourOf(HWND control) const;
 
     HWND window_ = nullptr;
     Handler handler_;
@@ -125,6 +131,7 @@ private:
     unique_hfont font_;
     std::vector<unique_hfont> extraFonts_;
     std::vector<std::pair<int, HWND>> items_;
+    std::vector<std::pair<HWND, int>> backColours_;
 };
 
 // Runs a local loop until done() answers true, with the owner disabled as a
