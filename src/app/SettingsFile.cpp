@@ -13,22 +13,11 @@ namespace {
 
 std::wstring InProgramFolder(const wchar_t* name) { return text::Widen(AppPath) + name; }
 
-std::string SystemMessage(DWORD error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring message(buffer ? buffer : L"", length);
-    LocalFree(buffer);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
-    return message.empty() ? "エラー " + std::to_string(error) : text::Narrow(message);
-}
-
 bool WriteIniFile(const IniFile& ini) {
     const DWORD error = fileio::ReplaceFileAtomically(IniPath(), text::Utf8ToAnsi(ini.Serialize()));
     if (error == ERROR_SUCCESS) return true;
     ShowMessageBox(nullptr,
-                   "設定を保存できませんでした。\n" + text::Narrow(IniPath()) + "\n" + SystemMessage(error),
+                   "設定を保存できませんでした。\n" + text::Narrow(IniPath()) + "\n" + fileio::ErrorText(error),
                    "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
