@@ -65,6 +65,12 @@ bool LoadSettings() {
     return true;
 }
 
-bool SaveSettings() { return WriteIniFile(SaveSettings(Model)); }
+bool SaveSettings() {
+    if (AppState != StateCommandLine) return WriteIniFile(SaveSettings(Model));
+    // The run's own choice to confirm (or not) is not the user's setting.
+    SettingsModel kept = Model;
+    kept.Settings.ConfirmBeforePrint = ConfirmBeforePrintInFile;
+    return WriteIniFile(SaveSettings(kept));
+}
 
 }  // namespace BasRuxa
