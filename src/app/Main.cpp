@@ -77,6 +77,7 @@ void RunCommandLine() {
     // Captures draw into the main window's pictures; in this state its load
     // registers no hot key.
     FrmRuxa::Load(GetModuleHandleW(nullptr));
+    ConfirmBeforePrintInFile = Settings.ConfirmBeforePrint;
     Settings.ConfirmBeforePrint = 0;
     const CommandLineRequest request = ParseCommandLine(CmdLine, CurrentPrint.Title);
     Settings.ConfirmBeforePrint = request.ConfirmBeforePrint;

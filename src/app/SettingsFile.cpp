@@ -17,17 +17,6 @@ std::wstring InProgramFolder(const wchar_t* name) { return text::Widen(AppPath) 
 // The encoding ruxa.ini was read in, and is written back in.
 TextEncoding iniEncoding = TextEncoding::Cp932;
 
-std::string SystemMessage(DWORD error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring message(buffer ? buffer : L"", length);
-    LocalFree(buffer);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
-    return message.empty() ? "エラー " + std::to_string(error) : text::Narrow(message);
-}
-
 bool WriteIniFile(const IniFile& ini) {
     TextEncoding encoding = iniEncoding;
     const DWORD error = fileio::ReplaceFileAtomically(IniPath(), EncodeTextFile(ini.Serialize(), encoding));
@@ -36,7 +25,7 @@ bool WriteIniFile(const IniFile& ini) {
         return true;
     }
     ShowMessageBox(nullptr,
-                   "設定を保存できませんでした。\n" + text::Narrow(IniPath()) + "\n" + SystemMessage(error),
+                   "設定を保存できませんでした。\n" + text::Narrow(IniPath()) + "\n" + fileio::ErrorText(error),
                    "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
@@ -69,7 +58,7 @@ std::string UnreadableIniMessage(DWORD error) {
         reason = "ファイルが大きすぎます。設定ファイルとして読み込めるのは 64 MB までです。";
         break;
     default:
-        reason = SystemMessage(error);
+        reason = fileio::ErrorText(error);
         break;
     }
     return "設定ファイルを読み込めませんでした。\n" + text::Narrow(IniPath()) + "\n" + reason +
@@ -117,6 +106,12 @@ bool LoadSettings() {
     return true;
 }
 
-bool SaveSettings() { return WriteIniFile(SaveSettings(Model)); }
+bool SaveSettings() {
+    if (AppState != StateCommandLine) return WriteIniFile(SaveSettings(Model));
+    // The run's own choice to confirm (or not) is not the user's setting.
+    SettingsModel kept = Model;
+    kept.Settings.ConfirmBeforePrint = ConfirmBeforePrintInFile;
+    return WriteIniFile(SaveSettings(kept));
+}
 
 }  // namespace BasRuxa

@@ -20,6 +20,10 @@ inline std::string AppPath;          // UTF-8, always ending in "\"
 inline std::string LastPicturePath;  // where the next file dialog opens
 inline CommandLineArgs CmdLine;
 inline std::int16_t AppState = 0;
+// ConfirmBeforePrint as ruxa.ini holds it. A command-line run decides for
+// itself whether to confirm its print; a save during the run keeps the file's
+// choice.
+inline std::int16_t ConfirmBeforePrintInFile = 0;
 
 }  // namespace BasRuxa
 

@@ -6,8 +6,10 @@ namespace BasRuxa {
 // Empties the clipboard and puts the capture picture on it as one bitmap.
 void CopyCaptureToClipboard();
 
-// Prints the capture, through the confirmation dialog when the settings ask
-// for it. A command-line run ends afterwards: the main window is unloaded.
+// Prints the capture. When the settings ask for confirmation the print
+// confirmation dialog opens instead (shown again if it is open) and prints
+// nothing by itself; a command-line run then ends when the dialog closes.
+// Otherwise the capture is printed at once and a command-line run ends.
 void PrintOutput();
 
 }  // namespace BasRuxa

@@ -1,5 +1,6 @@
 #include "FileIo.h"
 
+#include "Text.h"
 #include "UniqueHandle.h"
 
 namespace fileio {
@@ -40,6 +41,17 @@ DWORD ReplaceFileAtomically(const std::wstring& path, const std::string& bytes) 
         error = GetLastError();
     if (error != ERROR_SUCCESS) DeleteFileW(temp.c_str());
     return error;
+}
+
+std::string ErrorText(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring message(buffer ? buffer : L"", length);
+    LocalFree(buffer);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
+    return message.empty() ? "エラー " + std::to_string(error) : text::Narrow(message);
 }
 
 }  // namespace fileio

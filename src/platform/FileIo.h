@@ -20,4 +20,8 @@ ReadResult ReadWholeFile(const std::wstring& path);
 // on error the target is untouched and no temporary file is left.
 DWORD ReplaceFileAtomically(const std::wstring& path, const std::string& bytes);
 
+// The system's description of an error code (UTF-8, one line or more without
+// a final line break); "エラー N" when the system has none.
+std::string ErrorText(DWORD error);
+
 }  // namespace fileio

@@ -136,7 +136,7 @@ bool Form::Create(const FormSpec& spec, Handler handler, HWND owner) {
         DLGTEMPLATE head;
         WORD menu, windowClass, title;
     } dialog{};
-    dialog.head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
+    dialog.head.style = WS_POPUP | DS_MODALFRAME | (spec.titleBar ? WS_CAPTION | WS_SYSMENU : 0);
     dialog.head.dwExtendedStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT | (spec.topmost ? WS_EX_TOPMOST : 0);
     if (!CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.head, owner, DialogProc,
                                     reinterpret_cast<LPARAM>(this)))
@@ -213,6 +213,7 @@ void Form::Destroy() {
     const HWND window = std::exchange(window_, nullptr);
     DestroyWindow(window);
     items_.clear();
+    backColours_.clear();
     extraFonts_.clear();
     font_.reset();
 }
@@ -228,6 +229,13 @@ INT_PTR CALLBACK Form::DialogProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam && IsOption(reinterpret_cast<HWND>(lParam)) &&
         SendMessageW(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0) == BST_CHECKED)
         MoveTabStopTo(reinterpret_cast<HWND>(lParam));
+    if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) && lParam) {
+        const int colour = self->BackColourOf(reinterpret_cast<HWND>(lParam));
+        if (colour >= 0) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(colour));
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(colour));
+        }
+    }
     const INT_PTR result = self->handler_(message, wParam, lParam);
     if (message == WM_FORM_KEYPRESS || message == WM_FORM_KEYDOWN) {
         SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
@@ -307,6 +315,21 @@ std::string Form::Tip(int id) const {
     SendMessageW(tips_.get(), TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
     text.resize(wcslen(text.c_str()));
     return text::Narrow(text);
+}
+
+void Form::SetBackColour(int id, int systemColour) {
+    const HWND control = Item(id);
+    std::erase_if(backColours_, [&](const auto& entry) { return entry.first == control; });
+    backColours_.emplace_back(control, systemColour);
+    InvalidateRect(control, nullptr, TRUE);
+}
+
+int Form::BackColour(int id) const { return BackColourOf(Item(id)); }
+
+int Form::BackColourOf(HWND control) const {
+    for (const auto& [each, colour] : backColours_)
+        if (each == control) return colour;
+    return -1;
 }
 
 void Form::Raise(int id, WORD notification) {

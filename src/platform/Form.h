@@ -47,6 +47,7 @@ struct FormSpec {
     int clientWidth, clientHeight;         // twips
     std::span<const ControlSpec> controls;  // creation order, which is the tab order
     bool topmost = false;
+    bool titleBar = true;  // false: a framed window without caption or buttons
 };
 
 // Messages a form receives besides the ordinary ones.
@@ -98,6 +99,10 @@ public:
     // removes it. A label or picture needs SS_NOTIFY to see the pointer.
     void SetTip(int id, std::string_view utf8);
     std::string Tip(int id) const;
+    // Paints the control's background in a system colour (COLOR_WINDOW,
+    // COLOR_BTNFACE, ...) whether it is enabled or not.
+    void SetBackColour(int id, int systemColour);
+    int BackColour(int id) const;  // -1: the system's own choice
 
     // Check boxes (0 or 1) and option buttons; setting raises BN_CLICKED.
     void SetCheck(int id, int value);
@@ -127,6 +132,7 @@ public:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(const FormSpec& spec);
+    int BackColourOf(HWND control) const;
 
     HWND window_ = nullptr;
     Handler handler_;
@@ -135,6 +141,7 @@ private:
     std::vector<unique_hfont> extraFonts_;
     unique_hwnd tips_;
     std::vector<std::pair<int, HWND>> items_;
+    std::vector<std::pair<HWND, int>> backColours_;
 };
 
 // Runs a local loop until done() answers true, with the owner disabled as a

@@ -1,9 +1,12 @@
 # On the first start every slot is bound to Ctrl+Alt+P. Only slot 0 gets the
-# combination, so the key prints the desktop (through the confirmation that
-# the first-start settings ask for) and nothing else happens.
+# combination, so the key prints the desktop through the confirmation dialog
+# that the first-start settings ask for: nothing is printed until the dialog
+# says so, and then exactly one page. The dialog works from the keyboard as
+# any dialog does: Tab order, access keys, Esc.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shell_lib.sh"
 
+DIALOG=印刷確認
 start_resident
 paint pattern
 expect_eq "ConfirmBeforePrint" 1 "$(ini_value Option ConfirmBeforePrint)"
@@ -14,10 +17,36 @@ done
 mark_clipboard
 mark_pdfs
 driver keys --keys ctrl+alt+p >/dev/null
-wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}" >/dev/null
+await_dialog $DIALOG
+expect_eq "region selection" "" "$(driver wait-window --class FrmCustom --timeout 0 2>/dev/null)"
+
+# Print, file, copy, close, help, the reverse box, the setting list and its
+# buttons, then the chosen position and size (the ratio field and the aspect
+# box wait for their size modes), the three lists and the chosen orientation.
+TAB_ORDER=(1 102 103 2 104 101 201 202 203 222 230 212 214 216 240 1)
+for id in "${TAB_ORDER[@]}"; do
+  expect_eq "focus in the tab order" "$id" "$(focused_id $DIALOG)"
+  driver keys --keys tab --title $DIALOG >/dev/null
+done
+driver keys --keys shift+tab,shift+tab --title $DIALOG >/dev/null
+expect_eq "focus after Shift+Tab" 240 "$(focused_id $DIALOG)"
+
+# ｺﾋﾟｰ(&C): the laid-out picture (actual size) on the clipboard, no print.
+driver keys --keys alt+c --title $DIALOG >/dev/null
+expect_clipboard $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
+driver keys --keys escape --title $DIALOG >/dev/null
+driver wait-gone --class '#32770' --title $DIALOG >/dev/null
 settle_printer
 expect_no_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
-expect_eq "clipboard" "0 0" "$(clipboard_size)"
-expect_eq "region selection" "" "$(driver wait-window --class FrmCustom --timeout 0 2>/dev/null)"
+
+# Closed, the shell is idle again: the key opens the dialog anew, and
+# 印刷開始(&P) prints once.
+driver keys --keys ctrl+alt+p >/dev/null
+await_dialog $DIALOG
+driver keys --keys alt+p --title $DIALOG >/dev/null
+wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}" >/dev/null
+driver wait-gone --class '#32770' --title $DIALOG >/dev/null
+settle_printer
+expect_no_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
 
 end_ruxa

@@ -217,3 +217,18 @@ settle_printer() {
   done
   sleep 1.5
 }
+
+# --- dialogs ---------------------------------------------------------------
+
+# Waits until ruxa's dialog with that caption is shown (a hidden one counts
+# only once it shows again).
+await_dialog() { # await_dialog <title>
+  for _ in $(seq 300); do
+    [ "$(driver wait-window --class '#32770' --title "$1" 2>/dev/null | sed -n 's/.* visible=//p')" = 1 ] && return
+    sleep 0.1
+  done
+  fail "the dialog $1 did not show"
+}
+
+# The id of the control that has the keyboard focus in the dialog.
+focused_id() { driver controls --title "$1" | sed -n 's/^id=\([0-9]*\) .* focus=1 .*/\1/p'; }

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "FrmPrint.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "PictureSurface.h"
@@ -70,6 +71,8 @@ TEST_F(StartupTest, CommandLineForcesConfirmationOffUnlessAsked) {
     EXPECT_EQ(Settings.ConfirmBeforePrint, 0);
     Run("/d  /c");
     EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
+    EXPECT_TRUE(FrmPrint::Loaded());  // the print waits for the dialog
+    FrmPrint::Unload();
     EXPECT_TRUE(boxes.empty());
 }
 

@@ -1,0 +1,13 @@
+// The small window that says the print is on its way to the printer. It has
+// no buttons: it stands from the press of the print button until the job has
+// been handed over.
+#pragma once
+
+namespace FrmPrinting {
+
+// Shows the window centred on the screen with the application's icon.
+void Load();
+void Unload();
+bool Loaded();
+
+}  // namespace FrmPrinting

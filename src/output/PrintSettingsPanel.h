@@ -1,0 +1,121 @@
+// The print settings controls that the print confirmation dialog and the
+// options dialog's print page share: the named-setting list with its save
+// and delete buttons, and the frames for position, size, page and
+// orientation. One table states the controls; one class fills them from the
+// working records, writes every edit back into them and keeps the named
+// settings. The two dialogs differ only where the hooks say.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Form.h"
+#include "Settings.h"
+
+namespace PrintPanel {
+
+// Control ids, the same in both dialogs. Arrays of options count up from
+// their first id.
+enum ControlId : int {
+    Label2 = 200,
+    CmbSetting,
+    BtnSaveSetting,
+    BtnDelSetting,
+    Frame1,
+    Frame2,
+    Frame3,
+    Frame4,
+    TxtSizeP,
+    Label3,
+    ChkHiritsu,
+    Label6,
+    CmbPrinterName,
+    Label5,
+    CmbPaperSize,
+    Label4,
+    CmbPaperBin,
+    OptPos1 = 220,        // OptPos(1) .. OptPos(5)
+    OptSize1 = 230,       // OptSize(1) .. OptSize(3)
+    OptOrientation1 = 240,  // OptOrientation(1), OptOrientation(2)
+};
+constexpr int PosCount = 5;
+constexpr int SizeCount = 3;
+constexpr int OrientationCount = 2;
+
+// Where the panel's top-level pieces stand (twips, relative to the
+// container); everything inside the frames keeps its place in them.
+struct Placement {
+    int container = 0;  // 0: the form itself
+    POINT settingLabel, settingList, saveButton, deleteButton;
+    POINT positionFrame, sizeFrame, pageFrame;
+    const wchar_t* printerLabel;
+};
+
+// The panel's rows in tab order, ready to follow a dialog's own rows.
+std::vector<ControlSpec> Controls(const Placement& at);
+
+// The ratio field's range message.
+inline constexpr const char* RatioMessage = "倍率は1から200の範囲で設定してください";
+
+}  // namespace PrintPanel
+
+class PrintSettingsPanel {
+public:
+    struct Hooks {
+        // Runs first in every edit of a print setting, also while filling
+        // (the options page enables its Apply button here).
+        std::function<void()> edited;
+        // Stores the settings after a named setting was saved or deleted.
+        std::function<void()> store;
+        // False: the ratio is checked on every change of the field and reset
+        // to "100" when out of range. True: it is checked when the field
+        // loses the focus, which then goes back to it with the text kept.
+        bool ratioOnLeave = false;
+    };
+
+    PrintSettingsPanel(Form& form, SettingsRecord& workSettings, PrintSettings& workPrint, Hooks hooks);
+
+    // Fills the lists and shows the named setting LastSet, else the working
+    // print settings. Call with Filling at -1.
+    void Fill();
+
+    // Runs the handler of a panel control's message; false for any other.
+    bool Handle(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+    // Turns a selected named setting into unsaved working settings before an
+    // edit is applied to them.
+    void DetachSetting();
+
+    std::int16_t Filling = 0;  // -1 while the dialog sets its controls by code
+    std::string SettingName;   // the named setting detached from last
+
+    void OptPos_Click(int index);
+    void OptSize_Click(int index);
+    void OptOrientation_Click(int index);
+    void ChkHiritsu_Click(int);
+    void TxtSizeP_Change(int);
+    void TxtSizeP_GotFocus(int);
+    void TxtSizeP_LostFocus(int);
+    void CmbPrinterName_Click(int);
+    void CmbPaperSize_Click(int);
+    void CmbPaperBin_Click(int);
+    void CmbSetting_Click(int);
+    void BtnSaveSetting_Click(int);
+    void BtnDelSetting_Click(int);
+
+private:
+    void ShowSetting(const PrintSettings& setting);
+    void SizeModeRule(int index);
+    // The ratio's value, or nothing when the text holds a ratio out of range.
+    std::optional<std::int16_t> Ratio() const;
+    int Message(const std::string& text, const std::string& title, UINT buttons = MB_OK) const;
+
+    Form& form_;
+    SettingsRecord& work_;
+    PrintSettings& print_;
+    Hooks hooks_;
+};

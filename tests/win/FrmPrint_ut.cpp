@@ -1,0 +1,525 @@
+// The print confirmation dialog in-process, on the real printer list, clipboard
+// and files: opening, the size-mode rule, detaching from a named setting, the
+// ratio field, saving and deleting named settings, the reverse box, values out
+// of range, copying and saving the picture, and the shared panel's hooks.
+#include <windows.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "FrmPrint.h"
+#include "FrmPrinting.h"
+#include "FrmRuxa.h"
+#include "Globals.h"
+#include "IniFile.h"
+#include "Output.h"
+#include "ShellFixture.h"
+#include "TestFolder.h"
+#include "Text.h"
+
+using namespace BasRuxa;
+using namespace PrintPanel;
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+PrintSettings Setting(const char* title, std::int16_t pos, std::int16_t size, std::int16_t sizeP,
+                      std::int16_t paperSize, std::int16_t orientation, const char* device = "PDF") {
+    return {title, device, pos, size, sizeP, 1, paperSize, 0, orientation};
+}
+
+bool Same(const PrintSettings& a, const PrintSettings& b) {
+    return a.DeviceName == b.DeviceName && a.Pos == b.Pos && a.Size == b.Size && a.SizeP == b.SizeP &&
+           a.Hiritsu == b.Hiritsu && a.PaperSize == b.PaperSize && a.PaperBin == b.PaperBin &&
+           a.Orientation == b.Orientation;
+}
+
+// An image file decoded back as 0x00RRGGBB pixels.
+std::vector<std::uint32_t> DecodeImage(const std::wstring& path, UINT& width, UINT& height) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    std::vector<std::uint32_t> pixels;
+    width = height = 0;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                     &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(&width, &height))) {
+        pixels.resize(std::size_t(width) * height);
+        converter->CopyPixels(nullptr, width * 4, UINT(pixels.size() * 4), reinterpret_cast<BYTE*>(pixels.data()));
+        for (auto& p : pixels) p &= 0xFFFFFF;
+    }
+    CoUninitialize();
+    return pixels;
+}
+
+std::vector<std::uint32_t> LayoutPixels() {
+    const PictureSurface& picture = MainWindow::PicPrint2();
+    const std::uint32_t* p = picture.Pixels();
+    std::vector<std::uint32_t> pixels(p, p + std::size_t(picture.Width()) * picture.Height());
+    for (auto& each : pixels) each &= 0xFFFFFF;
+    return pixels;
+}
+
+class PrintDialogTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        AppPath = text::Narrow(folder.Path());
+        LastPicturePath = AppPath;
+        Settings.Title = "ヴェルモ";
+        Settings.Version = "2.50";
+        Settings.ConfirmBeforePrint = 1;
+        Settings.LastSet = -1;
+        CurrentPrint = Setting("", 3, 1, 100, 9, 1);
+        SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
+            boxes.push_back(call);
+            if (answers.empty()) return IDOK;
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+        SetInputBoxAnswerer([this](const InputBoxCall& call) {
+            asked.push_back(call.defaultText);
+            return name;
+        });
+        // A capture whose every pixel tells where it is.
+        PictureSurface& capture = MainWindow::PicPrint();
+        capture.Resize(40, 30);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) SetPixel(capture.Dc(), x, y, RGB(x * 6, y * 8, 200));
+    }
+    void TearDown() override {
+        FrmPrint::Unload();
+        SetInputBoxAnswerer(nullptr);
+        SetFileDialogAnswerer(nullptr);
+        ShellTest::TearDown();
+    }
+
+    void Named(std::initializer_list<PrintSettings> settings) {
+        int n = 0;
+        for (const PrintSettings& s : settings) NamedSettings[n++] = s;
+        Settings.PrinterCount = static_cast<std::int16_t>(n);
+    }
+    Form& F() { return FrmPrint::Window(); }
+    std::string Saved(const char* section, const char* key) {
+        return ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), section, key);
+    }
+    int Checked(int firstId, int count) {
+        for (int i = 0; i < count; ++i)
+            if (F().Check(firstId + i)) return i + 1;
+        return 0;
+    }
+    std::string Chosen(int list) { return F().ListIndex(list) < 0 ? "" : F().ListText(list, F().ListIndex(list)); }
+
+    TestFolder folder;
+    std::deque<int> answers;
+    std::string name;
+    std::vector<std::string> asked;
+};
+
+}  // namespace
+
+TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrOnTheCurrentSettings) {
+    Named({Setting("縮小", 2, 2, 80, 11, 1), Setting("拡大", 5, 3, 150, 8, 2)});
+    const struct {
+        std::int16_t lastSet;
+        int pos, size;
+        const char *ratio, *paper;
+        int orientation;
+        bool ratioEnabled;
+    } cases[] = {{-1, 3, 1, "100", "A4、210 x 297 mm", 1, false}, {1, 5, 3, "150", "A3、297 x 420 mm", 2, true}};
+    for (const auto& c : cases) {
+        Settings.LastSet = c.lastSet;
+        FrmPrint::Load();
+        EXPECT_EQ(F().ListIndex(CmbSetting), c.lastSet);
+        EXPECT_EQ(Checked(OptPos1, PosCount), c.pos);
+        EXPECT_EQ(Checked(OptSize1, SizeCount), c.size);
+        EXPECT_EQ(F().Text(TxtSizeP), c.ratio);
+        EXPECT_EQ(F().Enabled(TxtSizeP), c.ratioEnabled);
+        EXPECT_EQ(Chosen(CmbPaperSize), c.paper);
+        EXPECT_EQ(Chosen(CmbPaperBin), "指定なし");
+        EXPECT_EQ(Chosen(CmbPrinterName), "PDF");
+        EXPECT_EQ(Checked(OptOrientation1, OrientationCount), c.orientation);
+        EXPECT_EQ(F().ListText(CmbPrinterName, 0), "指定なし");
+        EXPECT_EQ(F().ListCount(CmbPaperSize), 44);
+        EXPECT_EQ(F().ListCount(CmbPaperBin), 13);
+        // The controls and the working copy agree; nothing is detached by filling.
+        EXPECT_TRUE(Same(FrmPrint::WorkPrint, c.lastSet < 0 ? CurrentPrint : NamedSettings[c.lastSet]));
+        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, c.lastSet);
+        EXPECT_TRUE(F().Visible());
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), FrmPrint::BtnOK);
+        EXPECT_TRUE(GetWindowLongW(F().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        FrmPrint::Unload();
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(PrintDialogTest, SizeModeEnablesTheRatioFieldOrTheAspectBox) {
+    FrmPrint::Load();
+    const unique_window_dc dc = GetDcOf(F().Item(TxtSizeP));
+    for (int mode = 1; mode <= SizeCount; ++mode) {
+        F().SelectOption(OptSize1 + mode - 1);
+        EXPECT_EQ(FrmPrint::WorkPrint.Size, mode);
+        EXPECT_EQ(F().Enabled(TxtSizeP), mode == 3);
+        EXPECT_EQ(F().Enabled(ChkHiritsu), mode == 2);
+        // A disabled field asks for its colour as a static does.
+        const UINT ask = mode == 3 ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+        EXPECT_EQ(SendMessageW(F().Handle(), ask, reinterpret_cast<WPARAM>(dc.get().dc),
+                               reinterpret_cast<LPARAM>(F().Item(TxtSizeP))),
+                  reinterpret_cast<LRESULT>(GetSysColorBrush(mode == 3 ? COLOR_WINDOW : COLOR_BTNFACE)));
+    }
+}
+
+TEST_F(PrintDialogTest, EveryEditDetachesTheChosenNamedSetting) {
+    // The named setting's printer is gone: only a detach brings its name into
+    // the working copy.
+    const PrintSettings chosen = Setting("旧", 1, 2, 60, 8, 2, "Old printer");
+    const struct {
+        const char* edit;
+        std::function<void(Form&)> act;
+        std::function<void(PrintSettings&)> expected;
+    } edits[] = {
+        {"position", [](Form& f) { f.SelectOption(OptPos1 + 4); }, [](PrintSettings& p) { p.Pos = 5; }},
+        {"size mode", [](Form& f) { f.SelectOption(OptSize1 + 2); }, [](PrintSettings& p) { p.Size = 3; }},
+        {"orientation", [](Form& f) { f.SelectOption(OptOrientation1); }, [](PrintSettings& p) { p.Orientation = 1; }},
+        {"aspect box", [](Form& f) { f.SetCheck(ChkHiritsu, 0); }, [](PrintSettings& p) { p.Hiritsu = 0; }},
+        {"ratio", [](Form& f) { f.SetText(TxtSizeP, "75"); }, [](PrintSettings& p) { p.SizeP = 75; }},
+        {"printer", [](Form& f) { f.SetListIndex(CmbPrinterName, 0); }, [](PrintSettings& p) { p.DeviceName = "指定なし"; }},
+        {"paper", [](Form& f) { f.SetListIndex(CmbPaperSize, 0); }, [](PrintSettings& p) { p.PaperSize = 0; }},
+        {"source", [](Form& f) { f.SetListIndex(CmbPaperBin, 1); }, [](PrintSettings& p) { p.PaperBin = 1; }},
+        {"typed-over list, then position",
+         [](Form& f) {
+             SendMessageW(GetWindow(f.Item(CmbSetting), GW_CHILD), WM_CHAR, L'x', 1);
+             f.SelectOption(OptPos1);
+         },
+         [](PrintSettings& p) { p.Pos = 1; }},
+    };
+    Named({Setting("他", 4, 1, 100, 9, 1), chosen});
+    FrmPrint::Load();
+    for (const auto& e : edits) {
+        F().SetListIndex(CmbSetting, 1);
+        F().SetCheck(FrmPrint::ChkReverse, 1);  // the reverse box is no print setting
+        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, 1) << e.edit;
+        e.act(F());
+        PrintSettings expected = chosen;
+        e.expected(expected);
+        EXPECT_TRUE(Same(FrmPrint::WorkPrint, expected)) << e.edit;
+        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, -1) << e.edit;
+        EXPECT_EQ(F().ListIndex(CmbSetting), -1) << e.edit;
+        EXPECT_EQ(FrmPrint::Panel().SettingName, "旧") << e.edit;
+    }
+}
+
+TEST_F(PrintDialogTest, RatioFieldTakesDigitsAndHoldsItsRange) {
+    FrmPrint::Load();
+    F().SelectOption(OptSize1 + 2);
+    F().SetText(TxtSizeP, "");
+    EXPECT_EQ(FrmPrint::WorkPrint.SizeP, 0);  // cleared while typing
+    const HWND field = F().Item(TxtSizeP);
+    for (const wchar_t ch : {L'2', L'a', L'5', L'-'}) SendMessageW(field, WM_CHAR, ch, 1);
+    EXPECT_EQ(F().Text(TxtSizeP), "25");
+    EXPECT_EQ(FrmPrint::WorkPrint.SizeP, 25);
+    EXPECT_TRUE(boxes.empty());
+    SendMessageW(field, WM_CHAR, L'0', 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "倍率は1から200の範囲で設定してください");
+    EXPECT_EQ(boxes[0].title, "設定エラー");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(F().Text(TxtSizeP), "100");
+    EXPECT_EQ(FrmPrint::WorkPrint.SizeP, 100);
+}
+
+TEST_F(PrintDialogTest, SavingANameAppendsOrOverwritesInPlaceUpToTheLastSlot) {
+    for (int i = 0; i < NamedSettingsCapacity - 1; ++i) NamedSettings[i] = Setting("", 1, 1, 100, 9, 1);
+    for (int i = 0; i < NamedSettingsCapacity - 1; ++i) NamedSettings[i].Title = "設定" + std::to_string(i + 1);
+    Settings.PrinterCount = NamedSettingsCapacity - 1;
+    FrmPrint::Load();
+    const auto save = [&](const char* answer) {
+        name = answer;
+        F().Raise(BtnSaveSetting, BN_CLICKED);
+    };
+
+    save("最後");  // the 101st fills slot 100
+    EXPECT_EQ(FrmPrint::WorkSettings.PrinterCount, 101);
+    EXPECT_EQ(F().ListIndex(CmbSetting), 100);
+    EXPECT_EQ(NamedSettings[100].Title, "最後");
+    EXPECT_EQ(Saved("Printer101", "Title"), "最後");
+    EXPECT_EQ(Saved("Option", "LastSet"), "100");
+
+    F().SetListIndex(CmbSetting, 1);
+    F().SelectOption(OptPos1 + 2);  // detaches: the save offers the setting's name
+    answers = {IDYES};
+    save("設定2");
+    EXPECT_EQ(asked.back(), "設定2");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "設定2は既に存在します。上書きしますか？");
+    EXPECT_EQ(boxes[0].title, "上書き確認");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_YESNO));
+    EXPECT_EQ(NamedSettings[1].Pos, 3);
+    EXPECT_EQ(F().ListIndex(CmbSetting), 1);
+    EXPECT_EQ(FrmPrint::WorkSettings.PrinterCount, 101);
+
+    const std::string file = folder.Read(L"ruxa.ini");
+    F().SelectOption(OptPos1 + 3);
+    answers = {IDNO};
+    save("設定2");
+    EXPECT_EQ(NamedSettings[1].Pos, 3);
+    EXPECT_EQ(folder.Read(L"ruxa.ini"), file);
+
+    boxes.clear();
+    save("もう一つ");  // no slot left: refused, nothing lost
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "設定エラー");
+    EXPECT_EQ(FrmPrint::WorkSettings.PrinterCount, 101);
+    EXPECT_EQ(F().ListCount(CmbSetting), 101);
+    EXPECT_EQ(FrmPrint::WorkPrint.Pos, 4);
+    EXPECT_EQ(folder.Read(L"ruxa.ini"), file);
+
+    boxes.clear();
+    asked.clear();
+    F().SetListIndex(CmbPrinterName, 0);
+    save("指定なしで");
+    EXPECT_TRUE(asked.empty());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "プリンタ名を正しく設定してください");
+    EXPECT_EQ(boxes[0].title, "設定エラー");
+}
+
+TEST_F(PrintDialogTest, DeletingTheFirstOfThreeKeepsTheOrderAndTheControls) {
+    Named({Setting("一", 1, 1, 100, 9, 1), Setting("二", 2, 1, 100, 9, 1), Setting("三", 3, 1, 100, 9, 1)});
+    Settings.LastSet = 0;
+    FrmPrint::Load();
+    answers = {IDNO, IDCANCEL, IDYES};
+    for (int i = 0; i < 3; ++i) F().Raise(BtnDelSetting, BN_CLICKED);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].text, "一を削除しますか？");
+    EXPECT_EQ(boxes[0].title, "削除確認");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_YESNOCANCEL));
+    EXPECT_EQ(NamedSettings[0].Title, "二");
+    EXPECT_EQ(NamedSettings[1].Title, "三");
+    EXPECT_EQ(Saved("Option", "PrinterCount"), "2");
+    EXPECT_EQ(Saved("Printer2", "Title"), "三");
+    EXPECT_EQ(F().ListCount(CmbSetting), 2);
+    EXPECT_EQ(F().ListIndex(CmbSetting), -1);
+    EXPECT_EQ(Checked(OptPos1, PosCount), 1);
+    EXPECT_EQ(FrmPrint::WorkPrint.Pos, 1);
+
+    F().Raise(BtnDelSetting, BN_CLICKED);  // nothing chosen now
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[3].text, "削除できません");
+    EXPECT_EQ(boxes[3].title, "エラー");
+}
+
+TEST_F(PrintDialogTest, ReverseBoxAppliesToTheCopyAndThePrintAndIsNeverStored) {
+    AppState = StatePrintDialog;
+    FrmPrint::Load();
+    F().SetCheck(FrmPrint::ChkReverse, 1);
+    F().SelectOption(OptSize1 + 2);
+    F().SetText(TxtSizeP, "50");
+    F().Raise(FrmPrint::BtnClipBoard, BN_CLICKED);
+    const ClipboardImage copied = ReadClipboardImage();
+    ASSERT_EQ(copied.width, 20);
+    ASSERT_EQ(copied.height, 15);
+    EXPECT_EQ(copied.pixels, LayoutPixels());
+    EXPECT_EQ(copied.At(0, 0), 0xFFFF37u);  // 255 - (0, 0, 200)
+    EXPECT_EQ(Saved("Option", "ReversePrint"), "0");
+    EXPECT_EQ(Saved("DefaultPrinter", "SizeP"), "50");
+    EXPECT_TRUE(F().Visible());
+
+    MainWindow::PicPrint2().Clear();
+    F().Raise(FrmPrint::BtnOK, BN_CLICKED);
+    EXPECT_FALSE(F().Visible());
+    EXPECT_TRUE(FrmPrinting::Loaded());
+    ASSERT_TRUE(PumpUntil([] { return !FrmPrint::Loaded(); }));
+    EXPECT_FALSE(FrmPrinting::Loaded());
+    EXPECT_EQ(LayoutPixels()[0], 0xFFFF37u);  // printed reversed
+    EXPECT_EQ(Settings.ReversePrint, 0);
+    EXPECT_EQ(Saved("Option", "ReversePrint"), "0");
+    EXPECT_EQ(AppState, StateIdle);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(PrintDialogTest, ValuesOutOfRangeOpenSafelyAndSelectNothing) {
+    // Each opening holds several values that no control offers.
+    const struct {
+        const char* what;
+        std::function<void()> set;
+    } cases[] = {
+        {"LastSet beyond the settings, paper codes beyond the tables, Pos",
+         [] {
+             Settings.LastSet = 5;
+             CurrentPrint.PaperSize = 300;
+             CurrentPrint.PaperBin = 200;
+             CurrentPrint.Pos = 9;
+         }},
+        {"LastSet below -1, a paper size without a name, Size, Orientation, PrinterCount beyond the store",
+         [] {
+             Settings.LastSet = -9;
+             CurrentPrint.PaperSize = 42;
+             CurrentPrint.PaperBin = 12;
+             CurrentPrint.Size = 0;
+             CurrentPrint.Orientation = 7;
+             Settings.PrinterCount = 300;
+         }},
+        {"negative codes",
+         [] {
+             CurrentPrint.PaperSize = -3;
+             CurrentPrint.PaperBin = -1;
+             CurrentPrint.Pos = -1;
+         }},
+    };
+    for (const auto& c : cases) {
+        Named({Setting("一", 1, 1, 100, 9, 1), Setting("二", 2, 1, 100, 300, 1)});
+        CurrentPrint = Setting("", 3, 1, 100, 9, 1);
+        Settings.LastSet = -1;
+        c.set();
+        FrmPrint::Load();
+        ASSERT_TRUE(FrmPrint::Loaded()) << c.what;
+        EXPECT_EQ(F().ListIndex(CmbSetting), -1) << c.what;
+        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, -1) << c.what;
+        EXPECT_EQ(F().ListIndex(CmbPaperSize), -1) << c.what;
+        EXPECT_EQ(F().ListIndex(CmbPaperBin), -1) << c.what;
+        EXPECT_EQ(Checked(OptPos1, PosCount), CurrentPrint.Pos == 3 ? 3 : 0) << c.what;
+        EXPECT_EQ(Checked(OptSize1, SizeCount), CurrentPrint.Size == 1 ? 1 : 0) << c.what;
+        EXPECT_EQ(Checked(OptOrientation1, OrientationCount), CurrentPrint.Orientation == 1 ? 1 : 0) << c.what;
+        EXPECT_LE(F().ListCount(CmbSetting), NamedSettingsCapacity) << c.what;
+        FrmPrint::Unload();
+    }
+    // A named setting with a paper size no list offers keeps the list's choice.
+    Named({Setting("一", 1, 1, 100, 9, 1), Setting("二", 2, 1, 100, 300, 1)});
+    CurrentPrint = Setting("", 3, 1, 100, 9, 1);
+    FrmPrint::Load();
+    F().SetListIndex(CmbSetting, 1);
+    EXPECT_EQ(Chosen(CmbPaperSize), "A4、210 x 297 mm");
+    EXPECT_EQ(Checked(OptPos1, PosCount), 2);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
+    FrmPrint::Load();
+    F().SetCheck(FrmPrint::ChkReverse, 1);
+    struct Asked {
+        HWND owner;
+        std::wstring title, filter, initialDir;
+        DWORD filterIndex, flags;
+    };
+    std::vector<Asked> seen;
+    std::wstring target;
+    SetFileDialogAnswerer([&](const OPENFILENAMEW& record, bool save) -> std::optional<std::wstring> {
+        EXPECT_TRUE(save);
+        EXPECT_FALSE(F().Visible());
+        std::wstring filter;
+        for (const wchar_t* part = record.lpstrFilter; *part; part += wcslen(part) + 1) filter += part + std::wstring(L"|");
+        seen.push_back({record.hwndOwner, record.lpstrTitle, filter, record.lpstrInitialDir, record.nFilterIndex,
+                        record.Flags});
+        return target;
+    });
+    for (const wchar_t* file : {L"shot.bmp", L"shot.PNG"}) {
+        target = folder.File(file);
+        F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
+        UINT width = 0, height = 0;
+        EXPECT_EQ(DecodeImage(target, width, height), LayoutPixels());
+        EXPECT_EQ(width, 40u);
+        EXPECT_EQ(LastPicturePath, text::Narrow(target));
+        EXPECT_TRUE(F().Visible());
+    }
+    EXPECT_EQ(folder.Read(L"shot.bmp").substr(28, 2), std::string("\x18\0", 2));  // 24 bits per pixel
+    EXPECT_EQ(folder.Read(L"shot.PNG").substr(1, 3), "PNG");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].owner, F().Handle());
+    EXPECT_EQ(seen[0].title, L"ピクチャ画像の保存");
+    EXPECT_EQ(seen[0].filter, L"ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|");
+    EXPECT_EQ(seen[0].filterIndex, 0u);
+    EXPECT_EQ(seen[0].flags, static_cast<DWORD>(OFN_OVERWRITEPROMPT));
+    EXPECT_EQ(seen[0].initialDir, folder.Path());
+    EXPECT_EQ(seen[1].initialDir, folder.File(L"shot.bmp"));
+
+    // What cannot be written is reported; the old file and the last folder stay.
+    folder.Write(L"old.bmp", "old");
+    SetFileAttributesW(folder.File(L"old.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+    for (const std::wstring& file : {folder.File(L"old.bmp"), folder.File(L"no such folder\\x.png")}) {
+        boxes.clear();
+        target = file;
+        F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "ファイル保存エラー");
+        EXPECT_EQ(boxes[0].text.rfind("画像を保存できませんでした。\n" + text::Narrow(file) + "\n", 0), 0u);
+        EXPECT_EQ(LastPicturePath, text::Narrow(folder.File(L"shot.PNG")));
+    }
+    EXPECT_EQ(folder.Read(L"old.bmp"), "old");
+    EXPECT_FALSE(folder.Exists(L"old.bmp.tmp"));
+}
+
+TEST_F(PrintDialogTest, ACommandLineRunEndsWithTheDialogAndKeepsTheFilesConfirmation) {
+    AppState = StateDtCopy;
+    PrintOutput();
+    EXPECT_EQ(AppState, StatePrintDialog);
+    ASSERT_TRUE(FrmPrint::Loaded());
+    F().Hide();
+    PrintOutput();  // another capture while it is open: shown again
+    EXPECT_TRUE(F().Visible());
+    FrmPrint::Unload();
+    EXPECT_EQ(AppState, StateIdle);
+
+    AppState = StateCommandLine;
+    ConfirmBeforePrintInFile = 0;
+    PrintOutput();
+    F().Raise(FrmPrint::BtnClipBoard, BN_CLICKED);  // stores the settings
+    EXPECT_EQ(Saved("Option", "ConfirmBeforePrint"), "0");
+    EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
+    F().Raise(FrmPrint::BtnCancel, BN_CLICKED);
+    EXPECT_FALSE(FrmPrint::Loaded());
+    EXPECT_EQ(MainWindow::Handle(), nullptr);  // the run is over
+}
+
+// The options page uses the same panel: every edit reports itself, the ratio
+// is checked when the field is left, and the store is the page's own.
+TEST_F(PrintDialogTest, PanelHooksServeTheOptionsPage) {
+    Form page;
+    SettingsRecord work = Settings;
+    PrintSettings print = CurrentPrint;
+    int edits = 0, stores = 0;
+    std::optional<PrintSettingsPanel> panel;
+    const std::vector<ControlSpec> rows = Controls({0, {60, 60}, {555, 60}, {4515, 60}, {5580, 60}, {60, 420},
+                                                    {3315, 420}, {75, 2580}, L"ﾌﾟﾘﾝﾀ："});
+    ASSERT_TRUE(page.Create({L"ページ", 6700, 4000, rows}, [&](UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+        INT_PTR result = FALSE;
+        return panel && panel->Handle(message, wParam, lParam, result) ? result : FALSE;
+    }));
+    panel.emplace(page, work, print, PrintSettingsPanel::Hooks{[&] { ++edits; }, [&] { ++stores; }, true});
+    panel->Filling = -1;
+    panel->Fill();
+    panel->Filling = 0;
+    EXPECT_GT(edits, 0);
+    page.Show();
+    page.SelectOption(OptSize1 + 2);
+    page.Focus(TxtSizeP);
+    page.SetText(TxtSizeP, "250");
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(print.SizeP, 100);
+    page.Focus(BtnSaveSetting);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, RatioMessage);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == page.Item(TxtSizeP); }));
+    EXPECT_EQ(page.Text(TxtSizeP), "250");
+    page.SetText(TxtSizeP, "80");
+    page.Focus(BtnSaveSetting);
+    EXPECT_EQ(print.SizeP, 80);
+    name = "頁";
+    page.Raise(BtnSaveSetting, BN_CLICKED);
+    EXPECT_EQ(stores, 1);
+    EXPECT_EQ(NamedSettings[work.PrinterCount - 1].Title, "頁");
+    panel.reset();
+    page.Destroy();
+}
