@@ -104,6 +104,10 @@ start() {
   # prefix's own font folder.
   cp -u /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f
+  # With no window manager to answer, Wine waits two seconds for one each
+  # time it shows or hides a managed window; unmanaged windows it places and
+  # focuses itself at once.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$decorated" /f
   trap - EXIT
   echo "wine-env: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
 }
