@@ -4,14 +4,20 @@
 # keeps its DPI. Run by hand after a build:  bash docs/shoot.sh
 #
 # One row of SHOTS per picture: the image's name, the caption of the window
-# to shoot, ruxa's arguments, and the keys typed into the first window that
-# shows (- for none) to reach the one to shoot. The printing window stands for
-# a second before its page is printed (to the PDF queue).
+# to shoot, ruxa's arguments (none: resident in the tray), and the steps that
+# reach that window, separated by ";": "menu K" picks the tray menu item with
+# access key K, "keys T K" types the keys K into the window titled T. Each
+# ruxa is ended as soon as its picture is taken, so nothing is printed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 SHOTS=(
-  "print-dialog|印刷確認|/d /c|-"
-  "printing|印刷中|/d /c|return"
+  "print-dialog|印刷確認|/d /c|"
+  "printing|印刷中|/d /c|keys 印刷確認 return"
+  "options-basic|ｵﾌﾟｼｮﾝ設定||menu o"
+  "options-print|ｵﾌﾟｼｮﾝ設定||menu o;keys ｵﾌﾟｼｮﾝ設定 ctrl+tab"
+  "options-hotkeys|ｵﾌﾟｼｮﾝ設定||menu o;keys ｵﾌﾟｼｮﾝ設定 ctrl+tab,ctrl+tab"
+  "options-other|ｵﾌﾟｼｮﾝ設定||menu o;keys ｵﾌﾟｼｮﾝ設定 ctrl+tab,ctrl+tab,ctrl+tab"
+  "about|ヴェルモ のﾊﾞｰｼﾞｮﾝ情報||menu a"
 )
 DPIS=(96 144)
 
@@ -50,24 +56,37 @@ write_ini() {
   } | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$program/ruxa.ini"
 }
 
+# The steps of a row, then the window to shoot.
+reach() {
+  local step
+  IFS=';' read -ra steps <<<"$1"
+  for step in "${steps[@]}"; do
+    set -- $step
+    case $1 in
+      menu)
+        driver wait-window --class FrmRuxa >/dev/null
+        driver post --class FrmRuxa --msg 512 --lparam 516 >/dev/null
+        driver menu --keys "$2" >/dev/null ;;
+      keys) await "$2"; driver keys --keys "$3" --title "$2" >/dev/null ;;
+    esac
+  done
+}
+
 for dpi in "${DPIS[@]}"; do
   "$RUXA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
   for row in "${SHOTS[@]}"; do
-    IFS='|' read -r name title arguments keys <<<"$row"
+    IFS='|' read -r name title arguments steps <<<"$row"
     write_ini
     # shellcheck disable=SC2086  # the arguments are words
     (cd "$program" && exec "$RUXA_WINE" ruxa.exe $arguments) </dev/null >/dev/null 2>&1 &
     pid=$!
-    if [ "$keys" != - ]; then
-      await 印刷確認
-      driver keys --keys "$keys" --title 印刷確認 >/dev/null
-    fi
+    reach "$steps"
     await "$title"
     sleep 0.3
     window=$(xdotool search --name "^$title\$" | head -n 1)
     import -display "$DISPLAY" -window "$window" "$root/docs/images/$name-$dpi.png"
     echo "docs/images/$name-$dpi.png"
-    visible 印刷確認 && driver keys --keys escape --title 印刷確認 >/dev/null
-    wait "$pid" || true
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
 done

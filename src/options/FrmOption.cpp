@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@
 #include "Globals.h"
 #include "HumanSeam.h"
 #include "MainWindow.h"
+#include "PrintSettingsPanel.h"
 #include "ShellState.h"
+#include "StoredIndex.h"
 #include "VbNumber.h"
 #include "cCommonDlg.h"
 #include "cTabStrip.h"
@@ -54,9 +57,29 @@ Form form;
 std::unique_ptr<cTabStrip> clsTabStrip;
 SettingsRecord WorkSettings;
 PrintSettings WorkPrint;
+std::optional<PrintSettingsPanel> panel;
 unique_hicon picture1Icon;
 
 void EnableApply() { form.Enable(BtnTekiyo, true); }
+
+// Every pending edit of every page goes into the settings, but the named
+// settings' count, which the print page keeps up to date the moment a named
+// setting is saved or deleted (another dialog may have changed it since this
+// one opened). A chosen named setting that is no longer in use is none.
+void TakeWork() {
+    const std::int16_t count = Settings.PrinterCount;
+    CurrentPrint = WorkPrint;
+    Settings = WorkSettings;
+    Settings.PrinterCount = count;
+    if (!stored::NamedSettingAt(Model, Settings.LastSet)) Settings.LastSet = -1;
+}
+
+// A named setting saved or deleted on the print page stores every pending
+// edit, without registering the hot keys again.
+void StoreNamedSettings() {
+    TakeWork();
+    SaveSettings();
+}
 
 // The slot whose row holds the control `id` of the column starting at `first`.
 int SlotOf(int id, int first) { return id >= first && id < first + HotKeySlotCount ? id - first : -1; }
@@ -239,11 +262,15 @@ bool Store() {
                        MB_OK | MB_ICONERROR);
         return false;
     }
+    // Likewise a ratio typed into the print page.
+    if (form.Text(PrintPanel::TxtSizeP) != std::to_string(WorkPrint.SizeP) && !panel->LeaveRatio()) {
+        ShowPage(1);
+        return false;
+    }
     // The registrations made, not what the settings say now, are what has to
     // go: a named-setting save may have copied pending switches already.
     if (HotKeys.ReleaseAll) HotKeys.ReleaseAll();
-    CurrentPrint = WorkPrint;
-    Settings = WorkSettings;
+    TakeWork();
     SaveSettings();
     if (HotKeys.RegisterEnabled) HotKeys.RegisterEnabled();
     return true;
@@ -316,6 +343,8 @@ bool Form_Command(int id, int code) {
 }
 
 INT_PTR Form_Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR result = FALSE;
+    if (panel && panel->Handle(message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_COMMAND: return Form_Command(LOWORD(wParam), HIWORD(wParam));
     case WM_FORM_KEYPRESS:
@@ -370,9 +399,13 @@ void Form_Load() {
     // The system's own warning sign (shared: nobody destroys it).
     for (int slot = 0; slot < HotKeySlotCount; ++slot) form.SetImage(Img_KeyTaken(slot), LoadIconW(nullptr, IDI_WARNING));
     ShowRefusedKeys();
-    // 6. The print settings page fills itself here.
+    // 6.
+    panel.emplace(form, WorkSettings, WorkPrint, PrintSettingsPanel::Hooks{EnableApply, StoreNamedSettings, true});
+    panel->Filling = -1;
+    panel->Fill();
     // 7.
     form.Enable(BtnTekiyo, false);
+    panel->Filling = 0;
     // 8.
     clsTabStrip = std::make_unique<cTabStrip>();
     clsTabStrip->Style(0);
@@ -406,6 +439,7 @@ void Unload() {
     // before the window goes.
     clsTabStrip.reset();
     form.Destroy();
+    panel.reset();
     picture1Icon.reset();
     ReturnToIdle(StateOption);
 }

@@ -5,7 +5,11 @@
 // (about 6800 x 4400 twips).
 #include "FrmOptionControls.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
+
+#include "PrintSettingsPanel.h"
 
 namespace FrmOption {
 namespace {
@@ -61,7 +65,7 @@ constexpr std::array<ControlSpec, ControlCount> BuildControls() {
     add({CheckBox, ChkDialog, L"印刷前に確認ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを表示する", 240, 3240, 6240, 255, page0});
     add({CheckBox, ChkReverse, L"ｷｬﾌﾟﾁｬｲﾒｰｼﾞを反転して印刷する", 240, 3600, 6240, 255, page0});
 
-    // The print settings page is filled by the print-settings panel.
+    // The print settings page: the print-settings panel's controls follow it.
     add({Container, Fra_Tab(1), L"", 60, 360, 6795, 4395, Pic_Tab});
 
     const int page2 = Fra_Tab(2);
@@ -91,12 +95,26 @@ constexpr std::array<ControlSpec, ControlCount> BuildControls() {
     return rows;
 }
 
-constexpr std::array<ControlSpec, ControlCount> Controls = BuildControls();
+// The print page holds the same controls as the print confirmation dialog,
+// moved up to the top of the page.
+const std::vector<ControlSpec>& Controls() {
+    static const std::vector<ControlSpec> rows = [] {
+        constexpr std::array<ControlSpec, ControlCount> own = BuildControls();
+        const PrintPanel::Placement at{Fra_Tab(1), {60, 165},   {555, 120},   {4515, 120}, {5580, 120},
+                                       {60, 480},  {3315, 480}, {75, 2640}, L"ﾌﾟﾘﾝﾀ："};
+        const std::vector<ControlSpec> panel = PrintPanel::Controls(at);
+        std::vector<ControlSpec> all(own.begin(), own.end());
+        const auto page1 = std::find_if(all.begin(), all.end(), [](const ControlSpec& c) { return c.id == Fra_Tab(1); });
+        all.insert(page1 + 1, panel.begin(), panel.end());
+        return all;
+    }();
+    return rows;
+}
 
 }  // namespace
 
 const FormSpec& Spec() {
-    static const FormSpec spec{L"ｵﾌﾟｼｮﾝ設定", 7110, 5400, Controls};
+    static const FormSpec spec{L"ｵﾌﾟｼｮﾝ設定", 7110, 5400, Controls()};
     return spec;
 }
 

@@ -1,7 +1,6 @@
 // The options dialog's controls: their ids (the end-to-end tests name them by
 // number) and the one table the form is built from.
 #pragma once
-#include <span>
 
 #include "Form.h"
 #include "Settings.h"
@@ -34,16 +33,18 @@ enum ControlId : int {
     ChkDialog,
     ChkReverse,
 
+    // Page 1 holds the print-settings panel, whose ids are 200 to 249.
+
     // Page 2: one row per hot key slot i, each id below + i.
-    Fra_Hardcopy = 200,
+    Fra_Hardcopy = 400,
     Fra_Copy,
-    Lbl_Hotkey0 = 210,
-    Chk_Enable0 = 220,
-    Chk_Alt0 = 230,
-    Chk_Shift0 = 240,
-    Chk_CTRL0 = 250,
-    Cmb_Key0 = 260,
-    Img_KeyTaken0 = 270,  // shown when the system refused the slot's key
+    Lbl_Hotkey0 = 410,
+    Chk_Enable0 = 420,
+    Chk_Alt0 = 430,
+    Chk_Shift0 = 440,
+    Chk_CTRL0 = 450,
+    Cmb_Key0 = 460,
+    Img_KeyTaken0 = 470,  // shown when the system refused the slot's key
 
     // Page 3: title and icon.
     Lbl_AppName = 300,

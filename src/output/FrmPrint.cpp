@@ -12,6 +12,7 @@
 #include "PictureSave.h"
 #include "PrintEngine.h"
 #include "ShellState.h"
+#include "StoredIndex.h"
 #include "Text.h"
 #include "cCommonDlg.h"
 
@@ -68,13 +69,13 @@ INT_PTR Handler(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // What the dialog changed goes back into the settings: the print settings
-// and the named settings' count and choice. Nothing else of the settings
-// record is the dialog's to write, so a change made meanwhile elsewhere (the
-// options dialog) is not undone.
+// and the named setting chosen. Nothing else of the settings record is the
+// dialog's to write (the named settings' count is kept up to date by the
+// panel), so a change made meanwhile elsewhere (the options dialog) is not
+// undone.
 void TakeWork() {
     CurrentPrint = WorkPrint;
-    Settings.PrinterCount = WorkSettings.PrinterCount;
-    Settings.LastSet = WorkSettings.LastSet;
+    Settings.LastSet = stored::NamedSettingAt(Model, WorkSettings.LastSet) ? WorkSettings.LastSet : std::int16_t(-1);
 }
 
 void StoreSettings() {

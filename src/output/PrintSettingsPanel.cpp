@@ -154,6 +154,15 @@ bool PrintSettingsPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam, INT_
         result = kept ? FALSE : TRUE;
         return true;
     }
+    if (message == WM_PANEL_LEAVE_RATIO) {
+        // Leaving counts only towards another control of this dialog: a
+        // message box or another program taking the focus leaves the field
+        // as it is.
+        const HWND focus = GetFocus();
+        if (focus && focus != form_.Item(TxtSizeP) && IsChild(form_.Handle(), focus)) LeaveRatio();
+        result = TRUE;
+        return true;
+    }
     if (message != WM_COMMAND) return false;
     const int id = LOWORD(wParam);
     for (const Route& route : Routes) {
@@ -228,15 +237,21 @@ void PrintSettingsPanel::TxtSizeP_Change(int) {
 void PrintSettingsPanel::TxtSizeP_GotFocus(int) { form_.SelectAllText(TxtSizeP); }
 
 void PrintSettingsPanel::TxtSizeP_LostFocus(int) {
-    if (!hooks_.ratioOnLeave) return;
+    // Checked once the click or key that took the focus away has been
+    // handled, so the message never stands inside a focus change.
+    if (hooks_.ratioOnLeave) PostMessageW(form_.Handle(), WM_PANEL_LEAVE_RATIO, 0, 0);
+}
+
+bool PrintSettingsPanel::LeaveRatio() {
     DetachSetting();
     if (const auto ratio = Ratio()) {
         print_.SizeP = *ratio;
-        return;
+        return true;
     }
     Message(RatioMessage, "設定エラー");
     // After the box has closed and given the focus back to where it went.
     PostMessageW(form_.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(form_.Item(TxtSizeP)), TRUE);
+    return false;
 }
 
 void PrintSettingsPanel::CmbPrinterName_Click(int) {
@@ -280,7 +295,7 @@ void PrintSettingsPanel::BtnSaveSetting_Click(int) {
     const std::string name = ShowInputBox(form_.Handle(), "設定名を入力してください", "設定の保存", SettingName);
     if (name.empty()) return;
     print_.Title = name;
-    const int count = stored::NamedSettingCount(work_);
+    const int count = SyncNamedSettingCount();
     int slot = count + 1;  // from 1
     bool overwrite = false;
     for (int i = 1; i <= count; ++i) {
@@ -297,7 +312,7 @@ void PrintSettingsPanel::BtnSaveSetting_Click(int) {
                     "設定エラー");
             return;
         }
-        work_.PrinterCount = static_cast<std::int16_t>(count + 1);
+        SetNamedSettingCount(count + 1);
         form_.AddItem(CmbSetting, name);
     }
     work_.LastSet = static_cast<std::int16_t>(slot - 1);
@@ -308,18 +323,30 @@ void PrintSettingsPanel::BtnSaveSetting_Click(int) {
 
 void PrintSettingsPanel::BtnDelSetting_Click(int) {
     const int k = form_.ListIndex(CmbSetting);
-    const int count = stored::NamedSettingCount(work_);
+    const int count = SyncNamedSettingCount();
     if (k < 0 || k >= count) {
         Message("削除できません", "エラー");
         return;
     }
     if (Message(form_.ListText(CmbSetting, k) + "を削除しますか？", "削除確認", MB_YESNOCANCEL) != IDYES) return;
     std::move(NamedSettings.begin() + k + 1, NamedSettings.begin() + count, NamedSettings.begin() + k);
-    work_.PrinterCount = static_cast<std::int16_t>(count - 1);
+    SetNamedSettingCount(count - 1);
     work_.LastSet = -1;
     if (hooks_.store) hooks_.store();
     form_.RemoveItem(CmbSetting, k);
     form_.SetListIndex(CmbSetting, -1);
+}
+
+// The named settings are stored the moment they change, so their count is
+// the program's, never a pending edit: another dialog open meanwhile may have
+// changed it since this one opened.
+int PrintSettingsPanel::SyncNamedSettingCount() {
+    work_.PrinterCount = static_cast<std::int16_t>(stored::NamedSettingCount(BasRuxa::Settings));
+    return work_.PrinterCount;
+}
+
+void PrintSettingsPanel::SetNamedSettingCount(int count) {
+    work_.PrinterCount = BasRuxa::Settings.PrinterCount = static_cast<std::int16_t>(count);
 }
 
 int PrintSettingsPanel::Message(const std::string& text, const std::string& title, UINT buttons) const {

@@ -58,6 +58,9 @@ struct Placement {
 // The panel's rows in tab order, ready to follow a dialog's own rows.
 std::vector<ControlSpec> Controls(const Placement& at);
 
+// Posted to the form when the ratio field lost the focus (with ratioOnLeave).
+constexpr UINT WM_PANEL_LEAVE_RATIO = WM_APP + 0x120;
+
 // The ratio field's range message.
 inline constexpr const char* RatioMessage = "倍率は1から200の範囲で設定してください";
 
@@ -70,6 +73,8 @@ public:
         // (the options page enables its Apply button here).
         std::function<void()> edited;
         // Stores the settings after a named setting was saved or deleted.
+        // The named settings and their count are already the program's; a
+        // dialog takes every other field from its working copies.
         std::function<void()> store;
         // False: the ratio is checked on every change of the field and reset
         // to "100" when out of range. True: it is checked when the field
@@ -89,6 +94,11 @@ public:
     // Turns a selected named setting into unsaved working settings before an
     // edit is applied to them.
     void DetachSetting();
+
+    // With ratioOnLeave: what leaving the ratio field does. Takes the ratio,
+    // or tells the user and puts the focus back into the field with the text
+    // as typed (false).
+    bool LeaveRatio();
 
     std::int16_t Filling = 0;  // -1 while the dialog sets its controls by code
     std::string SettingName;   // the named setting detached from last
@@ -113,6 +123,8 @@ private:
     // The ratio's value, or nothing when the text holds a ratio out of range.
     std::optional<std::int16_t> Ratio() const;
     int Message(const std::string& text, const std::string& title, UINT buttons = MB_OK) const;
+    int SyncNamedSettingCount();
+    void SetNamedSettingCount(int count);
 
     Form& form_;
     SettingsRecord& work_;

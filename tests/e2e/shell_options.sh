@@ -8,8 +8,8 @@ source "$(dirname "$0")/shell_lib.sh"
 
 TITLE='ｵﾌﾟｼｮﾝ設定'
 HOTKEY_PAGE=32    # Fra_Tab(2)
-CHK_ENABLE0=220   # Chk_Enable(i) = 220 + i
-CMB_KEY0=260
+CHK_ENABLE0=420   # Chk_Enable(i) = 420 + i
+CMB_KEY0=460
 
 # Every key of the file as section.key=value, sorted.
 ini_keys() { ini_text | awk '/^\[/ { s = tolower($0); next } { print s $0 }' | sort; }

@@ -2,6 +2,7 @@
 // that keep bad input out, what Apply, OK and Cancel store, and the hot keys
 // it registers again.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "Form.h"
 #include "FrmOption.h"
 #include "FrmOptionControls.h"
+#include "FrmPrint.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "HumanSeam.h"
@@ -70,6 +72,13 @@ protected:
     }
 
     void Press(int button) { form->Raise(button, BN_CLICKED); }
+    // A click on the page's tab.
+    void ShowPage(int k) {
+        const HWND tabs = FindWindowExW(form->Item(Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
+        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(k), 0);
+        NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(form->Item(Pic_Tab), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    }
     bool Stored() const { return folder.Exists(L"ruxa.ini"); }
     bool PageShown(int k) const { return IsWindowVisible(form->Item(Fra_Tab(k))) != FALSE; }
     // The refusal mark of a slot, shown on its page whether or not the page is.
@@ -323,6 +332,42 @@ TEST_F(OptionsTest, CtrlTabTurnsThePagesBothWays) {
     EXPECT_TRUE(PageShown(3));
     EXPECT_TRUE(IsWindowVisible(GetFocus()));
     SetKeyboardState(saved);
+}
+
+TEST_F(OptionsTest, PrintPageEditsEnableApplyAndTheRatioIsCheckedOnLeaving) {
+    using namespace PrintPanel;
+    ShowPage(1);
+    form->Raise(OptSize1 + 2, BN_CLICKED);
+    form->SelectOption(OptSize1 + 2);
+    EXPECT_TRUE(form->Enabled(BtnTekiyo));
+    form->Focus(TxtSizeP);
+    form->SetText(TxtSizeP, "250");
+    EXPECT_TRUE(boxes.empty());  // typing is free; leaving the field is checked
+    form->Focus(CmbPaperSize);
+    ASSERT_TRUE(PumpUntil([&] { return !boxes.empty() && GetFocus() == form->Item(TxtSizeP); }));
+    EXPECT_EQ(boxes[0].text, RatioMessage);
+    EXPECT_EQ(form->Text(TxtSizeP), "250");
+    form->SetText(TxtSizeP, "80");
+    Press(BtnOK);  // Enter while the field still holds the focus
+    EXPECT_EQ(CurrentPrint.SizeP, 80);
+}
+
+TEST_F(OptionsTest, NamedSettingsSavedOnThePrintPageOrElsewhereStayStored) {
+    std::string name = "頁";
+    SetInputBoxAnswerer([&](const InputBoxCall&) { return name; });
+    form->SetText(Txt_AppName, "別名");
+    form->Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
+    EXPECT_EQ(Settings.Title, "別名");  // a save stores every page's edits
+    // Meanwhile the print dialog, opened by a hot key, saves one of its own.
+    name = "印刷側";
+    FrmPrint::Load();
+    FrmPrint::Panel().BtnSaveSetting_Click(0);
+    FrmPrint::Unload();
+    Press(BtnOK);
+    SetInputBoxAnswerer(nullptr);
+    ASSERT_EQ(Settings.PrinterCount, 2);
+    EXPECT_EQ(NamedSettings[0].Title, "頁");
+    EXPECT_EQ(NamedSettings[1].Title, "印刷側");
 }
 
 TEST_F(OptionsTest, HotKeyForTheDialogShowsTheOpenOneAgain) {
