@@ -30,13 +30,13 @@ double BestOpening(const std::function<void()>& open, const std::function<void()
     return best;
 }
 
-void Compare(const char* name, const FormSpec& spec, const std::function<void()>& open,
+void Compare(const char* name, const FormSpec& design, const std::function<void()>& open,
              const std::function<void()>& close) {
     const double dialog = BestOpening(open, close);
     Form empty;
     const double baseline = BestOpening(
         [&] {
-            empty.Create(spec, [](UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; });
+            empty.Create(design, [](UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; });
             empty.Show();
             UpdateWindow(empty.Handle());
         },
@@ -67,14 +67,14 @@ int main() {
 
     std::printf("%d named settings, %d hot key lists\n", NamedSettingsCapacity, HotKeySlotCount);
     Compare(
-        "FrmPrint opening", FrmPrint::Spec(),
+        "FrmPrint opening", FrmPrint::Design(),
         [] {
             FrmPrint::Load();
             UpdateWindow(FrmPrint::Window().Handle());
         },
         [] { FrmPrint::Unload(); });
     Compare(
-        "FrmOption opening", FrmOption::Spec(),
+        "FrmOption opening", FrmOption::Design(),
         [] {
             FrmOption::Show();
             UpdateWindow(FrmOption::Window()->Handle());

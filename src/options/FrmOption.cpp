@@ -356,7 +356,7 @@ INT_PTR Form_Message(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form_Load() {
-    if (!form.Create(Spec(), Form_Message)) return;
+    if (!form.Create(Design(), Form_Message)) return;
     // 1. A custom icon file chosen at start-up shows here too.
     if (Settings.UsesDefaultIcon != -1) form.SetIcon(MainWindow::Icon());
     picture1Icon.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_RUXA), IMAGE_ICON,

@@ -113,9 +113,9 @@ const std::vector<ControlSpec>& Controls() {
 
 }  // namespace
 
-const FormSpec& Spec() {
-    static const FormSpec spec{L"ｵﾌﾟｼｮﾝ設定", 7110, 5400, Controls()};
-    return spec;
+const FormSpec& Design() {
+    static const FormSpec design{L"ｵﾌﾟｼｮﾝ設定", 7110, 5400, Controls()};
+    return design;
 }
 
 }  // namespace FrmOption

@@ -67,6 +67,6 @@ constexpr int Cmb_Key(int i) { return Cmb_Key0 + i; }
 constexpr int Img_KeyTaken(int i) { return Img_KeyTaken0 + i; }
 
 // The form, its controls in tab order.
-const FormSpec& Spec();
+const FormSpec& Design();
 
 }  // namespace FrmOption

@@ -123,7 +123,7 @@ void SaveLayoutPicture() {
 
 }  // namespace
 
-FormSpec Spec() { return {L"印刷確認", 7995, 4665, Controls(), true}; }
+FormSpec Design() { return {L"印刷確認", 7995, 4665, Controls(), true}; }
 
 Form& Window() { return form; }
 PrintSettingsPanel& Panel() { return *panel; }
@@ -143,7 +143,7 @@ void Load() {
         }
         return;
     }
-    if (!form.Create(Spec(), Handler)) return Closed();
+    if (!form.Create(Design(), Handler)) return Closed();
     if (Settings.UsesDefaultIcon != -1) form.SetIcon(MainWindow::Icon());
     TimPrint().Attach(form.Handle());
     WorkSettings = Settings;

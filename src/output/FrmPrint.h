@@ -27,7 +27,7 @@ enum ControlId : int {
 };
 
 // The dialog's window: caption, size and every control in tab order.
-FormSpec Spec();
+FormSpec Design();
 
 // Opens the dialog, which fills itself from the settings and shows itself
 // with the print button focused. An open dialog is shown again as it is.

@@ -36,8 +36,8 @@ void Load() {
     if (!form.Exists()) {
         // The caption is not shown (there is no title bar); it names the
         // window for whoever looks for it.
-        const FormSpec spec{L"印刷中", 4215, 630, Controls, false, false};
-        if (!form.Create(spec, [](UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; })) return;
+        const FormSpec design{L"印刷中", 4215, 630, Controls, false, false};
+        if (!form.Create(design, [](UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; })) return;
         form.SetImage(PicIcon, ApplicationIcon());
     }
     form.Show();

@@ -126,7 +126,7 @@ unique_hfont MakeFont(const wchar_t* face, int points, int dpi, bool bold) {
 
 Form::~Form() { Destroy(); }
 
-bool Form::Create(const FormSpec& spec, Handler handler, HWND owner) {
+bool Form::Create(const FormSpec& design, Handler handler, HWND owner) {
     if (window_) return true;
     handler_ = std::move(handler);
     RegisterContainerClass();
@@ -136,30 +136,30 @@ bool Form::Create(const FormSpec& spec, Handler handler, HWND owner) {
         DLGTEMPLATE head;
         WORD menu, windowClass, title;
     } dialog{};
-    dialog.head.style = WS_POPUP | DS_MODALFRAME | (spec.titleBar ? WS_CAPTION | WS_SYSMENU : 0);
-    dialog.head.dwExtendedStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT | (spec.topmost ? WS_EX_TOPMOST : 0);
+    dialog.head.style = WS_POPUP | DS_MODALFRAME | (design.titleBar ? WS_CAPTION | WS_SYSMENU : 0);
+    dialog.head.dwExtendedStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT | (design.topmost ? WS_EX_TOPMOST : 0);
     if (!CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.head, owner, DialogProc,
                                     reinterpret_cast<LPARAM>(this)))
         return false;
-    SetWindowTextW(window_, spec.caption);
+    SetWindowTextW(window_, design.caption);
     dpi_ = static_cast<int>(GetDpiForWindow(window_));
     if (dpi_ <= 0) dpi_ = 96;
     font_ = MakeFont(FormFace, FormPoints, dpi_, false);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
-    RECT frame{0, 0, Pixels(spec.clientWidth), Pixels(spec.clientHeight)};
+    RECT frame{0, 0, Pixels(design.clientWidth), Pixels(design.clientHeight)};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)), static_cast<UINT>(dpi_));
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(window_, spec.topmost ? HWND_TOPMOST : nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+    SetWindowPos(window_, design.topmost ? HWND_TOPMOST : nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                 SWP_NOACTIVATE | (spec.topmost ? 0 : SWP_NOZORDER));
-    CreateControls(spec);
+                 SWP_NOACTIVATE | (design.topmost ? 0 : SWP_NOZORDER));
+    CreateControls(design);
     AddModelessDialog(window_);
     return true;
 }
 
-void Form::CreateControls(const FormSpec& spec) {
+void Form::CreateControls(const FormSpec& design) {
     struct Placed {
         HWND parent;  // the window the control's children go in
         int left, top;  // twips offset of the control's own children in it
@@ -167,7 +167,7 @@ void Form::CreateControls(const FormSpec& spec) {
     std::map<int, Placed> placed;
     HWND previous = nullptr;
     int previousContainer = -1;
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlSpec& c : design.controls) {
         Placed at{window_, 0, 0};
         if (c.container != 0) at = placed.at(c.container);
         const KindStyle kind = StyleOf(c.kind);

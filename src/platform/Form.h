@@ -76,7 +76,7 @@ public:
     // form's messages (WM_COMMAND of every control included) and returns
     // TRUE for those it handled. A modeless form joins the message loop's
     // dialog keyboard handling.
-    bool Create(const FormSpec& spec, Handler handler, HWND owner = nullptr);
+    bool Create(const FormSpec& design, Handler handler, HWND owner = nullptr);
     void Destroy();
     bool Exists() const { return window_ != nullptr; }
 
@@ -131,7 +131,7 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void CreateControls(const FormSpec& spec);
+    void CreateControls(const FormSpec& design);
     int BackColourOf(HWND control) const;
 
     HWND window_ = nullptr;

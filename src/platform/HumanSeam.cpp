@@ -73,8 +73,8 @@ std::string ShowInputBox(HWND owner, const std::string& prompt, const std::strin
     bool done = false;
     std::string answer;
     const std::wstring caption = text::Widen(title);
-    const FormSpec spec{caption.c_str(), 6015, 1710, InputBoxControls, true};
-    const bool created = box.Create(spec, [&](UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    const FormSpec design{caption.c_str(), 6015, 1710, InputBoxControls, true};
+    const bool created = box.Create(design, [&](UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
         if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
         if (LOWORD(wParam) == IDOK) answer = box.Text(IdAnswer);
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) done = true;

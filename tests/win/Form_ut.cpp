@@ -32,8 +32,8 @@ constexpr std::array Controls{
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const FormSpec spec{L"テスト", 4500, 3600, Controls};
-        ASSERT_TRUE(form.Create(spec, [this](UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+        const FormSpec design{L"テスト", 4500, 3600, Controls};
+        ASSERT_TRUE(form.Create(design, [this](UINT message, WPARAM wParam, LPARAM lParam) -> INT_PTR {
             const int code = HIWORD(wParam);
             if (message == WM_COMMAND && (code == BN_CLICKED || code == CBN_SELCHANGE || code == EN_CHANGE)) {
                 commands.push_back({LOWORD(wParam), code});
