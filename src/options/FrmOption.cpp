@@ -14,6 +14,7 @@
 #include "Globals.h"
 #include "HumanSeam.h"
 #include "MainWindow.h"
+#include "ProgramHelp.h"
 #include "PrintSettingsPanel.h"
 #include "ShellState.h"
 #include "StoredIndex.h"
@@ -287,13 +288,7 @@ void BtnOK_Click() {
     if (Store()) Unload();
 }
 
-void BtnHelp_Click() {
-    cCommonDlg dialog;
-    dialog.Form(form.Handle());
-    dialog.HelpFile(AppPath + "ruxa.hlp");
-    dialog.HelpCommand(HELP_FINDER);
-    dialog.ShowHelp();
-}
+void BtnHelp_Click() { ShowProgramHelp(form.Handle()); }
 
 // --- messages ----------------------------------------------------------------
 

@@ -9,6 +9,7 @@
 #include "Globals.h"
 #include "HumanSeam.h"
 #include "MainWindow.h"
+#include "ProgramHelp.h"
 #include "PictureSave.h"
 #include "PrintEngine.h"
 #include "ShellState.h"
@@ -211,13 +212,7 @@ void BtnSaveA_Click() {
     SaveSettings();
 }
 
-void BtnHelp_Click() {
-    cCommonDlg dialog;
-    dialog.Form(form.Handle());
-    dialog.HelpFile(AppPath + "ruxa.hlp");
-    dialog.HelpCommand(HELP_FINDER);
-    dialog.ShowHelp();
-}
+void BtnHelp_Click() { ShowProgramHelp(form.Handle()); }
 
 void BtnCancel_Click() { Unload(); }
 

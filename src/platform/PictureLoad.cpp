@@ -1,8 +1,5 @@
 #include "PictureLoad.h"
 
-#include <wincodec.h>
-#include <wrl/client.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -10,6 +7,7 @@
 
 #include "Text.h"
 #include "UniqueHandle.h"
+#include "Wic.h"
 
 namespace {
 
@@ -93,19 +91,6 @@ bool SomeDecoderKnowsTheFormat(IWICImagingFactory& factory, const std::wstring& 
             return true;
     }
     return false;
-}
-
-// The codecs are COM objects; this thread's apartment is entered once and
-// kept for the thread's life. A thread already in the multithreaded
-// apartment can use them as well.
-bool EnterApartment() {
-    thread_local const HRESULT entered = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    return SUCCEEDED(entered) || entered == RPC_E_CHANGED_MODE;
-}
-
-HRESULT CreateWicFactory(ComPtr<IWICImagingFactory>& factory) {
-    if (!EnterApartment()) return CO_E_NOTINITIALIZED;
-    return CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
 }
 
 // Straight (not premultiplied) BGRA laid onto white: what shows on paper.

@@ -1,29 +1,13 @@
 #include "PictureSave.h"
 
-#include <wincodec.h>
-#include <wrl/client.h>
-
 #include <vector>
 
 #include "FileIo.h"
+#include "Wic.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace {
-
-// The encoder needs COM on this thread; a thread that already has it keeps it.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 DWORD ErrorOf(HRESULT result) {
     return HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result) : static_cast<DWORD>(result);
@@ -50,7 +34,7 @@ std::vector<BYTE> Bgr24(const PictureSurface& picture, UINT& stride) {
 
 HRESULT Encode(const PictureSurface& picture, PictureFormat format, std::string& bytes) {
     ComPtr<IWICImagingFactory> factory;
-    HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+    HRESULT hr = CreateWicFactory(factory);
     ComPtr<IStream> stream;
     if (SUCCEEDED(hr)) hr = CreateStreamOnHGlobal(nullptr, TRUE, &stream);
     ComPtr<IWICBitmapEncoder> encoder;
@@ -103,10 +87,6 @@ DWORD SavePicture(const PictureSurface& picture, const std::wstring& path, Pictu
     // No image format holds a picture without pixels.
     if (picture.Width() <= 0 || picture.Height() <= 0) return ERROR_INVALID_DATA;
     std::string bytes;
-    {
-        const ComScope com;
-        const HRESULT hr = Encode(picture, format, bytes);
-        if (FAILED(hr)) return ErrorOf(hr);
-    }
+    if (const HRESULT hr = Encode(picture, format, bytes); FAILED(hr)) return ErrorOf(hr);
     return fileio::ReplaceFileAtomically(path, bytes);
 }

@@ -12,9 +12,9 @@
 #include "Globals.h"
 #include "ImageFileSource.h"
 #include "Output.h"
+#include "ProgramHelp.h"
 #include "ShellState.h"
 #include "Tray.h"
-#include "cCommonDlg.h"
 
 namespace FrmRuxa {
 namespace {
@@ -91,13 +91,7 @@ void Pop_About_Click() {
     FrmAbout::Show();
 }
 
-void Pop_Help_Click() {
-    cCommonDlg dialog;
-    dialog.Form(MainWindow::Handle());
-    dialog.HelpFile(AppPath + "ruxa.hlp");
-    dialog.HelpCommand(HELP_FINDER);
-    dialog.ShowHelp();
-}
+void Pop_Help_Click() { ShowProgramHelp(MainWindow::Handle()); }
 
 void Pop_Can_Click() {
     for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->SetEnabled(false);
