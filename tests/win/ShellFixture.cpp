@@ -2,10 +2,13 @@
 
 #include "BasHotKey.h"
 #include "FrmCustom.h"
+#include "FrmOption.h"
+#include "FrmPrint.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "PaperTables.h"
 #include "PictureSurface.h"
+#include "Text.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
@@ -39,15 +42,39 @@ void PutTextOnClipboard() {
     CloseClipboard();
 }
 
+std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture) {
+    const std::uint32_t* p = picture.Pixels();
+    std::vector<std::uint32_t> pixels(p, p + (p ? std::size_t(picture.Width()) * picture.Height() : 0));
+    for (auto& each : pixels) each &= 0xFFFFFF;
+    return pixels;
+}
+
+std::wstring TestData(const wchar_t* name) {
+    std::wstring path = L"Z:" + text::Widen(RUXA_TEST_DATA) + name;  // Wine's drive for the Unix root
+    for (auto& c : path)
+        if (c == L'/') c = L'\\';
+    return path;
+}
+
+bool CombinationIsFree(UINT modifiers, UINT key) {
+    if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
+    UnregisterHotKey(nullptr, 1);
+    return true;
+}
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 bool PumpUntil(const std::function<bool()>& done) {
     const ULONGLONG limit = GetTickCount64() + 60000;
     while (!done()) {
         if (GetTickCount64() > limit) return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        PumpPending();
         Sleep(5);
     }
     return true;
@@ -56,6 +83,7 @@ bool PumpUntil(const std::function<bool()>& done) {
 void ShellTest::SetUp() {
     BasPrinterConst::InitPaperTables();
     Model = SettingsModel{};
+    AppPath = text::Narrow(folder.Path());
     CurrentPrint.DeviceName = "PDF";
     CurrentPrint.Orientation = 1;
     // A command-line run of an earlier test ended by asking the message
@@ -67,7 +95,9 @@ void ShellTest::SetUp() {
     FrmRuxa::Load(GetModuleHandleW(nullptr));
     SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
         boxes.push_back(call);
-        return IDOK;
+        const int answer = answers.empty() ? IDOK : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
     });
 }
 
@@ -104,8 +134,12 @@ private:
 void ShellTest::TearDown() {
     for (WindowTimer* timer : {&FrmRuxa::Timer1(), &FrmRuxa::Timer2(), &FrmRuxa::Timer3()}) timer->SetEnabled(false);
     FrmCustom::Unload();
+    FrmPrint::Unload();
+    FrmOption::Unload();
     if (MainWindow::Handle()) BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     SetMessageBoxAnswerer(nullptr);
+    SetInputBoxAnswerer(nullptr);
+    SetFileDialogAnswerer(nullptr);
     AppState = StateIdle;
     // The next test starts with no icon of ours in the tray and none to restore.
     Tray::DeleteTrayIcon();

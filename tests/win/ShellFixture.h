@@ -1,15 +1,20 @@
-// What the shell's in-process tests share: a fresh shell state on a real
-// hidden main window, message pumping and the clipboard's bitmap read back.
+// What the in-process tests share: a fresh shell state on a real hidden main
+// window with a program folder of its own, message boxes answered by script,
+// message pumping, pictures and the clipboard's bitmap read back, and the
+// fixture files of tests/win/data.
 #pragma once
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <vector>
 
 #include "HumanSeam.h"
+#include "PictureSurface.h"
+#include "TestFolder.h"
 
 // The clipboard's bitmap as top-down 0x00RRGGBB pixels; empty when it holds
 // no bitmap.
@@ -22,6 +27,18 @@ struct ClipboardImage {
 ClipboardImage ReadClipboardImage();
 void PutTextOnClipboard();
 
+// A picture's pixels as 0x00RRGGBB, to compare whole pictures.
+std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture);
+
+// A file of tests/win/data, as a Windows path.
+std::wstring TestData(const wchar_t* name);
+
+// Whether another program could take the hot key combination now.
+bool CombinationIsFree(UINT modifiers, UINT key);
+
+// Dispatches the messages this thread has waiting, as a handler's return to
+// the message loop would.
+void PumpPending();
 // Dispatches this thread's messages until done() answers true. The limit
 // only keeps a broken build from hanging the run; nothing is timed.
 bool PumpUntil(const std::function<bool()>& done);
@@ -31,5 +48,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::vector<MessageBoxCall> boxes;
+    TestFolder folder;                  // the program folder, AppPath
+    std::vector<MessageBoxCall> boxes;  // every box shown
+    std::deque<int> answers;            // the buttons pressed, in turn; IDOK once none is left
 };
