@@ -79,12 +79,6 @@ protected:
         return 0;
     }
     std::string Chosen(int list) { return F().ListIndex(list) < 0 ? "" : F().ListText(list, F().ListIndex(list)); }
-    void ExpectBox(std::size_t i, const char* text, const char* title, UINT type = MB_OK) {
-        ASSERT_GT(boxes.size(), i);
-        EXPECT_EQ(boxes[i].text, text);
-        EXPECT_EQ(boxes[i].title, title);
-        EXPECT_EQ(boxes[i].type, type);
-    }
 
     std::string name;
     std::vector<std::string> asked;

@@ -101,6 +101,13 @@ void ShellTest::SetUp() {
     });
 }
 
+void ShellTest::ExpectBox(std::size_t i, const std::string& text, const std::string& title, UINT type) const {
+    ASSERT_GT(boxes.size(), i);
+    EXPECT_EQ(boxes[i].text, text);
+    EXPECT_EQ(boxes[i].title, title);
+    EXPECT_EQ(boxes[i].type, type);
+}
+
 namespace {
 
 // An icon of the test program's own keeps the tray's window up for the whole

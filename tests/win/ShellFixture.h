@@ -47,6 +47,8 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Box i was shown with exactly this text, title and type.
+    void ExpectBox(std::size_t i, const std::string& text, const std::string& title, UINT type = MB_OK) const;
 
     TestFolder folder;                  // the program folder, AppPath
     std::vector<MessageBoxCall> boxes;  // every box shown
