@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "BasHotKey.h"
@@ -211,16 +210,7 @@ TEST_F(ImageFileTest, FailedDialogIsReportedWithItsError) {
     const std::wstring longFolder = folder.File(std::wstring(200, L'd')) + L"\\";
     ASSERT_TRUE(CreateDirectoryW(longFolder.c_str(), nullptr));
     const std::wstring path = longFolder + std::wstring(254 - longFolder.size(), L'f') + L".png";
-    std::thread person([&] {
-        HWND dialog = nullptr, field = nullptr;
-        for (int i = 0; i < 1000 && !field; ++i, Sleep(10)) {
-            dialog = FindWindowW(L"#32770", L"ピクチャ画像の指定");
-            field = FindWindowExW(FindWindowExW(GetDlgItem(dialog, 0x47c), nullptr, L"ComboBox", nullptr), nullptr,
-                                  L"Edit", nullptr);
-        }
-        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
+    std::thread person = AnswerFileDialog(L"ピクチャ画像の指定", path);
     FrmRuxa::Pop_FileCapture_Click();
     person.join();
     ASSERT_EQ(boxes.size(), 1u);

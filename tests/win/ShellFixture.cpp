@@ -80,6 +80,21 @@ bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
+std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path) {
+    return std::thread([title, path] {
+        HWND dialog = nullptr, field = nullptr;
+        for (int i = 0; i < 1000 && !field; ++i, Sleep(10)) {
+            dialog = FindWindowW(L"#32770", title);
+            // The name field: an edit in a combo box, or an edit alone.
+            const HWND box = dialog ? GetDlgItem(dialog, 0x47c) : nullptr;
+            const HWND combo = box ? FindWindowExW(box, nullptr, L"ComboBox", nullptr) : nullptr;
+            if (box) field = FindWindowExW(combo ? combo : box, nullptr, L"Edit", nullptr);
+        }
+        if (!path.empty()) SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageW(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
+    });
+}
+
 void ShellTest::SetUp() {
     BasPrinterConst::InitPaperTables();
     Model = SettingsModel{};

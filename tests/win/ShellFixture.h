@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "HumanSeam.h"
@@ -42,6 +44,11 @@ void PumpPending();
 // Dispatches this thread's messages until done() answers true. The limit
 // only keeps a broken build from hanging the run; nothing is timed.
 bool PumpUntil(const std::function<bool()>& done);
+
+// A person at the real file dialog titled `title`, one of this process's:
+// types `path` into the name field and presses OK, or cancels when `path` is
+// empty. Join the thread once the dialog has returned.
+std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path);
 
 class ShellTest : public ::testing::Test {
 protected:
