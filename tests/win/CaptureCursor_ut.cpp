@@ -2,17 +2,8 @@
 // pointer rests on a window of this thread, whose cursor the capture can
 // draw: Wine cannot draw a cursor that belongs to another process, so the
 // end-to-end tests, which capture the driver's windows, never see one.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <vector>
 
 #include "Capture.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
-#include "PictureSurface.h"
 #include "ShellFixture.h"
 
 using namespace BasRuxa;

@@ -1,14 +1,7 @@
 // The common-dialog wrapper against the real dialogs, which a second thread
 // answers as a person would, and the buffer it hands them.
-#include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include <thread>
-
-#include "FrmRuxa.h"
 #include "ShellFixture.h"
-#include "Text.h"
 #include "cCommonDlg.h"
 
 // The hidden main window owns the dialogs.

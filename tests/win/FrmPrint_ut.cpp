@@ -2,23 +2,15 @@
 // and files: opening, the size-mode rule, detaching from a named setting, the
 // ratio field, saving and deleting named settings, the reverse box, values out
 // of range, copying and saving the picture.
-#include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <optional>
 #include <tuple>
 
 #include "FrmPrint.h"
 #include "FrmPrinting.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "IniFile.h"
 #include "Output.h"
 #include "PictureLoad.h"
 #include "ShellFixture.h"
-#include "Text.h"
 
 using namespace BasRuxa;
 using namespace PrintPanel;

@@ -1,15 +1,10 @@
 // The hot keys on the real hidden main window: atoms and identifiers, which
 // slot holds a shared combination, the replaced window procedure and the
 // release at the end.
-#include <string>
 
 #include "BasHotKey.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "ShellFixture.h"
 #include "ShellRules.h"
-#include "Text.h"
-#include "UniqueHandle.h"
 
 using namespace BasRuxa;
 

@@ -1,21 +1,14 @@
 // Image files as the capture: the loader on a file of each format the codecs
 // read (tests/win/data, made as its README says), and the file items of the
 // tray, hot keys and double-click with the file dialog answered by script.
-#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "BasHotKey.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "PictureLoad.h"
 #include "ShellFixture.h"
 #include "ShellRules.h"
-#include "Text.h"
 
 using namespace BasRuxa;
 using namespace std::literals;

@@ -4,17 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "BasHotKey.h"
 #include "Form.h"
 #include "FrmOption.h"
 #include "FrmOptionControls.h"
 #include "FrmPrint.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "MessageLoop.h"
 #include "ShellFixture.h"
 

@@ -1,18 +1,9 @@
 // Pictures, the clipboard and the printer layer against the real parts: the
 // screen, the clipboard and the CUPS PDF queue.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <thread>
-#include <vector>
 
 #include "Capture.h"
 #include "Clipboard.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "Output.h"
-#include "PictureSurface.h"
 #include "PrintEngine.h"
 #include "Printer.h"
 #include "ShellFixture.h"

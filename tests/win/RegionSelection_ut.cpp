@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "FrmCustom.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "Main.h"
 #include "ShellFixture.h"
 

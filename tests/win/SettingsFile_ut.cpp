@@ -2,18 +2,11 @@
 // an editor saved with a byte-order mark, text code page 932 cannot hold,
 // the legacy take-over, and files that cannot be read or written, which must
 // lose nothing.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <vector>
 
 #include "FileIo.h"
 #include "PaperTables.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
-#include "Text.h"
-#include "UniqueHandle.h"
 
 using namespace BasRuxa;
 

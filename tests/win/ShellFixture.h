@@ -1,7 +1,8 @@
 // What the in-process tests share: a fresh shell state on a real hidden main
 // window with a program folder of its own, message boxes answered by script,
 // message pumping, pictures and the clipboard's bitmap read back, and the
-// fixture files of tests/win/data.
+// fixture files of tests/win/data. It brings the headers nearly every test
+// uses: the program's globals and main window, text conversion and handles.
 #pragma once
 #include <windows.h>
 
@@ -10,13 +11,18 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "FrmRuxa.h"
+#include "Globals.h"
 #include "HumanSeam.h"
 #include "PictureSurface.h"
 #include "TestFolder.h"
+#include "Text.h"
+#include "UniqueHandle.h"
 
 // The clipboard's bitmap as top-down 0x00RRGGBB pixels; empty when it holds
 // no bitmap.

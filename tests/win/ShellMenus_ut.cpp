@@ -1,17 +1,12 @@
 // The tray menus and the delayed captures on the real hidden main window:
 // menu layout, arming, the timers firing, cancelling and the tray icon.
-#include <string>
-#include <vector>
 
 #include "Form.h"
 #include "FrmAbout.h"
 #include "FrmCustom.h"
 #include "FrmOption.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "ShellFixture.h"
 #include "Tray.h"
-#include "UniqueHandle.h"
 
 using namespace BasRuxa;
 using namespace FrmRuxa;

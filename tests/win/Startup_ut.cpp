@@ -1,16 +1,9 @@
 // Start-up pieces that run in-process: the command-line run's decisions and
 // its error box, the application icon and the tray icon record.
-#include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include "FrmPrint.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "Main.h"
-#include "PictureSurface.h"
 #include "ShellFixture.h"
-#include "Text.h"
 #include "Tray.h"
 #include "resource.h"
 
