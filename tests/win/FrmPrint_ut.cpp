@@ -71,6 +71,13 @@ protected:
         return 0;
     }
     std::string Chosen(int list) { return F().ListIndex(list) < 0 ? "" : F().ListText(list, F().ListIndex(list)); }
+    // What the print controls show: the named setting's index; the position,
+    // size mode and orientation chosen; the ratio; paper, source and printer.
+    auto Shown() {
+        return std::tuple(F().ListIndex(CmbSetting), Checked(OptPos1, PosCount), Checked(OptSize1, SizeCount),
+                          Checked(OptOrientation1, OrientationCount), F().Text(TxtSizeP), Chosen(CmbPaperSize),
+                          Chosen(CmbPaperBin), Chosen(CmbPrinterName));
+    }
 
     std::string name;
     std::vector<std::string> asked;
@@ -82,23 +89,14 @@ TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrOnTheCurrentSettings) {
     Named({Setting("縮小", 2, 2, 80, 11, 1), Setting("拡大", 5, 3, 150, 8, 2)});
     const struct {
         std::int16_t lastSet;
-        int pos, size;
-        const char *ratio, *paper;
-        int orientation;
-        bool ratioEnabled;
-    } cases[] = {{-1, 3, 1, "100", "A4、210 x 297 mm", 1, false}, {1, 5, 3, "150", "A3、297 x 420 mm", 2, true}};
+        std::tuple<int, int, int, int, std::string, std::string, std::string, std::string> shown;
+    } cases[] = {{-1, {-1, 3, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"}},
+                 {1, {1, 5, 3, 2, "150", "A3、297 x 420 mm", "指定なし", "PDF"}}};
     for (const auto& c : cases) {
         Settings.LastSet = c.lastSet;
         FrmPrint::Load();
-        EXPECT_EQ(F().ListIndex(CmbSetting), c.lastSet);
-        EXPECT_EQ(Checked(OptPos1, PosCount), c.pos);
-        EXPECT_EQ(Checked(OptSize1, SizeCount), c.size);
-        EXPECT_EQ(F().Text(TxtSizeP), c.ratio);
-        EXPECT_EQ(F().Enabled(TxtSizeP), c.ratioEnabled);
-        EXPECT_EQ(Chosen(CmbPaperSize), c.paper);
-        EXPECT_EQ(Chosen(CmbPaperBin), "指定なし");
-        EXPECT_EQ(Chosen(CmbPrinterName), "PDF");
-        EXPECT_EQ(Checked(OptOrientation1, OrientationCount), c.orientation);
+        EXPECT_EQ(Shown(), c.shown);
+        EXPECT_EQ(F().Enabled(TxtSizeP), c.lastSet == 1);  // size mode 3 only
         EXPECT_EQ(F().ListText(CmbPrinterName, 0), "指定なし");
         EXPECT_EQ(F().ListCount(CmbPaperSize), 44);
         EXPECT_EQ(F().ListCount(CmbPaperBin), 13);
@@ -249,8 +247,7 @@ TEST_F(PrintDialogTest, DeletingTheFirstOfThreeKeepsTheOrderAndTheControls) {
     EXPECT_EQ(Saved("Option", "PrinterCount"), "2");
     EXPECT_EQ(Saved("Printer2", "Title"), "三");
     EXPECT_EQ(F().ListCount(CmbSetting), 2);
-    EXPECT_EQ(F().ListIndex(CmbSetting), -1);
-    EXPECT_EQ(Checked(OptPos1, PosCount), 1);
+    EXPECT_EQ(Shown(), std::tuple(-1, 1, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"));
     EXPECT_EQ(FrmPrint::WorkPrint.Pos, 1);
 
     F().Raise(BtnDelSetting, BN_CLICKED);  // nothing chosen now
@@ -318,19 +315,14 @@ TEST_F(PrintDialogTest, ValuesOutOfRangeOpenSafelyAndSelectNothing) {
         cases[i]();
         FrmPrint::Load();
         ASSERT_TRUE(FrmPrint::Loaded());
-        EXPECT_EQ(F().ListIndex(CmbSetting), -1);
         EXPECT_EQ(FrmPrint::WorkSettings.LastSet, -1);
-        EXPECT_EQ(Checked(OptPos1, PosCount), CurrentPrint.Pos == 3 ? 3 : 0);
-        EXPECT_EQ(Checked(OptSize1, SizeCount), CurrentPrint.Size == 1 ? 1 : 0);
-        EXPECT_EQ(Checked(OptOrientation1, OrientationCount), CurrentPrint.Orientation == 1 ? 1 : 0);
         EXPECT_LE(F().ListCount(CmbSetting), NamedSettingsCapacity);
         if (i + 1 < std::size(cases)) {
-            EXPECT_EQ(F().ListIndex(CmbPaperSize), -1);
-            EXPECT_EQ(F().ListIndex(CmbPaperBin), -1);
-        } else {  // the list keeps its choice
+            EXPECT_EQ(Shown(), std::tuple(-1, CurrentPrint.Pos == 3 ? 3 : 0, CurrentPrint.Size == 1 ? 1 : 0,
+                                          CurrentPrint.Orientation == 1 ? 1 : 0, "100", "", "", "PDF"));
+        } else {  // the paper list keeps its choice
             F().SetListIndex(CmbSetting, 1);
-            EXPECT_EQ(Chosen(CmbPaperSize), "A4、210 x 297 mm");
-            EXPECT_EQ(Checked(OptPos1, PosCount), 2);
+            EXPECT_EQ(Shown(), std::tuple(1, 2, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"));
         }
         FrmPrint::Unload();
     }
