@@ -117,8 +117,7 @@ TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStorin
         // Once on leaving, once more on Apply; the text stays for mending.
         ASSERT_EQ(boxes.size(), c.refused ? 2u : 0u) << c.typed;
         if (c.refused) {
-            EXPECT_EQ(boxes[0].text, "セルフタイマの秒数は20秒以内で設定してください");
-            EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+            ExpectBox(0, "セルフタイマの秒数は20秒以内で設定してください", "ヴェルモ");
             EXPECT_EQ(GetFocus(), form->Item(TxtByo));
             EXPECT_EQ(form->Text(TxtByo), c.typed);
             EXPECT_FALSE(Stored());
@@ -163,9 +162,7 @@ TEST_F(OptionsTest, TitleMustNotBeEmptyOrZero) {
         EXPECT_EQ(FrmOption::Window() == nullptr, !c.message);
         EXPECT_EQ(Stored(), !c.message);
         if (c.message) {
-            EXPECT_EQ(boxes[0].text, c.message);
-            EXPECT_EQ(boxes[0].title, "ヴェルモ");
-            EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+            ExpectBox(0, c.message, "ヴェルモ", MB_OK | MB_ICONERROR);
         }
     }
     EXPECT_EQ(Settings.Title, " ");
@@ -203,8 +200,7 @@ TEST_F(OptionsTest, TypedKeyTextIsRefusedAndTheLetterAChosen) {
     ASSERT_TRUE(GetComboBoxInfo(form->Item(Cmb_Key(0)), &info));
     SendMessageW(info.hwndItem, WM_CHAR, L'x', 1);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "キーの種類は、一覧の中から選択してください．");
-    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    ExpectBox(0, "キーの種類は、一覧の中から選択してください．", "ヴェルモ", MB_OK | MB_ICONERROR);
     EXPECT_EQ(form->Text(Cmb_Key(0)), "A");
     Press(BtnTekiyo);
     EXPECT_EQ(Settings.HotKeyButton[0], 65);

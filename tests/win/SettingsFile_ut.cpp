@@ -73,20 +73,21 @@ TEST_F(SettingsFileTest, FileWithAByteOrderMarkIsReadAndSavedByIt) {
         {"UTF-16 BE", Utf16(lines, true), "\xFE\xFF", true, true},
     };
     for (const auto& f : files) {
+        SCOPED_TRACE(f.what);
         folder.Write(L"ruxa.ini", f.bytes);
         Model = SettingsModel{};
-        ASSERT_TRUE(LoadSettings()) << f.what;
-        EXPECT_EQ(Settings.Title, "ルクサ") << f.what;
-        EXPECT_EQ(Settings.SelfTime, 7) << f.what;
-        EXPECT_EQ(Settings.HotKeyButton[3], 81) << f.what;
+        ASSERT_TRUE(LoadSettings());
+        EXPECT_EQ(Settings.Title, "ルクサ");
+        EXPECT_EQ(Settings.SelfTime, 7);
+        EXPECT_EQ(Settings.HotKeyButton[3], 81);
 
         Settings.SelfTime = 8;
-        ASSERT_TRUE(SaveSettings()) << f.what;
+        ASSERT_TRUE(SaveSettings());
         const std::string saved = folder.Read(L"ruxa.ini");
-        EXPECT_EQ(saved.rfind(f.mark, 0), 0u) << f.what;
+        EXPECT_EQ(saved.rfind(f.mark, 0), 0u);
         for (const std::wstring_view line : {L"\r\nTitle=ルクサ\r\n", L"\r\nSelfTime=8\r\n"}) {
             const std::string bytes = f.utf16 ? Utf16(line, f.bigEndian).substr(2) : text::Narrow(line);
-            EXPECT_NE(saved.find(bytes), std::string::npos) << f.what;
+            EXPECT_NE(saved.find(bytes), std::string::npos);
         }
     }
     EXPECT_TRUE(boxes.empty());
@@ -131,6 +132,7 @@ TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
          "ファイルが大きすぎます。設定ファイルとして読み込めるのは 64 MB までです。"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         TestFolder own;
         AppPath = text::Narrow(own.Path());
         c.make(own);
@@ -138,14 +140,14 @@ TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
         GetFileAttributesExW(own.File(L"ruxa.ini").c_str(), GetFileExInfoStandard, &before);
         boxes.clear();
         answers = {IDCANCEL};
-        EXPECT_FALSE(LoadSettings()) << c.what;
-        ASSERT_EQ(boxes.size(), 1u) << c.what;
-        EXPECT_NE(boxes[0].text.find(c.reason), std::string::npos) << c.what << ": " << boxes[0].text;
+        EXPECT_FALSE(LoadSettings());
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].text.find(c.reason), std::string::npos) << boxes[0].text;
         GetFileAttributesExW(own.File(L"ruxa.ini").c_str(), GetFileExInfoStandard, &after);
-        EXPECT_EQ(after.dwFileAttributes, before.dwFileAttributes) << c.what;
-        EXPECT_EQ(after.nFileSizeLow, before.nFileSizeLow) << c.what;
-        EXPECT_EQ(CompareFileTime(&after.ftLastWriteTime, &before.ftLastWriteTime), 0) << c.what;
-        EXPECT_FALSE(own.Exists(L"ruxa.ini.tmp")) << c.what;
+        EXPECT_EQ(after.dwFileAttributes, before.dwFileAttributes);
+        EXPECT_EQ(after.nFileSizeLow, before.nFileSizeLow);
+        EXPECT_EQ(CompareFileTime(&after.ftLastWriteTime, &before.ftLastWriteTime), 0);
+        EXPECT_FALSE(own.Exists(L"ruxa.ini.tmp"));
     }
 
     // Another program holds the file: the user is told which file and why,
@@ -164,11 +166,11 @@ TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
     });
     ASSERT_TRUE(LoadSettings());
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, "ルクサさん");
-    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONEXCLAMATION));
-    EXPECT_EQ(boxes[0].text, "設定ファイルを読み込めませんでした。\n" + text::Narrow(folder.File(L"ruxa.ini")) +
-                                 "\nほかのプログラムがこのファイルを使用中です。\n\n"
-                                 "［再試行］でもう一度読み込みます。［キャンセル］で、設定ファイルには何も書き込まずに終了します。");
+    ExpectBox(0,
+              "設定ファイルを読み込めませんでした。\n" + text::Narrow(folder.File(L"ruxa.ini")) +
+                  "\nほかのプログラムがこのファイルを使用中です。\n\n"
+                  "［再試行］でもう一度読み込みます。［キャンセル］で、設定ファイルには何も書き込まずに終了します。",
+              "ルクサさん", MB_RETRYCANCEL | MB_ICONEXCLAMATION);
     EXPECT_EQ(Settings.Title, "t");
     EXPECT_EQ(Settings.SelfTime, 7);
     EXPECT_EQ(folder.Read(L"ruxa.ini"), held);
@@ -207,6 +209,7 @@ TEST_F(SettingsFileTest, UnreadableLegacyInfEndsTheProgramAndWritesNothing) {
         {"locked", "1,10,0,1,0,0,2", false, true, "エラー番号：70", "書き込みできません。"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         TestFolder own;
         AppPath = text::Narrow(own.Path());
         boxes.clear();
@@ -217,13 +220,11 @@ TEST_F(SettingsFileTest, UnreadableLegacyInfEndsTheProgramAndWritesNothing) {
             lock.reset(CreateFileW(own.File(L"ruxa.inf").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
 
-        EXPECT_FALSE(LoadSettings()) << c.what;
-        ASSERT_EQ(boxes.size(), 1u) << c.what;
-        EXPECT_EQ(boxes[0].title, c.title) << c.what;
-        EXPECT_EQ(boxes[0].text, c.text) << c.what;
-        EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK)) << c.what;
-        EXPECT_FALSE(own.Exists(L"ruxa.ini")) << c.what;
-        EXPECT_TRUE(own.Exists(L"ruxa.inf")) << c.what;
+        EXPECT_FALSE(LoadSettings());
+        ASSERT_EQ(boxes.size(), 1u);
+        ExpectBox(0, c.text, c.title);
+        EXPECT_FALSE(own.Exists(L"ruxa.ini"));
+        EXPECT_TRUE(own.Exists(L"ruxa.inf"));
     }
 }
 
