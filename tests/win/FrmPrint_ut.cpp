@@ -332,17 +332,11 @@ TEST_F(PrintDialogTest, ValuesOutOfRangeOpenSafelyAndSelectNothing) {
 TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
     FrmPrint::Load();
     F().SetCheck(FrmPrint::ChkReverse, 1);
-    // What each dialog was asked, kept while its strings live; the filter's
-    // parts joined by "|".
-    std::vector<std::tuple<HWND, std::wstring, std::wstring, std::wstring, DWORD, DWORD>> seen;
+    std::vector<FileDialogCall> seen;
     std::wstring target;
     SetFileDialogAnswerer([&](const OPENFILENAMEW& record, bool save) -> std::optional<std::wstring> {
-        EXPECT_TRUE(save);
         EXPECT_FALSE(F().Visible());
-        std::wstring filter;
-        for (const wchar_t* part = record.lpstrFilter; *part; part += wcslen(part) + 1) filter += part + std::wstring(L"|");
-        seen.emplace_back(record.hwndOwner, record.lpstrTitle, filter, record.lpstrInitialDir, record.nFilterIndex,
-                          record.Flags);
+        seen.push_back(Recorded(record, save));
         return target;
     });
     for (const wchar_t* file : {L"shot.bmp", L"shot.PNG"}) {
@@ -357,10 +351,11 @@ TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
     }
     EXPECT_EQ(folder.Read(L"shot.bmp").substr(28, 2), std::string("\x18\0", 2));  // 24 bits per pixel
     EXPECT_EQ(folder.Read(L"shot.PNG").substr(1, 3), "PNG");
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], std::tuple(F().Handle(), L"ピクチャ画像の保存"s, L"ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|"s,
-                                  folder.Path(), DWORD(0), DWORD(OFN_OVERWRITEPROMPT)));
-    EXPECT_EQ(std::get<3>(seen[1]), folder.File(L"shot.bmp"));
+    const std::wstring filter = L"ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|";
+    const std::vector<FileDialogCall> expected = {
+        {F().Handle(), L"ピクチャ画像の保存", filter, 0, OFN_OVERWRITEPROMPT, L"", folder.Path(), true},
+        {F().Handle(), L"ピクチャ画像の保存", filter, 0, OFN_OVERWRITEPROMPT, L"", folder.File(L"shot.bmp"), true}};
+    EXPECT_EQ(seen, expected);
 
     // What cannot be written is reported; the old file and the last folder stay.
     folder.Write(L"old.bmp", "old");

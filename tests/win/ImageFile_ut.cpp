@@ -11,7 +11,6 @@
 #include "ShellRules.h"
 
 using namespace BasRuxa;
-using namespace std::literals;
 
 namespace {
 
@@ -30,24 +29,14 @@ class ImageFileTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        SetFileDialogAnswerer([this](const OPENFILENAMEW& record, bool save) -> std::optional<std::wstring> {
-            std::size_t n = 0;
-            while (record.lpstrFilter[n] || record.lpstrFilter[n + 1]) ++n;
-            asked.push_back({record.hwndOwner, record.lpstrTitle, std::wstring(record.lpstrFilter, n + 1),
-                             record.nFilterIndex, record.Flags, record.lpstrFile, record.lpstrInitialDir, save});
+        SetFileDialogAnswerer([this](const OPENFILENAMEW& record, bool save) {
+            asked.push_back(Recorded(record, save));
             return answer;
         });
         LastPicturePath = "C:\\before\\";
     }
 
-    struct Asked {
-        HWND owner;
-        std::wstring title, filter;
-        DWORD filterIndex, flags;
-        std::wstring file, initDir;
-        bool save;
-    };
-    std::vector<Asked> asked;
+    std::vector<FileDialogCall> asked;
     std::optional<std::wstring> answer;
 };
 
@@ -152,20 +141,14 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     EXPECT_EQ(ReadClipboardImage().pixels, six);
     EXPECT_EQ(LastPicturePath, text::Narrow(chosen));
     EXPECT_EQ(AppState, StateDtCapture);
-    ASSERT_EQ(asked.size(), 3u);
-    for (const Asked& a : asked) {
-        EXPECT_EQ(a.owner, MainWindow::Handle());
-        EXPECT_EQ(a.title, L"ピクチャ画像の指定");
-        EXPECT_EQ(a.filter, L"イメージファイル(*.BMP;*.JPG;*.JPEG)\0*.bmp;*.jpg;*.jpeg\0"
-                            L"すべての画像ファイル(*.BMP;*.JPG;*.JPEG;*.PNG;*.GIF;*.TIF;*.TIFF;*.ICO)\0"
-                            L"*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.ico\0"s);
-        EXPECT_EQ(a.filterIndex, 0u);
-        EXPECT_EQ(a.flags, 0x280804u);
-        EXPECT_EQ(a.file, L"");
-        EXPECT_FALSE(a.save);
-    }
-    EXPECT_EQ(asked[0].initDir, L"C:\\before\\");
-    EXPECT_EQ(asked[2].initDir, chosen);
+    const std::wstring filter = L"イメージファイル(*.BMP;*.JPG;*.JPEG)|*.bmp;*.jpg;*.jpeg|"
+                                L"すべての画像ファイル(*.BMP;*.JPG;*.JPEG;*.PNG;*.GIF;*.TIF;*.TIFF;*.ICO)|"
+                                L"*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.ico|";
+    const std::vector<FileDialogCall> expected = {
+        {MainWindow::Handle(), L"ピクチャ画像の指定", filter, 0, 0x280804, L"", L"C:\\before\\", false},
+        {MainWindow::Handle(), L"ピクチャ画像の指定", filter, 0, 0x280804, L"", chosen, false},
+        {MainWindow::Handle(), L"ピクチャ画像の指定", filter, 0, 0x280804, L"", chosen, false}};
+    EXPECT_EQ(asked, expected);
 }
 
 TEST_F(ImageFileTest, HotKeysAndDoubleClickOpenTheFileDialog) {
@@ -188,7 +171,7 @@ TEST_F(ImageFileTest, HotKeysAndDoubleClickOpenTheFileDialog) {
             if (hotKey) BasHotKey::HotKeyAction(t.slot);
             else FrmRuxa::TrayMessage(shell::TrayLeftDoubleClick);
             ASSERT_EQ(asked.size(), 1u);
-            EXPECT_EQ(asked[0].title, L"ピクチャ画像の指定");
+            EXPECT_EQ(std::get<1>(asked[0]), L"ピクチャ画像の指定");
             EXPECT_EQ(ReadClipboardImage().width, t.copies ? 3 : 0);
             EXPECT_FALSE(FrmRuxa::Timer1().Enabled());
             EXPECT_EQ(AppState, StateIdle);

@@ -233,15 +233,10 @@ TEST_F(OptionsTest, KeyAnotherProgramHoldsIsMarkedWithTheReason) {
 
 TEST_F(OptionsTest, IconChooserFillsTheFieldAndLeavesThePictureFolder) {
     LastPicturePath = "C:\\写真\\";
-    int asked = 0;
+    std::vector<FileDialogCall> asked;
     std::optional<std::wstring> answer = L"C:\\アイコン\\新.ico";
     SetFileDialogAnswerer([&](const OPENFILENAMEW& record, bool save) {
-        ++asked;
-        EXPECT_FALSE(save);
-        EXPECT_STREQ(record.lpstrTitle, L"アイコンファイルの指定");
-        EXPECT_STREQ(record.lpstrInitialDir, L"C:\\写真\\");
-        EXPECT_EQ(std::wstring(record.lpstrFilter, 22), std::wstring(L"アイコンファイル(*.ICO)\0*.ico\0", 22));
-        EXPECT_EQ(record.Flags, 0x280804u);
+        asked.push_back(Recorded(record, save));
         return answer;
     });
     Press(Btn_IconSansho);
@@ -249,7 +244,9 @@ TEST_F(OptionsTest, IconChooserFillsTheFieldAndLeavesThePictureFolder) {
     EXPECT_TRUE(form->Enabled(BtnTekiyo));
     answer.reset();  // cancelled: nothing changes
     Press(Btn_IconSansho);
-    EXPECT_EQ(asked, 2);
+    const FileDialogCall icon{form->Handle(), L"アイコンファイルの指定", L"アイコンファイル(*.ICO)|*.ico|", 0, 0x280804,
+                              L"", L"C:\\写真\\", false};
+    EXPECT_EQ(asked, (std::vector{icon, icon}));
     EXPECT_EQ(form->Text(Txt_IconPath), "C:\\アイコン\\新.ico");
     EXPECT_EQ(LastPicturePath, "C:\\写真\\");
     Press(BtnTekiyo);

@@ -80,6 +80,13 @@ bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
+FileDialogCall Recorded(const OPENFILENAMEW& record, bool save) {
+    std::wstring filter;
+    for (const wchar_t* part = record.lpstrFilter; *part; part += wcslen(part) + 1) filter += part + std::wstring(L"|");
+    return {record.hwndOwner, record.lpstrTitle, filter, record.nFilterIndex, record.Flags,
+            record.lpstrFile,  record.lpstrInitialDir ? record.lpstrInitialDir : L"", save};
+}
+
 std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path) {
     return std::thread([title, path] {
         HWND dialog = nullptr, field = nullptr;

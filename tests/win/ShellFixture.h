@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "FrmRuxa.h"
@@ -50,6 +51,12 @@ void PumpPending();
 // Dispatches this thread's messages until done() answers true. The limit
 // only keeps a broken build from hanging the run; nothing is timed.
 bool PumpUntil(const std::function<bool()>& done);
+
+// A file dialog's question as the person saw it, kept past the call: owner,
+// title, filter (its parts each followed by "|"), filter index, flags, the
+// name field, the initial folder, and whether it saves.
+using FileDialogCall = std::tuple<HWND, std::wstring, std::wstring, DWORD, DWORD, std::wstring, std::wstring, bool>;
+FileDialogCall Recorded(const OPENFILENAMEW& record, bool save);
 
 // A person at the real file dialog titled `title`, one of this process's:
 // types `path` into the name field and presses OK, or cancels when `path` is
