@@ -23,9 +23,7 @@ ClipboardImage ReadClipboardImage() {
         image.height = info.bmHeight;
         BITMAPINFO request = TopDownBitmapInfo(image.width, image.height);
         image.pixels.resize(std::size_t(image.width) * image.height);
-        const HDC screen = GetDC(nullptr);
-        GetDIBits(screen, bitmap, 0, image.height, image.pixels.data(), &request, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
+        GetDIBits(GetDcOf(nullptr).get().dc, bitmap, 0, image.height, image.pixels.data(), &request, DIB_RGB_COLORS);
         for (auto& p : image.pixels) p &= 0xFFFFFF;
     }
     CloseClipboard();
