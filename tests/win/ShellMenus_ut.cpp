@@ -160,6 +160,7 @@ TEST_F(ShellTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
 
     CurrentPrint.PaperSize = 12;  // not offered by the PDF queue: a paper size message
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         Settings.IconDelete = c.iconDelete;
         Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
         PutTextOnClipboard();
@@ -174,14 +175,13 @@ TEST_F(ShellTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
         });
 
         c.print();
-        ASSERT_TRUE(PumpUntil([&] { return boxes.size() >= c.boxes && AppState == StateIdle && NoTimerRuns(); }))
-            << c.what;
+        ASSERT_TRUE(PumpUntil([&] { return boxes.size() >= c.boxes && AppState == StateIdle && NoTimerRuns(); }));
         PumpFor(300);  // nothing more follows
-        EXPECT_EQ(boxes.size(), c.boxes) << c.what;
-        EXPECT_EQ(boxes[0].title, "用紙サイズエラー") << c.what;
-        EXPECT_EQ(ReadClipboardImage().width, c.copied ? GetSystemMetrics(SM_CXSCREEN) : 0) << c.what;
-        EXPECT_EQ(AppState, StateIdle) << c.what;
-        EXPECT_TRUE(Tray::IsShown()) << c.what;
+        EXPECT_EQ(boxes.size(), c.boxes);
+        EXPECT_EQ(boxes[0].title, "用紙サイズエラー");
+        EXPECT_EQ(ReadClipboardImage().width, c.copied ? GetSystemMetrics(SM_CXSCREEN) : 0);
+        EXPECT_EQ(AppState, StateIdle);
+        EXPECT_TRUE(Tray::IsShown());
     }
 }
 
