@@ -72,7 +72,7 @@ TEST_F(FormTest, PlacesControlsInTwipsAtTheWindowsDpi) {
     EXPECT_EQ(client.right, form.Pixels(4500));
 }
 
-TEST_F(FormTest, ValuesSetByCodeRaiseTheirHandlers) {
+TEST_F(FormTest, ValuesSetByCodeRaiseTheirHandlersAndOptionsGroupByContainer) {
     form.SetCheck(IdCheck, 1);
     form.SelectOption(IdA2);
     form.AddItem(IdCombo, "一");
@@ -83,14 +83,11 @@ TEST_F(FormTest, ValuesSetByCodeRaiseTheirHandlers) {
                             {IdCheck, BN_CLICKED}, {IdA2, BN_CLICKED}, {IdCombo, CBN_SELCHANGE}, {IdText, EN_CHANGE}}));
     EXPECT_EQ(form.Check(IdCheck), 1);
     EXPECT_EQ(form.ListText(IdCombo, form.ListIndex(IdCombo)), "二");
-}
 
-TEST_F(FormTest, OptionsOfOneContainerFormOneGroup) {
-    form.SelectOption(IdA1);
     form.SelectOption(IdB2);
-    form.SelectOption(IdA2);
-    EXPECT_EQ(form.Check(IdA1), 0);
-    EXPECT_EQ(form.Check(IdA2), 1);
+    form.SelectOption(IdA1);
+    EXPECT_EQ(form.Check(IdA2), 0);
+    EXPECT_EQ(form.Check(IdA1), 1);
     EXPECT_EQ(form.Check(IdB2), 1);  // another container, another group
 }
 

@@ -1,15 +1,10 @@
 // The hot keys on the real hidden main window: atoms and identifiers, which
 // slot holds a shared combination, the replaced window procedure and the
 // release at the end.
-#include <string>
 
 #include "BasHotKey.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "ShellFixture.h"
 #include "ShellRules.h"
-#include "Text.h"
-#include "UniqueHandle.h"
 
 using namespace BasRuxa;
 
@@ -19,24 +14,24 @@ ATOM FindAtom(int slot) { return GlobalFindAtomW(text::Widen(shell::HotKeyAtomNa
 
 LONG_PTR WindowProcedure() { return GetWindowLongPtrW(MainWindow::Handle(), GWLP_WNDPROC); }
 
-bool CombinationIsFree(UINT modifiers, UINT key) {
-    if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
-    UnregisterHotKey(nullptr, 1);
-    return true;
+void EnableSlot(int slot, int key) {
+    Settings.HotKeyOn[slot] = Settings.HotKeyALT[slot] = Settings.HotKeyCTRL[slot] = 1;
+    Settings.HotKeyButton[slot] = static_cast<std::int16_t>(key);
 }
 
-void EnableSlot(int slot, int key) {
-    Settings.HotKeyOn[slot] = 1;
-    Settings.HotKeyALT[slot] = 1;
-    Settings.HotKeyCTRL[slot] = 1;
-    Settings.HotKeyButton[slot] = static_cast<std::int16_t>(key);
+void SendHotKey(int slot) {
+    SendMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[slot])), 0);
 }
 
 }  // namespace
 
 TEST_F(ShellTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
-    for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(slot, 'P');
     const LONG_PTR original = WindowProcedure();
+    BasHotKey::RegisterHotKeys(MainWindow::Handle());  // no slot enabled: the window is never hooked
+    EXPECT_FALSE(BasHotKey::IsHooked());
+    EXPECT_EQ(WindowProcedure(), original);
+
+    for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(slot, 'P');
     BasHotKey::RegisterHotKeys(MainWindow::Handle());
     EXPECT_NE(WindowProcedure(), original);
     for (int slot = 0; slot < HotKeySlotCount; ++slot) {
@@ -62,6 +57,7 @@ TEST_F(ShellTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
     const ATOM other = GlobalAddAtomW(L"RUXAHOTKEY0");
     BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     EXPECT_EQ(FindAtom(0), other);
+    EXPECT_EQ(WindowProcedure(), original);
     GlobalDeleteAtom(other);
 }
 
@@ -79,25 +75,16 @@ TEST_F(ShellTest, HookedWindowPassesOtherMessagesOnWithTheirResults) {
     EXPECT_EQ(SendMessageW(MainWindow::Handle(), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(caption)), 4);
     EXPECT_STREQ(caption, L"ヴェルモ");
 
-    // Each slot's identifier reaches its own action.
-    SendMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[6])), 0);
+    // Each slot's identifier reaches its own action; identifiers that are not
+    // ours do nothing, 0 included.
+    SendHotKey(6);
     EXPECT_EQ(AppState, StateRsCapture);
-    SendMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[4])), 0);
+    SendHotKey(4);
     EXPECT_EQ(AppState, StateDtCapture);
-    // Identifiers that are not ours do nothing, 0 included.
     AppState = StateIdle;
     SendMessageW(MainWindow::Handle(), WM_HOTKEY, 0, 0);
     SendMessageW(MainWindow::Handle(), WM_HOTKEY, 12345, 0);
     EXPECT_EQ(AppState, StateIdle);
-}
-
-TEST_F(ShellTest, WithoutEnabledSlotsTheWindowIsNeverHooked) {
-    const LONG_PTR original = WindowProcedure();
-    BasHotKey::RegisterHotKeys(MainWindow::Handle());
-    EXPECT_FALSE(BasHotKey::IsHooked());
-    EXPECT_EQ(WindowProcedure(), original);
-    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
-    EXPECT_EQ(WindowProcedure(), original);
 }
 
 TEST_F(ShellTest, ForegroundWindowCopyHappensAtOnce) {

@@ -4,96 +4,57 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "BasHotKey.h"
 #include "Form.h"
 #include "FrmOption.h"
 #include "FrmOptionControls.h"
 #include "FrmPrint.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
-#include "HumanSeam.h"
 #include "MessageLoop.h"
 #include "ShellFixture.h"
-#include "TestFolder.h"
-#include "Text.h"
 
 using namespace BasRuxa;
 using namespace FrmOption;
 
 namespace {
 
-bool CombinationIsFree(char key) {
-    if (!RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL, static_cast<UINT>(key))) return false;
-    UnregisterHotKey(nullptr, 1);
-    return true;
-}
+bool IsFree(char key) { return CombinationIsFree(MOD_ALT | MOD_CONTROL, static_cast<UINT>(key)); }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
+// Slot 0 on Ctrl+Alt+Q and registered, the others off on Ctrl+Alt+P, slot 7
+// on a key no list offers; the dialog opened from the tray.
 class OptionsTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        savedAppPath = AppPath;
-        AppPath = text::Narrow(folder.Path());
         Settings.Title = "ヴェルモ";
         Settings.SelfTimer = 1;
         Settings.SelfTime = 5;
-        Settings.DoubleClick = 1;
-        Settings.DoubleClickDo = 1;
+        Settings.DoubleClick = Settings.DoubleClickDo = 1;
         for (int slot = 0; slot < HotKeySlotCount; ++slot) {
-            Settings.HotKeyALT[slot] = 1;
-            Settings.HotKeyCTRL[slot] = 1;
+            Settings.HotKeyALT[slot] = Settings.HotKeyCTRL[slot] = 1;
             Settings.HotKeyButton[slot] = 'P';
         }
         Settings.HotKeyOn[0] = 1;
         Settings.HotKeyButton[0] = 'Q';
-        Settings.HotKeyButton[7] = VK_ESCAPE;  // no entry of the key lists
+        Settings.HotKeyButton[7] = VK_ESCAPE;
         BasHotKey::RegisterHotKeys(MainWindow::Handle());
         FrmRuxa::Pop_Option_Click();
         form = FrmOption::Window();
         ASSERT_NE(form, nullptr);
     }
 
-    void TearDown() override {
-        FrmOption::Unload();
-        AppPath = savedAppPath;
-        ShellTest::TearDown();
-    }
-
     void Press(int button) { form->Raise(button, BN_CLICKED); }
-    // A click on the page's tab.
-    void ShowPage(int k) {
-        const HWND tabs = FindWindowExW(form->Item(Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
-        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(k), 0);
-        NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageW(form->Item(Pic_Tab), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
-    }
     bool Stored() const { return folder.Exists(L"ruxa.ini"); }
     bool PageShown(int k) const { return IsWindowVisible(form->Item(Fra_Tab(k))) != FALSE; }
     // The refusal mark of a slot, shown on its page whether or not the page is.
     bool Marked(int slot) const { return (GetWindowLongW(form->Item(Img_KeyTaken(slot)), GWL_STYLE) & WS_VISIBLE) != 0; }
 
-    TestFolder folder;
-    std::string savedAppPath;
     Form* form = nullptr;
 };
 
 TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsWithApplyOff) {
     EXPECT_EQ(AppState, StateOption);
     EXPECT_FALSE(form->Enabled(BtnTekiyo));
-    EXPECT_TRUE(PageShown(0));
-    for (int k = 1; k < PageCount; ++k) EXPECT_FALSE(PageShown(k)) << k;
+    for (int k = 0; k < PageCount; ++k) EXPECT_EQ(PageShown(k), k == 0) << k;
     EXPECT_EQ(form->Text(TxtByo), "5");
     EXPECT_EQ(form->Check(Opt_HardCopy), 1);
     EXPECT_EQ(form->Check(Opt_DeskTop), 1);
@@ -131,19 +92,16 @@ TEST_F(OptionsTest, CancelStoresNothing) {
     EXPECT_FALSE(Stored());
     EXPECT_EQ(Settings.Title, "ヴェルモ");
     EXPECT_EQ(Settings.ConfirmBeforePrint, 0);
-    EXPECT_FALSE(CombinationIsFree('Q'));
+    EXPECT_FALSE(IsFree('Q'));
 }
 
-TEST_F(OptionsTest, OnlyEnteringTheSecondsFieldEnablesApplyWithoutAChange) {
+TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStoring) {
+    // Only entering the seconds field enables Apply without a change.
     form->Focus(ChkDialog);
     EXPECT_FALSE(form->Enabled(BtnTekiyo));
     form->Focus(TxtByo);
     EXPECT_TRUE(form->Enabled(BtnTekiyo));
-    form->SetCheck(ChkByo, 0);
-    EXPECT_FALSE(form->Enabled(TxtByo));
-}
 
-TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStoring) {
     const struct {
         const char* typed;
         bool refused;
@@ -154,18 +112,15 @@ TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStorin
         form->Focus(TxtByo);
         form->SetText(TxtByo, c.typed);
         form->Focus(ChkDialog);
-        Pump();
+        PumpPending();
         Press(BtnTekiyo);
+        // Once on leaving, once more on Apply; the text stays for mending.
+        ASSERT_EQ(boxes.size(), c.refused ? 2u : 0u) << c.typed;
         if (c.refused) {
-            // Once on leaving, once more on Apply; the text stays for mending.
-            ASSERT_EQ(boxes.size(), 2u) << c.typed;
-            EXPECT_EQ(boxes[0].text, "セルフタイマの秒数は20秒以内で設定してください");
-            EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+            ExpectBox(0, "セルフタイマの秒数は20秒以内で設定してください", "ヴェルモ");
             EXPECT_EQ(GetFocus(), form->Item(TxtByo));
             EXPECT_EQ(form->Text(TxtByo), c.typed);
             EXPECT_FALSE(Stored());
-        } else {
-            EXPECT_TRUE(boxes.empty()) << c.typed;
         }
         EXPECT_EQ(Settings.SelfTime, c.stored) << c.typed;
     }
@@ -178,11 +133,13 @@ TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStorin
     EXPECT_EQ(FrmOption::Window(), nullptr);
 }
 
-TEST_F(OptionsTest, ClipboardDoubleClickGreysTheFileCaptureButKeepsIt) {
+TEST_F(OptionsTest, SelfTimerOffGreysTheSecondsAndAClipboardDoubleClickTheFileCapture) {
+    form->SetCheck(ChkByo, 0);
+    EXPECT_FALSE(form->Enabled(TxtByo));
     form->SelectOption(Opt_File);
     form->SelectOption(Opt_Copy);
     EXPECT_FALSE(form->Enabled(Opt_File));
-    EXPECT_EQ(form->Check(Opt_File), 1);
+    EXPECT_EQ(form->Check(Opt_File), 1);  // greyed, yet kept
     Press(BtnTekiyo);
     EXPECT_EQ(Settings.DoubleClick, 2);
     EXPECT_EQ(Settings.DoubleClickDo, 4);
@@ -201,34 +158,40 @@ TEST_F(OptionsTest, TitleMustNotBeEmptyOrZero) {
         boxes.clear();
         form->SetText(Txt_AppName, c.title);
         Press(BtnOK);
+        ASSERT_EQ(boxes.size(), c.message ? 1u : 0u) << c.title;
+        EXPECT_EQ(FrmOption::Window() == nullptr, !c.message);
+        EXPECT_EQ(Stored(), !c.message);
         if (c.message) {
-            ASSERT_EQ(boxes.size(), 1u) << c.title;
-            EXPECT_EQ(boxes[0].text, c.message);
-            EXPECT_EQ(boxes[0].title, "ヴェルモ");
-            EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-            EXPECT_NE(FrmOption::Window(), nullptr);
-            EXPECT_FALSE(Stored());
-        } else {
-            EXPECT_TRUE(boxes.empty());
-            EXPECT_EQ(FrmOption::Window(), nullptr);
-            EXPECT_TRUE(Stored());
-            EXPECT_EQ(Settings.Title, c.title);
+            ExpectBox(0, c.message, "ヴェルモ", MB_OK | MB_ICONERROR);
         }
     }
+    EXPECT_EQ(Settings.Title, " ");
 }
 
-TEST_F(OptionsTest, ClearingEnableGreysTheRowKeepsItsValuesAndFreesTheKey) {
+TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndReleasesWhatWasRegistered) {
+    // Clearing Enable greys the row and keeps its values.
     form->SetCheck(Chk_Enable(0), 0);
     for (const int id : {Chk_Alt(0), Chk_Shift(0), Chk_CTRL(0), Cmb_Key(0)}) EXPECT_FALSE(form->Enabled(id)) << id;
     EXPECT_EQ(form->Check(Chk_CTRL(0)), 1);
     EXPECT_EQ(form->Text(Cmb_Key(0)), "Q");
+    form->SetCheck(Chk_Enable(2), 1);
+    // A named print setting saved meanwhile has copied the pending switches;
+    // what was registered is released all the same.
+    Settings.HotKeyOn[0] = 0;
+    Settings.HotKeyOn[2] = 1;
     Press(BtnTekiyo);
     EXPECT_FALSE(form->Enabled(BtnTekiyo));
-    EXPECT_TRUE(CombinationIsFree('Q'));
+    EXPECT_TRUE(IsFree('Q'));
+    EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY0"), 0);
+    EXPECT_FALSE(IsFree('P'));
+    EXPECT_TRUE(Stored());
     EXPECT_EQ(Settings.HotKeyOn[0], 0);
     EXPECT_EQ(Settings.HotKeyCTRL[0], 1);
     EXPECT_EQ(Settings.HotKeyButton[0], 'Q');
-    EXPECT_TRUE(Stored());
+    // Registered once: one release leaves nothing behind.
+    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
+    EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY2"), 0);
+    EXPECT_TRUE(IsFree('P'));
 }
 
 TEST_F(OptionsTest, TypedKeyTextIsRefusedAndTheLetterAChosen) {
@@ -237,29 +200,11 @@ TEST_F(OptionsTest, TypedKeyTextIsRefusedAndTheLetterAChosen) {
     ASSERT_TRUE(GetComboBoxInfo(form->Item(Cmb_Key(0)), &info));
     SendMessageW(info.hwndItem, WM_CHAR, L'x', 1);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "キーの種類は、一覧の中から選択してください．");
-    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_EQ(form->ListIndex(Cmb_Key(0)), 0);
+    ExpectBox(0, "キーの種類は、一覧の中から選択してください．", "ヴェルモ", MB_OK | MB_ICONERROR);
     EXPECT_EQ(form->Text(Cmb_Key(0)), "A");
     Press(BtnTekiyo);
     EXPECT_EQ(Settings.HotKeyButton[0], 65);
-    EXPECT_FALSE(CombinationIsFree('A'));
-}
-
-TEST_F(OptionsTest, StoringReleasesTheKeysRegisteredWhateverTheSettingsSayMeanwhile) {
-    form->SetCheck(Chk_Enable(0), 0);
-    form->SetCheck(Chk_Enable(2), 1);
-    // A named print setting saved meanwhile has copied the pending switches.
-    Settings.HotKeyOn[0] = 0;
-    Settings.HotKeyOn[2] = 1;
-    Press(BtnTekiyo);
-    EXPECT_TRUE(CombinationIsFree('Q'));
-    EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY0"), 0);
-    EXPECT_FALSE(CombinationIsFree('P'));
-    // Registered once: one release leaves nothing behind.
-    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
-    EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY2"), 0);
-    EXPECT_TRUE(CombinationIsFree('P'));
+    EXPECT_FALSE(IsFree('A'));
 }
 
 TEST_F(OptionsTest, KeyAnotherProgramHoldsIsMarkedWithTheReason) {
@@ -267,10 +212,9 @@ TEST_F(OptionsTest, KeyAnotherProgramHoldsIsMarkedWithTheReason) {
     form->SetCheck(Chk_Enable(4), 1);
     form->SetListIndex(Cmb_Key(4), 25);  // Z
     Press(BtnTekiyo);
-    const std::string reason =
-        "このキーの組み合わせは、ほかのプログラムか上にあるホットキーが使用しているため、登録できませんでした。";
     EXPECT_TRUE(Marked(4));
-    EXPECT_EQ(form->Tip(Img_KeyTaken(4)), reason);
+    EXPECT_EQ(form->Tip(Img_KeyTaken(4)),
+              "このキーの組み合わせは、ほかのプログラムか上にあるホットキーが使用しているため、登録できませんでした。");
     EXPECT_FALSE(Marked(0));
     EXPECT_EQ(form->Tip(Img_KeyTaken(0)), "");
 
@@ -284,20 +228,15 @@ TEST_F(OptionsTest, KeyAnotherProgramHoldsIsMarkedWithTheReason) {
     form->SetCheck(ChkDialog, 1);
     Press(BtnTekiyo);
     EXPECT_FALSE(Marked(4));
-    EXPECT_FALSE(CombinationIsFree('Z'));
+    EXPECT_FALSE(IsFree('Z'));
 }
 
 TEST_F(OptionsTest, IconChooserFillsTheFieldAndLeavesThePictureFolder) {
     LastPicturePath = "C:\\写真\\";
-    std::vector<OPENFILENAMEW> asked;
+    std::vector<FileDialogCall> asked;
     std::optional<std::wstring> answer = L"C:\\アイコン\\新.ico";
     SetFileDialogAnswerer([&](const OPENFILENAMEW& record, bool save) {
-        EXPECT_FALSE(save);
-        asked.push_back(record);
-        EXPECT_STREQ(record.lpstrTitle, L"アイコンファイルの指定");
-        EXPECT_STREQ(record.lpstrInitialDir, L"C:\\写真\\");
-        EXPECT_EQ(std::wstring(record.lpstrFilter, 22), std::wstring(L"アイコンファイル(*.ICO)\0*.ico\0", 22));
-        EXPECT_EQ(record.Flags, 0x280804u);
+        asked.push_back(Recorded(record, save));
         return answer;
     });
     Press(Btn_IconSansho);
@@ -305,8 +244,9 @@ TEST_F(OptionsTest, IconChooserFillsTheFieldAndLeavesThePictureFolder) {
     EXPECT_TRUE(form->Enabled(BtnTekiyo));
     answer.reset();  // cancelled: nothing changes
     Press(Btn_IconSansho);
-    SetFileDialogAnswerer(nullptr);
-    ASSERT_EQ(asked.size(), 2u);
+    const FileDialogCall icon{form->Handle(), L"アイコンファイルの指定", L"アイコンファイル(*.ICO)|*.ico|", 0, 0x280804,
+                              L"", L"C:\\写真\\", false};
+    EXPECT_EQ(asked, (std::vector{icon, icon}));
     EXPECT_EQ(form->Text(Txt_IconPath), "C:\\アイコン\\新.ico");
     EXPECT_EQ(LastPicturePath, "C:\\写真\\");
     Press(BtnTekiyo);
@@ -336,8 +276,13 @@ TEST_F(OptionsTest, CtrlTabTurnsThePagesBothWays) {
 
 TEST_F(OptionsTest, PrintPageEditsEnableApplyAndTheRatioIsCheckedOnLeaving) {
     using namespace PrintPanel;
-    ShowPage(1);
-    form->Raise(OptSize1 + 2, BN_CLICKED);
+    // A click on the print page's tab.
+    const HWND tabs = FindWindowExW(form->Item(Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
+    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+    NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(form->Item(Pic_Tab), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    EXPECT_TRUE(PageShown(1));
+
     form->SelectOption(OptSize1 + 2);
     EXPECT_TRUE(form->Enabled(BtnTekiyo));
     form->Focus(TxtSizeP);
@@ -364,7 +309,6 @@ TEST_F(OptionsTest, NamedSettingsSavedOnThePrintPageOrElsewhereStayStored) {
     FrmPrint::Panel().BtnSaveSetting_Click(0);
     FrmPrint::Unload();
     Press(BtnOK);
-    SetInputBoxAnswerer(nullptr);
     ASSERT_EQ(Settings.PrinterCount, 2);
     EXPECT_EQ(NamedSettings[0].Title, "頁");
     EXPECT_EQ(NamedSettings[1].Title, "印刷側");

@@ -1,20 +1,9 @@
 // Pictures, the clipboard and the printer layer against the real parts: the
 // screen, the clipboard and the CUPS PDF queue.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <thread>
-#include <vector>
 
 #include "Capture.h"
 #include "Clipboard.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
-#include "HumanSeam.h"
 #include "Output.h"
-#include "PaperTables.h"
-#include "PictureSurface.h"
 #include "PrintEngine.h"
 #include "Printer.h"
 #include "ShellFixture.h"
@@ -23,26 +12,19 @@ using namespace BasRuxa;
 
 namespace {
 
-std::uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+std::uint32_t WindowColour() {
+    const COLORREF c = GetSysColor(COLOR_WINDOW);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
 
-class OutputTest : public ::testing::Test {
+// The picture at its natural size in the middle of the page.
+class OutputTest : public ShellTest {
 protected:
     void SetUp() override {
-        BasPrinterConst::InitPaperTables();
-        Model = SettingsModel{};
-        CurrentPrint.DeviceName = "PDF";
-        CurrentPrint.Orientation = 1;
+        ShellTest::SetUp();
         CurrentPrint.Size = 1;
         CurrentPrint.Pos = 3;
-        FrmRuxa::Load(GetModuleHandleW(nullptr));
-        SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
-            boxes.push_back(call);
-            return IDOK;
-        });
     }
-    void TearDown() override { SetMessageBoxAnswerer(nullptr); }
-
-    std::vector<MessageBoxCall> boxes;
 };
 
 }  // namespace
@@ -50,11 +32,10 @@ protected:
 TEST(PictureSurface, ClearsToTheWindowColourAndResizes) {
     PictureSurface picture;
     ASSERT_TRUE(picture.Resize(7, 3));
-    EXPECT_EQ(picture.Width(), 7);
-    EXPECT_EQ(picture.Height(), 3);
-    for (int i = 0; i < 21; ++i) EXPECT_EQ(picture.Pixels()[i] & 0xFFFFFF, Rgb(GetSysColor(COLOR_WINDOW)));
+    std::vector<std::uint32_t> expected(21, WindowColour());
+    EXPECT_EQ(PixelsOf(picture), expected);
     SetPixel(picture.Dc(), 6, 2, RGB(1, 2, 3));
-    EXPECT_EQ(picture.Pixels()[20] & 0xFFFFFF, 0x010203u);
+    EXPECT_EQ(PixelsOf(picture)[20], 0x010203u);
     EXPECT_TRUE(picture.Resize(0, 0));
     EXPECT_EQ(picture.Width(), 0);
     EXPECT_FALSE(picture.Resize(2000000, 2000000));  // more than any memory: refused, not a crash
@@ -66,16 +47,14 @@ TEST_F(OutputTest, ClipboardHoldsExactlyTheCapturePixels) {
     ASSERT_TRUE(picture.Resize(5, 4));
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 5; ++x) SetPixel(picture.Dc(), x, y, RGB(x * 50, y * 60, 7));
+    PutTextOnClipboard();
     CopyCaptureToClipboard();
 
     const ClipboardImage image = ReadClipboardImage();
-    ASSERT_EQ(image.width, 5);
-    ASSERT_EQ(image.height, 4);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(image.At(x, y), std::uint32_t((x * 50) << 16 | (y * 60) << 8 | 7));
-
+    EXPECT_EQ(image.width, 5);
+    EXPECT_EQ(image.pixels, PixelsOf(picture));
+    EXPECT_EQ(image.At(4, 3), 200u << 16 | 180 << 8 | 7);
     ASSERT_TRUE(OpenClipboard(nullptr));
-    EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
     CloseClipboard();
 }
@@ -93,26 +72,24 @@ TEST_F(OutputTest, ClipboardHeldByAnotherProgramIsWaitedForThenReported) {
     for (const auto& c : cases) {
         ASSERT_TRUE(MainWindow::PicPrint().Resize(c.width, 4));
         boxes.clear();
-        HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        const handles::unique_any<handles::NullTraits<HANDLE, CloseHandle>> opened(CreateEventW(nullptr, TRUE, FALSE, nullptr));
         std::thread other([&] {
             OpenClipboard(nullptr);
-            SetEvent(opened);
+            SetEvent(opened.get());
             Sleep(c.holdMs);
             CloseClipboard();
         });
-        WaitForSingleObject(opened, INFINITE);
+        WaitForSingleObject(opened.get(), INFINITE);
         CopyCaptureToClipboard();
         other.join();
-        CloseHandle(opened);
 
         EXPECT_EQ(ReadClipboardImage().width, c.onClipboard) << c.holdMs;
         ASSERT_EQ(boxes.size(), c.told ? 1u : 0u) << c.holdMs;
-        if (c.told) {
-            EXPECT_EQ(boxes[0].title, "ルクサさん");
-            EXPECT_EQ(boxes[0].text, "クリップボードにコピーできませんでした。\n"
-                                     "ほかのプログラムがクリップボードを使用中です。しばらくしてからもう一度お試しください。");
-            EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
-        }
+        if (c.told)
+            ExpectBox(0,
+                      "クリップボードにコピーできませんでした。\n"
+                      "ほかのプログラムがクリップボードを使用中です。しばらくしてからもう一度お試しください。",
+                      "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
@@ -126,12 +103,6 @@ TEST_F(OutputTest, RepeatedCapturesAndCopiesHoldNoHandles) {
         CopyCaptureToClipboard();
     }
     EXPECT_EQ(handles::LiveCount(), before);
-}
-
-TEST_F(OutputTest, DesktopCaptureHasTheScreenSize) {
-    Capture::CaptureDesktop();
-    EXPECT_EQ(MainWindow::PicPrint().Width(), GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(MainWindow::PicPrint().Height(), GetSystemMetrics(SM_CYSCREEN));
 }
 
 TEST_F(OutputTest, PrinterRefusesCodesItDoesNotOffer) {
@@ -166,27 +137,23 @@ TEST_F(OutputTest, PaperErrorsAreReportedAndStopTheJob) {
     CurrentPrint.PaperSize = 12;
     PrintCapture();
     EXPECT_EQ(PrintError, -1);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, "用紙サイズエラー");
-    EXPECT_EQ(boxes[0].text,
+    ExpectBox(0,
               "用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\r\n"
-              "それでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。");
-    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+              "それでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。",
+              "用紙サイズエラー");
 
-    boxes.clear();
+    // A source the printer lacks, and an orientation that is never valid,
+    // which is reported under the paper source.
     CurrentPrint.PaperSize = 0;
-    CurrentPrint.PaperBin = 99;
-    PreparePrint();
-    EXPECT_EQ(PrintError, -1);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, "給紙方法エラー");
-
-    boxes.clear();
-    CurrentPrint.PaperBin = 0;
-    CurrentPrint.Orientation = 0;  // never a valid orientation: reported under the paper source
-    PreparePrint();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, "給紙方法エラー");
+    for (const auto& [bin, orientation] : {std::pair{99, 1}, std::pair{0, 0}}) {
+        CurrentPrint.PaperBin = static_cast<std::int16_t>(bin);
+        CurrentPrint.Orientation = static_cast<std::int16_t>(orientation);
+        boxes.clear();
+        PreparePrint();
+        EXPECT_EQ(PrintError, -1);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "給紙方法エラー");
+    }
 
     boxes.clear();
     CurrentPrint.Orientation = 1;
@@ -201,30 +168,31 @@ TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
     const RECT all{0, 0, 640, 480};
     FillRect(capture.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     SetPixel(capture.Dc(), 0, 0, RGB(10, 200, 30));
+    const PictureSurface& layout = MainWindow::PicPrint2();
 
     CurrentPrint.Size = 3;
     CurrentPrint.SizeP = 50;
     PreparePrint();
-    EXPECT_EQ(MainWindow::PicPrint2().Width(), 320);
-    EXPECT_EQ(MainWindow::PicPrint2().Height(), 240);
+    EXPECT_EQ(layout.Width(), 320);
+    EXPECT_EQ(layout.Height(), 240);
 
     CurrentPrint.Size = 1;
     Settings.ReversePrint = 1;
     PreparePrint();
-    EXPECT_EQ(MainWindow::PicPrint2().Pixels()[0] & 0xFFFFFF, 0xF537E1u);  // 255 - (10, 200, 30)
-    EXPECT_EQ(MainWindow::PicPrint2().Pixels()[1] & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(PixelsOf(layout)[0], 0xF537E1u);  // 255 - (10, 200, 30)
+    EXPECT_EQ(PixelsOf(layout)[1], 0xFFFFFFu);
 
     CurrentPrint.Size = 2;
     CurrentPrint.Hiritsu = 1;
     PreparePrint();
     EXPECT_GT(PageWidthPx, 0);
-    EXPECT_EQ(ImageWidthPx, MainWindow::PicPrint2().Width());
-    EXPECT_EQ(ImageHeightPx, MainWindow::PicPrint2().Height());
+    EXPECT_EQ(ImageWidthPx, layout.Width());
+    EXPECT_EQ(ImageHeightPx, layout.Height());
 
     CurrentPrint.Size = 9;
     PreparePrint();
     EXPECT_EQ(PrintError, 0);
-    EXPECT_EQ(MainWindow::PicPrint2().Pixels()[0] & 0xFFFFFF, Rgb(GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(PixelsOf(layout)[0], WindowColour());
 }
 
 TEST_F(OutputTest, PaperSettingsStayForLaterJobsWhenTheCodeIsZero) {

@@ -2,10 +2,13 @@
 
 #include "BasHotKey.h"
 #include "FrmCustom.h"
+#include "FrmOption.h"
+#include "FrmPrint.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "PaperTables.h"
 #include "PictureSurface.h"
+#include "Text.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
@@ -20,9 +23,7 @@ ClipboardImage ReadClipboardImage() {
         image.height = info.bmHeight;
         BITMAPINFO request = TopDownBitmapInfo(image.width, image.height);
         image.pixels.resize(std::size_t(image.width) * image.height);
-        const HDC screen = GetDC(nullptr);
-        GetDIBits(screen, bitmap, 0, image.height, image.pixels.data(), &request, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
+        GetDIBits(GetDcOf(nullptr).get().dc, bitmap, 0, image.height, image.pixels.data(), &request, DIB_RGB_COLORS);
         for (auto& p : image.pixels) p &= 0xFFFFFF;
     }
     CloseClipboard();
@@ -39,23 +40,70 @@ void PutTextOnClipboard() {
     CloseClipboard();
 }
 
+std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture) {
+    const std::uint32_t* p = picture.Pixels();
+    std::vector<std::uint32_t> pixels(p, p + (p ? std::size_t(picture.Width()) * picture.Height() : 0));
+    for (auto& each : pixels) each &= 0xFFFFFF;
+    return pixels;
+}
+
+std::wstring TestData(const wchar_t* name) {
+    std::wstring path = L"Z:" + text::Widen(RUXA_TEST_DATA) + name;  // Wine's drive for the Unix root
+    for (auto& c : path)
+        if (c == L'/') c = L'\\';
+    return path;
+}
+
+bool CombinationIsFree(UINT modifiers, UINT key) {
+    if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
+    UnregisterHotKey(nullptr, 1);
+    return true;
+}
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 bool PumpUntil(const std::function<bool()>& done) {
     const ULONGLONG limit = GetTickCount64() + 60000;
     while (!done()) {
         if (GetTickCount64() > limit) return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        PumpPending();
         Sleep(5);
     }
     return true;
 }
 
+FileDialogCall Recorded(const OPENFILENAMEW& record, bool save) {
+    std::wstring filter;
+    for (const wchar_t* part = record.lpstrFilter; *part; part += wcslen(part) + 1) filter += part + std::wstring(L"|");
+    return {record.hwndOwner, record.lpstrTitle, filter, record.nFilterIndex, record.Flags,
+            record.lpstrFile,  record.lpstrInitialDir ? record.lpstrInitialDir : L"", save};
+}
+
+std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path) {
+    return std::thread([title, path] {
+        HWND dialog = nullptr, field = nullptr;
+        for (int i = 0; i < 1000 && !field; ++i, Sleep(10)) {
+            dialog = FindWindowW(L"#32770", title);
+            // The name field: an edit in a combo box, or an edit alone.
+            const HWND box = dialog ? GetDlgItem(dialog, 0x47c) : nullptr;
+            const HWND combo = box ? FindWindowExW(box, nullptr, L"ComboBox", nullptr) : nullptr;
+            if (box) field = FindWindowExW(combo ? combo : box, nullptr, L"Edit", nullptr);
+        }
+        if (!path.empty()) SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageW(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
+    });
+}
+
 void ShellTest::SetUp() {
     BasPrinterConst::InitPaperTables();
     Model = SettingsModel{};
+    AppPath = text::Narrow(folder.Path());
     CurrentPrint.DeviceName = "PDF";
     CurrentPrint.Orientation = 1;
     // A command-line run of an earlier test ended by asking the message
@@ -67,8 +115,17 @@ void ShellTest::SetUp() {
     FrmRuxa::Load(GetModuleHandleW(nullptr));
     SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
         boxes.push_back(call);
-        return IDOK;
+        const int answer = answers.empty() ? IDOK : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
     });
+}
+
+void ShellTest::ExpectBox(std::size_t i, const std::string& text, const std::string& title, UINT type) const {
+    ASSERT_GT(boxes.size(), i);
+    EXPECT_EQ(boxes[i].text, text);
+    EXPECT_EQ(boxes[i].title, title);
+    EXPECT_EQ(boxes[i].type, type);
 }
 
 namespace {
@@ -104,8 +161,12 @@ private:
 void ShellTest::TearDown() {
     for (WindowTimer* timer : {&FrmRuxa::Timer1(), &FrmRuxa::Timer2(), &FrmRuxa::Timer3()}) timer->SetEnabled(false);
     FrmCustom::Unload();
+    FrmPrint::Unload();
+    FrmOption::Unload();
     if (MainWindow::Handle()) BasHotKey::ReleaseHotKeys(MainWindow::Handle());
     SetMessageBoxAnswerer(nullptr);
+    SetInputBoxAnswerer(nullptr);
+    SetFileDialogAnswerer(nullptr);
     AppState = StateIdle;
     // The next test starts with no icon of ours in the tray and none to restore.
     Tray::DeleteTrayIcon();

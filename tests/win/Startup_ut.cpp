@@ -1,20 +1,9 @@
 // Start-up pieces that run in-process: the command-line run's decisions and
 // its error box, the application icon and the tray icon record.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <vector>
 
 #include "FrmPrint.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
-#include "PictureSurface.h"
 #include "Main.h"
-#include "HumanSeam.h"
 #include "ShellFixture.h"
-#include "TestFolder.h"
-#include "Text.h"
 #include "Tray.h"
 #include "resource.h"
 
@@ -22,50 +11,43 @@ using namespace BasRuxa;
 
 namespace {
 
-class StartupTest : public ::testing::Test {
+// Valid settings that print a blank page, so a run never stops at a printer
+// or paper message.
+class StartupTest : public ShellTest {
 protected:
     void SetUp() override {
-        Model = SettingsModel{};
-        // Valid settings that print a blank page, so a run never stops at a
-        // printer or paper message.
-        CurrentPrint.DeviceName = "PDF";
-        CurrentPrint.Orientation = 1;
+        ShellTest::SetUp();
         CurrentPrint.Pos = 0;
-        SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
-            boxes.push_back(call);
-            return IDOK;
-        });
-        FrmRuxa::Load(GetModuleHandleW(nullptr));
     }
-    void TearDown() override {
-        SetMessageBoxAnswerer(nullptr);
-        Tray::DeleteTrayIcon();
-        Tray::TrayData = {};
-    }
-
     void Run(const char* argumentText) {
         CmdLine = SplitCommandLine(argumentText);
         RunCommandLine();
     }
-
-    std::vector<MessageBoxCall> boxes;
 };
+
+std::uint32_t IconColour(HICON icon) {
+    PictureSurface picture;
+    picture.Resize(16, 16);
+    DrawIconEx(picture.Dc(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+    return picture.Pixels()[8 * 16 + 8] & 0xFFFFFF;
+}
+
+void TaskbarCreated() { SendMessageW(MainWindow::Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0); }
 
 }  // namespace
 
 TEST_F(StartupTest, MalformedCommandLinesShowTheErrorBoxOnly) {
     for (const char* line : {"/c", "-d", "/dx", "/a /h=2147483648", "/a /h=&H100000000"}) {
+        SCOPED_TRACE(line);
         boxes.clear();
         Run(line);
-        ASSERT_EQ(boxes.size(), 1u) << line;
-        EXPECT_EQ(boxes[0].text, "コマンドライン引数に誤りがあります。");
-        EXPECT_EQ(boxes[0].title, "ルクサさん");
-        EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+        ASSERT_EQ(boxes.size(), 1u);
+        ExpectBox(0, "コマンドライン引数に誤りがあります。", "ルクサさん");
         EXPECT_EQ(AppState, StateCommandLine);
     }
 }
 
-TEST_F(StartupTest, CommandLineForcesConfirmationOffUnlessAsked) {
+TEST_F(StartupTest, CommandLineForcesConfirmationOffUnlessAskedAndAppliesTheNamedSetting) {
     Settings.ConfirmBeforePrint = 1;
     Run("/d");
     EXPECT_EQ(Settings.ConfirmBeforePrint, 0);
@@ -73,10 +55,7 @@ TEST_F(StartupTest, CommandLineForcesConfirmationOffUnlessAsked) {
     EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
     EXPECT_TRUE(FrmPrint::Loaded());  // the print waits for the dialog
     FrmPrint::Unload();
-    EXPECT_TRUE(boxes.empty());
-}
 
-TEST_F(StartupTest, CommandLineAppliesTheNamedSetting) {
     Settings.PrinterCount = 2;
     NamedSettings[0].Title = "縮小";
     NamedSettings[0].SizeP = 50;
@@ -90,57 +69,28 @@ TEST_F(StartupTest, CommandLineAppliesTheNamedSetting) {
     EXPECT_TRUE(boxes.empty());
 }
 
-namespace {
-
-// A 16 x 16 icon file of one colour, opaque.
-std::string SolidIconFile(COLORREF colour) {
-    std::string file;
-    const auto put = [&](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) file += static_cast<char>(value >> (8 * i) & 0xFF);
-    };
-    const std::uint32_t pixels = 16 * 16 * 4, mask = 16 * 4, image = 40 + pixels + mask;
-    put(0, 2), put(1, 2), put(1, 2);                                 // icon file with one image
-    put(16, 1), put(16, 1), put(0, 1), put(0, 1), put(1, 2), put(32, 2), put(image, 4), put(22, 4);
-    put(40, 4), put(16, 4), put(32, 4), put(1, 2), put(32, 2);      // colour and mask, stacked
-    for (int i = 0; i < 6; ++i) put(0, 4);
-    for (int i = 0; i < 16 * 16; ++i) put(GetBValue(colour) | GetGValue(colour) << 8 | GetRValue(colour) << 16, 4);
-    put(0, mask);                                                   // nothing transparent
-    return file;
-}
-
-std::uint32_t IconColour(HICON icon) {
-    PictureSurface picture;
-    picture.Resize(16, 16);
-    DrawIconEx(picture.Dc(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
-    return picture.Pixels()[8 * 16 + 8] & 0xFFFFFF;
-}
-
-}  // namespace
-
 // The icon the tray and the dialogs take: the file's when it loads, the
 // built-in 16 x 16 one when it cannot be used, and no message either way.
 // The window shows another icon before each load, so a fallback that does
 // nothing cannot pass.
 TEST_F(StartupTest, AppIconComesFromTheFileOrFallsBackToTheBuiltInOne) {
-    TestFolder folder;
-    folder.Write(L"red.ico", SolidIconFile(RGB(255, 0, 0)));
-    folder.Write(L"not-an-icon.ico", "plain text");
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto builtIn = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PICICON), IMAGE_ICON, 16, 16, LR_SHARED));
     const HICON before = LoadIconW(nullptr, IDI_WARNING);
     const struct {
         const wchar_t* file;
         bool loads;
-    } cases[] = {{L"red.ico", true}, {L"missing.ico", false}, {L"not-an-icon.ico", false}};
+    } cases[] = {{L"red16.ico", true}, {L"missing.ico", false}, {L"text.jpg", false}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(text::Narrow(c.file));
         FrmRuxa::SetIcon(before);
-        Settings.Icon = text::Narrow(folder.File(c.file));
+        Settings.Icon = text::Narrow(TestData(c.file));
         LoadAppIcon(instance);
-        EXPECT_EQ(Settings.UsesDefaultIcon, c.loads ? 0 : -1) << text::Narrow(c.file);
+        EXPECT_EQ(Settings.UsesDefaultIcon, c.loads ? 0 : -1);
         if (c.loads) {
             EXPECT_EQ(IconColour(MainWindow::Icon()), 0xFF0000u);
         } else {
-            EXPECT_EQ(MainWindow::Icon(), builtIn) << text::Narrow(c.file);
+            EXPECT_EQ(MainWindow::Icon(), builtIn);
         }
     }
 
@@ -166,7 +116,7 @@ TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
     // A restarted taskbar has lost every icon; ours is added again as it was.
     Tray::DeleteTrayIcon();
     Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
-    SendMessageW(MainWindow::Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    TaskbarCreated();
     EXPECT_TRUE(Tray::IsShown());
     EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
     Tray::DeleteTrayIcon();
@@ -177,29 +127,26 @@ TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
 // icon of the same window and id, which stands for it: the test holds the id
 // until the program has tried, then lets go.
 TEST_F(StartupTest, TrayIconRefusedAtFirstComesLater) {
-    const auto inTray = [] {
-        NOTIFYICONDATAW probe{};
-        probe.cbSize = sizeof probe;
-        probe.hWnd = MainWindow::Handle();
-        probe.uID = 1;
+    NOTIFYICONDATAW held{};
+    held.cbSize = sizeof held;
+    held.uID = 1;
+    const auto inTray = [&] {
+        NOTIFYICONDATAW probe = held;
         return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
     };
     for (const bool announced : {true, false}) {
-        const char* how = announced ? "TaskbarCreated" : "retry";
-        NOTIFYICONDATAW held{};
-        held.cbSize = sizeof held;
+        SCOPED_TRACE(announced ? "TaskbarCreated" : "retry");
         held.hWnd = MainWindow::Handle();
-        held.uID = 1;
-        ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &held)) << how;
+        ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &held));
         Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
-        EXPECT_FALSE(Tray::IsShown()) << how;
+        EXPECT_FALSE(Tray::IsShown());
         Shell_NotifyIconW(NIM_DELETE, &held);
-        ASSERT_FALSE(inTray()) << how;
+        ASSERT_FALSE(inTray());
 
-        if (announced) SendMessageW(MainWindow::Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-        EXPECT_TRUE(PumpUntil(Tray::IsShown)) << how;
-        EXPECT_TRUE(inTray()) << how;
-        EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ") << how;
+        if (announced) TaskbarCreated();
+        EXPECT_TRUE(PumpUntil(Tray::IsShown));
+        EXPECT_TRUE(inTray());
+        EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
         Tray::DeleteTrayIcon();
     }
 }

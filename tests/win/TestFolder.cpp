@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
+
 #include "FileIo.h"
 
 TestFolder::TestFolder() {
@@ -14,21 +16,11 @@ TestFolder::TestFolder() {
 }
 
 TestFolder::~TestFolder() {
-    WIN32_FIND_DATAW data;
-    const HANDLE find = FindFirstFileW((path_ + L"*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring full = path_ + name;
-            SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveDirectoryW(full.c_str());
-            else DeleteFileW(full.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryW(path_.c_str());
+    // Tests leave read-only files behind, which could not be deleted as such.
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(path_, ignored);
 }
 
 void TestFolder::Write(const std::wstring& name, const std::string& bytes) const {
