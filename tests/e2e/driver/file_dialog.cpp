@@ -1,5 +1,5 @@
 // The open and save dialogs of another process, worked as a user does: the
-// folder they show, a name typed into the file name field, or キャンセル.
+// folder they show and a name typed into the file name field.
 #include "commands.h"
 #include "find.h"
 #include "output.h"
@@ -33,8 +33,8 @@ HWND FileNameEdit(HWND dialog) {
 
 } // namespace
 
-// file-dialog --title T [--path P | --cancel 1]  Prints folder=<the folder
-// shown>, then chooses P as if typed and confirmed, or cancels.
+// file-dialog --title T [--path P]  Prints folder=<the folder shown>, then
+// chooses P as if typed and confirmed.
 int FileDialog(const Options& options) {
   const auto title = options.Text(L"title");
   if (!title)
@@ -47,8 +47,6 @@ int FileDialog(const Options& options) {
   if (const auto path = options.Text(L"path")) {
     SendMessageW(FileNameEdit(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path->c_str()));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-  } else if (options.Text(L"cancel")) {
-    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   }
   return 0;
 }
