@@ -186,7 +186,7 @@ paint() {
   pid=$!
   on_cleanup "kill $pid 2>/dev/null; wait $pid 2>/dev/null || true"
   wait_for 30 "the paint window did not show (see $out)" grep -q '^hwnd=' "$out"
-  while IFS== read -r name value; do
+  while IFS='=' read -r name value; do
     if [ "$name" = hwnd ]; then printf -v "$var" '%s' "$value"; else COLOUR[$name]=$value; fi
   done <"$out"
   printf -v "${var}_pid" '%s' "$pid"
