@@ -51,12 +51,6 @@ expect_eq() { # expect_eq <what> <expected> <actual>
   [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
 }
 
-# Passes when |expected - actual| <= tolerance (numbers may have fractions).
-expect_near() { # expect_near <what> <expected> <actual> <tolerance>
-  awk -v e="$2" -v a="$3" -v t="$4" 'BEGIN { d = e - a; exit !(d <= t + 1e-9 && -d <= t + 1e-9) }' ||
-    fail "$1: expected $2 (±$4), got $3"
-}
-
 # Runs the command every tenth of a second until it succeeds; fails with
 # the message after that many seconds, a limit that only keeps a hung
 # program from stalling the run.
@@ -359,23 +353,17 @@ measure_pdf() { # measure_pdf <dpi> [X,Y]...
   } < <(convert "$E2E_DIR/page.ppm" -bordercolor white -border 1 -format "$format" info: 2>/dev/null)
 }
 
-# Compares M[bbox] with where the picture must be, in pixels, within one.
-expect_bbox() { # expect_bbox <what> <x0> <y0> <x1> <y1>
-  local -a got
-  read -ra got <<<"${M[bbox]}"
-  [ ${#got[@]} -eq 4 ] || fail "$1: nothing printed (bbox=${M[bbox]})"
-  expect_near "$1: left edge" "$2" "${got[0]}" 1
-  expect_near "$1: top edge" "$3" "${got[1]}" 1
-  expect_near "$1: right edge" "$4" "${got[2]}" 1
-  expect_near "$1: bottom edge" "$5" "${got[3]}" 1
+# Passes when the numbers (which may have fractions) agree one by one
+# within the tolerance.
+expect_within() { # expect_within <what> <tolerance> <expected "a b ..."> <actual "a b ...">
+  awk -v t="$2" -v e="$3" -v a="$4" 'BEGIN { n = split(e, x); if (split(a, y) != n) exit 1
+    for (i = 1; i <= n; i++) if (x[i] - y[i] > t + 1e-9 || y[i] - x[i] > t + 1e-9) exit 1 }' ||
+    fail "$1: expected [$3] within $2, got [$4]"
 }
+
+# The non-white bounds (M[bbox]) within a pixel of where the picture must be.
+expect_bbox() { expect_within "$1: non-white bounds" 1 "$2 $3 $4 $5" "${M[bbox]}"; }
 
 # Colours agree when no channel differs by more than a little: the PDF
 # renderer smooths pixels next to a colour edge.
-expect_colour() { # expect_colour <what> <expected "R G B"> <actual "R G B">
-  local e a i
-  read -ra e <<<"$2"
-  read -ra a <<<"$3"
-  [ ${#a[@]} -eq 3 ] || fail "$1: no colour measured"
-  for i in 0 1 2; do expect_near "$1 (expected $2, got $3)" "${e[i]}" "${a[i]}" 3; done
-}
+expect_colour() { expect_within "$1" 3 "$2" "$3"; }
