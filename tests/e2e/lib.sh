@@ -1,8 +1,9 @@
 # Sourced by every end-to-end test. ctest runs each test inside the WineEnv
 # fixture (cmake/WineTests.cmake) as
 #   bash <test>.sh <path of ruxa.exe> <path of ruxa_driver.exe>
-# The test gets a program folder of its own holding a copy of ruxa.exe, runs
-# ruxa.exe there under Wine and acts on it through the driver. The folder is
+# The test gets a program folder of its own holding a copy of ruxa.exe and a
+# printer of its own, runs ruxa.exe there under Wine and acts on it through
+# the driver (tests/e2e/driver/main.cpp lists its commands). The folder is
 # deleted when the test passes and kept, with its path printed, when it fails.
 set -euo pipefail
 
@@ -50,7 +51,19 @@ expect_eq() { # expect_eq <what> <expected> <actual>
   [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
 }
 
-# Runs the driver (see tests/e2e/driver/main.cpp) and prints its result lines.
+# Runs the command every tenth of a second until it succeeds; fails with
+# the message after that many seconds, a limit that only keeps a hung
+# program from stalling the run.
+wait_for() { # wait_for <seconds> <message> <command>...
+  local end=$((SECONDS + $1)) message=$2
+  shift 2
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || fail "$message"
+    sleep 0.1
+  done
+}
+
+# Runs the driver and prints its result lines.
 driver() { "$RUXA_WINE" "$DRIVER_EXE" "$@" </dev/null; }
 
 # Starts ruxa.exe from its program folder in the background; its output goes
@@ -61,23 +74,47 @@ start_ruxa() {
   RUXA_PID=$!
 }
 
-# Waits for ruxa.exe to end and sets RUXA_EXIT to its exit code. The limit
-# only keeps a hung program from stalling the run; it is far above any
-# normal exit.
-wait_ruxa_exit() {
-  local i
-  for i in $(seq 600); do
-    kill -0 "$RUXA_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$RUXA_PID" 2>/dev/null && fail "ruxa.exe did not end"
+# Waits for ruxa.exe to end, which it must do with exit code 0 (RUXA_EXIT).
+ruxa_ended() { ! kill -0 "$RUXA_PID" 2>/dev/null; }
+wait_ruxa_exit() { # wait_ruxa_exit [what ended it]
+  wait_for 60 "ruxa.exe did not end${1:+ after $1}" ruxa_ended
   RUXA_EXIT=0
   wait "$RUXA_PID" || RUXA_EXIT=$?
   RUXA_PID=
+  expect_eq "exit code${1:+ after $1}" 0 "$RUXA_EXIT"
 }
 
-# The system default CUPS queue, which Wine reports as the default printer.
-default_printer() { LC_ALL=C lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p'; }
+# --- ruxa.ini -----------------------------------------------------------------
+
+# A settings file from tests/e2e/expected, its @NAME@ marks replaced by the
+# values given as NAME=value.
+ini_template() { # ini_template <name> [NAME=value]...
+  local name=$1 line pair
+  shift
+  while IFS= read -r line; do
+    for pair; do line=${line//@${pair%%=*}@/${pair#*=}}; done
+    printf '%s\n' "$line"
+  done <"$E2E_HERE/expected/$name"
+}
+
+# Writes ruxa.ini: the first-start settings for the test's printer, A4
+# portrait, but with every hot key off (Ctrl+Alt+P once switched on), no
+# confirmation and actual size at the top left. Key=Value arguments replace
+# keys.
+write_ini() {
+  local -A value=([ConfirmBeforePrint]=0 [Pos]=1)
+  local slot pair line
+  for slot in 0 1 2 3 4 5 6 7 8; do value[HotKeyOn$slot]=0; done
+  for pair; do
+    grep -q "^${pair%%=*}=" "$E2E_HERE/expected/first_start.ini" || fail "write_ini: no key ${pair%%=*}"
+    value[${pair%%=*}]=${pair#*=}
+  done
+  ini_template first_start.ini PRINTER="$QUEUE" ORIENTATION=1 PAPERBIN=0 PAPERSIZE=9 |
+    while IFS= read -r line; do
+      [ -n "${value[${line%%=*}]+set}" ] && line=${line%%=*}=${value[${line%%=*}]}
+      printf '%s\r\n' "$line"
+    done | iconv -f UTF-8 -t CP932 >"$RUXA_INI"
+}
 
 # ruxa.ini is written in code page 932 with CRLF line ends; this prints it as
 # UTF-8 lines after checking every line ends in CRLF.
@@ -99,15 +136,234 @@ ini_value() { # ini_value <section> <key>
     in_s && !found && index($0, k "=") == 1 { print substr($0, length(k) + 2); found = 1 }'
 }
 
-# Compares ruxa.ini with a template from tests/e2e/expected, whose @NAME@
-# marks are replaced by the values given as NAME=value.
+# Compares ruxa.ini with a template (see ini_template).
 expect_ini() { # expect_ini <template> [NAME=value]...
-  local name=$1 expected line pair
-  shift
-  expected=$(while IFS= read -r line; do
-    for pair in "$@"; do line=${line//@${pair%%=*}@/${pair#*=}}; done
-    printf '%s\n' "$line"
-  done <"$E2E_HERE/expected/$name")
-  diff -u --label expected --label ruxa.ini <(printf '%s\n' "$expected") <(ini_text) ||
-    fail "ruxa.ini differs from $name"
+  diff -u --label expected --label ruxa.ini <(ini_template "$@") <(ini_text) || fail "ruxa.ini differs from $1"
 }
+
+# The file a first start leaves: the first-start settings, with the test's
+# printer (the default one) and the paper codes it offers by default.
+expect_first_start_ini() {
+  local orientation paper_bin paper_size
+  orientation=$(ini_value DefaultPrinter Orientation)
+  [[ $orientation =~ ^[12]$ ]] || fail "Orientation=$orientation is neither portrait nor landscape"
+  paper_bin=$(ini_value DefaultPrinter PaperBin)
+  paper_size=$(ini_value DefaultPrinter PaperSize)
+  [[ $paper_bin =~ ^[0-9]+$ && $paper_size =~ ^[0-9]+$ ]] ||
+    fail "PaperBin=$paper_bin PaperSize=$paper_size are not paper codes"
+  expect_ini first_start.ini PRINTER="$QUEUE" ORIENTATION="$orientation" PAPERBIN="$paper_bin" \
+    PAPERSIZE="$paper_size"
+}
+
+# --- windows ------------------------------------------------------------------
+
+# The screen the tests run on and the driver's coordinate pattern on it:
+# every pixel's colour tells where it is.
+SCREEN_W=1280
+SCREEN_H=1024
+pattern_hex() { printf '%02X%02X%X%X\n' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8) & 15)) $((($2 >> 8) & 15)); }
+# Points that tell a capture of the whole patterned screen from any other.
+WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1023=$(pattern_hex 1279 1023)")
+
+# paint <variable> [driver paint options]  Shows a window of known content in
+# front; its handle goes into the variable, the driver's process into
+# <variable>_pid and a quadrant pattern's colours into COLOUR[name] ("R G B").
+# It goes when the test ends. Wine shows the tray's own window at the top
+# left of the screen above the windows there before it, so a test paints
+# after start_resident.
+declare -A COLOUR
+paint() {
+  local var=$1 out pid name value
+  shift
+  out=$(mktemp "$E2E_DIR/paint.XXXXXX")
+  "$RUXA_WINE" "$DRIVER_EXE" paint "$@" </dev/null >"$out" 2>&1 &
+  pid=$!
+  on_cleanup "kill $pid 2>/dev/null; wait $pid 2>/dev/null || true"
+  wait_for 30 "the paint window did not show (see $out)" grep -q '^hwnd=' "$out"
+  while IFS='=' read -r name value; do
+    if [ "$name" = hwnd ]; then printf -v "$var" '%s' "$value"; else COLOUR[$name]=$value; fi
+  done <"$out"
+  printf -v "${var}_pid" '%s' "$pid"
+}
+
+# Whether a window of that class (and caption) is there and shown.
+shown() { # shown <class> [title]
+  [ "$(driver wait-window --class "$1" ${2:+--title "$2"} --timeout 0 2>/dev/null | sed -n 's/.* visible=//p')" = 1 ]
+}
+
+# Waits until ruxa's dialog with that caption is shown (a hidden one counts
+# only once it shows again).
+await_dialog() { wait_for 30 "the dialog $1 did not show" shown '#32770' "$1"; }
+
+# The id of the control that has the keyboard focus in the dialog.
+focused_id() { driver controls --title "$1" | sed -n 's/^id=\([0-9]*\) .* focus=1 .*/\1/p'; }
+
+# Waits for ruxa's message box, checks its text and that OK is its only
+# button, and presses OK. BOX keeps what the driver read.
+expect_box() { # expect_box <title> <text, line breaks as \n>
+  BOX=$(driver msgbox --title "$1")
+  expect_eq "message $1" "$2" "$(sed -n 's/^text=//p' <<<"$BOX")"
+  expect_eq "buttons of $1" 'button=1' "$(grep '^button=' <<<"$BOX" | cut -d' ' -f1 | paste -sd' ')"
+  driver press --title "$1" --button OK >/dev/null
+}
+
+# --- the resident program -------------------------------------------------------
+
+# Starts ruxa resident and waits until its start-up has ended with the icon
+# in the tray; RUXA_HWND is its hidden window's handle.
+start_resident() {
+  start_ruxa "$@"
+  RUXA_HWND=$(driver wait-window --class FrmRuxa | sed -n 's/^hwnd=\([0-9]*\).*/\1/p')
+  [ -n "$RUXA_HWND" ] || fail "ruxa's main window did not appear"
+  wait_for 10 "ruxa's tray icon did not appear" tray_icon_held
+}
+tray_icon_held() { [ "$(driver tray-icon --hwnd "$RUXA_HWND")" = icon=1 ]; }
+
+# The tray icon's callback as the notification area sends it: 516 right
+# button down, 515 left double-click.
+tray() { driver post --class FrmRuxa --msg 512 --lparam "$1" >/dev/null; }
+
+# Right-click on the icon, then the keys that choose the item (see the
+# driver's menu command). Prints the menu's rectangle.
+choose() { tray 516; driver menu --keys "$1"; }
+
+# "終了(&X)" from the tray menu; the program must end normally, having
+# printed nothing the test did not claim.
+end_ruxa() {
+  choose x >/dev/null
+  wait_ruxa_exit 終了
+  expect_no_pdf
+}
+
+# --- the clipboard ------------------------------------------------------------
+
+# Puts text on the clipboard, so that a bitmap there later is a new one.
+mark_clipboard() { driver clipboard-text --set ruxa-e2e >/dev/null; }
+
+# Prints "W H" of the clipboard's bitmap, "0 0" when there is none.
+clipboard_size() { driver clipboard-size | sed -n 's/^width=\([0-9]*\) height=\([0-9]*\)$/\1 \2/p'; }
+
+# expect_clipboard <W> <H> [X,Y=RRGGBB]...  Waits for a bitmap of that size
+# on the clipboard (the limit only stops a hung run) and checks those pixels.
+expect_clipboard() {
+  local w=$1 h=$2 points="" check out
+  shift 2
+  for _ in $(seq 600); do [ "$(clipboard_size)" = "$w $h" ] && break; sleep 0.1; done
+  expect_eq "clipboard bitmap size" "$w $h" "$(clipboard_size)"
+  for check; do points+="${check%%=*} "; done
+  out=$(driver clipboard-size --points "$points")
+  for check; do
+    expect_eq "clipboard pixel ${check%%=*}" "${check#*=}" "$(sed -n "s/^pixel=${check%%=*} //p" <<<"$out")"
+  done
+}
+
+# --- the printer --------------------------------------------------------------
+
+# Each test prints on a CUPS PDF queue of its own, which its Wine processes
+# also take for the default printer (Wine reads LPDEST when the test's first
+# process that loads the spooler copies the CUPS queues). So the test knows
+# its jobs by number, whatever else prints on this machine meanwhile, and
+# every job must be claimed by a wait_pdf. A test of a machine without
+# printers sets QUEUE= before sourcing this file.
+QUEUE=${QUEUE-ruxa-e2e-$$}
+PDF_DIR=$(bash "$E2E_HERE/../../cmake/cups-pdf.sh" outdir)
+JOBS_CLAIMED=0
+if [ -n "$QUEUE" ]; then
+  lpadmin -p "$QUEUE" -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null ||
+    fail "could not create the CUPS queue $QUEUE"
+  on_cleanup "lpadmin -x $QUEUE"
+  export LPDEST=$QUEUE
+fi
+
+# The queue's jobs that no wait_pdf has claimed, oldest first: all of them
+# or the completed ones (CUPS keeps those in its history; numbers only grow).
+unclaimed_jobs() { # unclaimed_jobs [all|completed]
+  LC_ALL=C lpstat -W "${1:-all}" -o "$QUEUE" 2>/dev/null | sed -n "s/^$QUEUE-\([0-9]*\) .*/\1/p" | sort -n |
+    awk -v claimed="$JOBS_CLAIMED" '$1 > claimed'
+}
+
+# Whether the queue's next job has become a PDF (sets JOB and PDF): cups-pdf
+# has written all of it once the job is completed.
+next_pdf_done() {
+  JOB=$(unclaimed_jobs | awk 'NR == 1')
+  [ -n "$JOB" ] && [ "$(unclaimed_jobs completed | awk 'NR == 1')" = "$JOB" ] &&
+    PDF=$(compgen -G "$PDF_DIR/*-job_$JOB.pdf")
+}
+
+# wait_pdf [W H [X,Y=RRGGBB]...]  Waits for the queue's next job to become a
+# PDF and claims it: PDF is its file, moved into the test's folder. With
+# arguments, the PDF's one image must be W x H with those pixels.
+wait_pdf() {
+  local check
+  wait_for 60 "no PDF was printed" next_pdf_done
+  JOBS_CLAIMED=$JOB
+  mv "$PDF" "$E2E_DIR/job_$JOB.pdf"
+  PDF=$E2E_DIR/job_$JOB.pdf
+  [ $# -eq 0 ] && return
+  expect_eq "size of the image printed" "${1}x$2" "$(pdfimages -list "$PDF" | awk 'NR == 3 { print $4 "x" $5 }')"
+  pdfimages -png "$PDF" "$E2E_DIR/image"
+  for check in "${@:3}"; do
+    expect_eq "pixel ${check%%=*} of the image printed" "${check#*=}" \
+      "$(convert "$E2E_DIR/image-000.png" -format "%[hex:p{${check%%=*}}]" info:)"
+  done
+}
+
+# Fails when the queue holds a job no wait_pdf claimed: something was
+# printed that should not have been.
+expect_no_pdf() {
+  local jobs
+  jobs=$(unclaimed_jobs | paste -sd' ')
+  [ -z "$jobs" ] || fail "printed after all: job $jobs"
+}
+
+# Prints with a command-line run of ruxa.exe, which must end by itself, and
+# claims the one page it printed.
+print_pdf() { # print_pdf <ruxa arguments>...
+  start_ruxa "$@"
+  wait_ruxa_exit "ruxa $*"
+  wait_pdf
+  expect_no_pdf
+}
+
+# Measures the claimed PDF's first page rendered at <dpi> (72: a pixel is a
+# point). Sets M[paper], M[rot], M[bbox] "X0 Y0 X1 Y1" around every pixel
+# that is not pure white (X1, Y1 exclusive; "none" on a blank page) and
+# M[at:X,Y] "R G B" for each point given.
+declare -A M
+measure_pdf() { # measure_pdf <dpi> [X,Y]...
+  local dpi=$1 format='%@\n' info point channel w h x y paper
+  shift
+  M=()
+  info=$(LC_ALL=C pdfinfo "$PDF")
+  read -r _ _ _ _ paper <<<"$(sed -n 's/^Page size: *//p' <<<"$info")"
+  paper=${paper#(}
+  M[paper]=${paper%)}
+  M[rot]=$(sed -n 's/^Page rot: *//p' <<<"$info")
+  pdftoppm -r "$dpi" -f 1 -l 1 -singlefile "$PDF" "$E2E_DIR/page"
+  # A white frame makes white the colour trimmed away wherever the picture
+  # lies; it moves every point one pixel right and down.
+  for point; do
+    for channel in r g b; do format+="%[fx:int(255*p{$((${point%,*} + 1)),$((${point#*,} + 1))}.$channel+0.5)] "; done
+    format+='\n'
+  done
+  {
+    IFS='x+' read -r w h x y
+    M[bbox]=$([ "$w" = 0 ] && echo none || echo "$((x - 1)) $((y - 1)) $((x - 1 + w)) $((y - 1 + h))")
+    for point; do read -r "M[at:$point]"; done
+  } < <(convert "$E2E_DIR/page.ppm" -bordercolor white -border 1 -format "$format" info: 2>/dev/null)
+}
+
+# Passes when the numbers (which may have fractions) agree one by one
+# within the tolerance.
+expect_within() { # expect_within <what> <tolerance> <expected "a b ..."> <actual "a b ...">
+  awk -v t="$2" -v e="$3" -v a="$4" 'BEGIN { n = split(e, x); if (split(a, y) != n) exit 1
+    for (i = 1; i <= n; i++) if (x[i] - y[i] > t + 1e-9 || y[i] - x[i] > t + 1e-9) exit 1 }' ||
+    fail "$1: expected [$3] within $2, got [$4]"
+}
+
+# The non-white bounds (M[bbox]) within a pixel of where the picture must be.
+expect_bbox() { expect_within "$1: non-white bounds" 1 "$2 $3 $4 $5" "${M[bbox]}"; }
+
+# Colours agree when no channel differs by more than a little: the PDF
+# renderer smooths pixels next to a colour edge.
+expect_colour() { expect_within "$1" 3 "$2" "$3"; }

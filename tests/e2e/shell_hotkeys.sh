@@ -1,33 +1,72 @@
-# Hot keys, from the keyboard of the X display (xdotool), from the input
-# system (SendInput) and as the message they deliver: slot 0 prints the
-# desktop, slot 4 copies it, slot 5 copies the window in front. "終了(&X)"
-# gives every combination and atom back.
+# Hot keys, from the keyboard of the X display (xdotool) and from the input
+# system (SendInput), with the self-timer on: captures wait SelfTime seconds,
+# tray clicks are ignored while a copy is pending, the cancel menu stops a
+# pending print, a newer request replaces an older one, and slot 5 copies the
+# foreground window at once. "終了(&X)" gives every combination and atom back.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/shell_lib.sh"
 
-# Ctrl+Alt+P, Ctrl+Alt+C and Ctrl+Alt+W
-write_ini HotKeyOn0=1 HotKeyOn4=1 HotKeyButton4=67 HotKeyOn5=1 HotKeyButton5=87
+self_time=3
+# Slot 0 Ctrl+Alt+P prints the desktop, slot 4 Ctrl+Alt+C copies it, slot 5
+# Ctrl+Alt+W copies the window in front.
+write_ini SelfTimer=1 SelfTime=$self_time HotKeyOn0=1 HotKeyOn4=1 HotKeyButton4=67 HotKeyOn5=1 HotKeyButton5=87
 start_resident
-paint solid --x 100 --y 200 --width 300 --height 200 --color 123456 --title solid
+paint solid --style solid --color 123456 --x 100 --y 200 --width 300 --height 200 --title solid
 paint pattern --x 600 --y 0 --width 680 --height 1024 --title pattern
 desktop=("700,300=$(pattern_hex 700 300)" "1279,1023=$(pattern_hex 1279 1023)")
 for keys in ctrl+alt+p ctrl+alt+c ctrl+alt+w; do
   expect_eq "$keys taken" free=0 "$(driver hotkey-free --keys $keys)"
 done
 
-mark_pdfs
-driver keys --keys ctrl+alt+p >/dev/null
-wait_pdf $SCREEN_W $SCREEN_H "${desktop[@]}" >/dev/null
+now() { date +%s.%N; }
+# Seconds since $1, and whether that is less than $2.
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
+before() { awk -v t="$1" -v limit="$2" 'BEGIN { exit !(t < limit) }'; }
+height() { sed -n 's/.* top=\([0-9]*\) .* bottom=\([0-9]*\)$/\2 \1/p' <<<"$1" | awk '{ print $1 - $2 }'; }
 
-# X delivers keys to the window that has the focus, a Wine window here.
+# Ctrl+Alt+C as X delivers it, to the window that has the focus (a Wine
+# window here): the desktop copy counts down, and meanwhile the tray ignores
+# a right click and a double-click (which would print).
 mark_clipboard
+main_menu=$(choose escape)
+armed=$(now)
 xdotool search --name '^solid$' windowfocus --sync key ctrl+alt+c
+tray 516
+driver no-menu --for 700 >/dev/null
+tray 515
+sleep 0.5
+checked=$(since "$armed")
+if [ "$(clipboard_size)" != "0 0" ] && before "$checked" $self_time; then
+  fail "copied ${checked}s after the key, before the self-timer ran out"
+fi
 expect_clipboard $SCREEN_W $SCREEN_H "${desktop[@]}"
+taken=$(since "$armed")
+before "$taken" $self_time && fail "copied ${taken}s after the key, before the self-timer ran out"
+echo "self-timer: still pending after ${checked}s, copied after ${taken}s"
 
+# A pending print: right-clicking now shows the cancel menu, one item high,
+# which stops it.
+choose down,right,d >/dev/null
+cancel_menu=$(choose c)
+[ "$(height "$cancel_menu")" -lt "$(height "$main_menu")" ] || fail "not the cancel menu: $cancel_menu"
+sleep $((self_time + 1))
+expect_no_pdf
+expect_eq "main menu again" "$(height "$main_menu")" "$(height "$(choose escape)")"
+
+# A copy, then Ctrl+Alt+P through SendInput before the copy is taken: one
+# capture, printed.
+mark_clipboard
+choose c,d >/dev/null
+driver keys --keys ctrl+alt+p >/dev/null
+wait_pdf $SCREEN_W $SCREEN_H "${desktop[@]}"
+expect_eq "clipboard after the print" "0 0" "$(clipboard_size)"
+
+# Slot 5 copies the window in front without waiting and arms nothing: the
+# next right click opens the main menu.
 driver activate --hwnd "$solid" >/dev/null
 mark_clipboard
-driver post-hotkey --class FrmRuxa --slot 5 >/dev/null
+driver keys --keys ctrl+alt+w >/dev/null
 expect_clipboard 300 200 0,0=123456 299,199=123456
+expect_eq "main menu after slot 5" "$(height "$main_menu")" "$(height "$(choose escape)")"
 
 end_ruxa
 for keys in ctrl+alt+p ctrl+alt+c ctrl+alt+w; do

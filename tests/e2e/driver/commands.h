@@ -10,7 +10,6 @@ namespace driver {
 int WaitWindow(const Options& options);
 int WaitGone(const Options& options);
 int Post(const Options& options);
-int Send(const Options& options);
 
 // controls.cpp: the controls of a dialog, read and worked
 int Controls(const Options& options);
@@ -23,10 +22,22 @@ int Press(const Options& options);
 // file_dialog.cpp: the open and save dialogs
 int FileDialog(const Options& options);
 
-// pattern.cpp: a window of known content to capture
-int Pattern(const Options& options);
+// shell_menu.cpp: popup menus
+int Menu(const Options& options);
+int NoMenu(const Options& options);
 
-// printer.cpp: page metrics of a printer
-int PrinterMetrics(const Options& options);
+// shell_hotkey.cpp: keys and hot keys
+int Keys(const Options& options);
+int HotKeyFree(const Options& options);
+int Atom(const Options& options);
+
+// paint.cpp: a window of known content to capture
+int Paint(const Options& options);
+
+// shell_screen.cpp: the foreground window, the clipboard and the tray
+int Activate(const Options& options);
+int ClipboardSize(const Options& options);
+int ClipboardText(const Options& options);
+int TrayIcon(const Options& options);
 
 } // namespace driver

@@ -29,20 +29,6 @@ std::vector<Button> VisibleButtons(HWND dialog) {
   return buttons;
 }
 
-// The dialog of class #32770 with caption --title, once it is shown: before
-// that its buttons are still being arranged.
-HWND WaitForDialog(const Options& options) {
-  const auto title = options.Text(L"title");
-  if (!title)
-    return nullptr;
-  HWND dialog = nullptr;
-  WaitUntil(options.TimeoutMs(), [&] {
-    dialog = FindWindowW(L"#32770", title->c_str());
-    return dialog && IsWindowVisible(dialog);
-  });
-  return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
-}
-
 std::optional<int> ButtonId(const std::wstring& name) {
   static const struct {
     const wchar_t* name;

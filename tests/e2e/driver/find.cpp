@@ -18,6 +18,16 @@ HWND WaitForTarget(const Options& options) {
   return found;
 }
 
+HWND WaitForDialog(const Options& options, bool (*ready)(HWND)) {
+  const auto title = options.Text(L"title");
+  HWND dialog = nullptr;
+  const auto shown = [&] {
+    dialog = title ? FindWindowW(L"#32770", title->c_str()) : nullptr;
+    return dialog && IsWindowVisible(dialog) && (!ready || ready(dialog));
+  };
+  return WaitUntil(options.TimeoutMs(), shown) ? dialog : nullptr;
+}
+
 std::wstring DescribeTarget(const Options& options) {
   std::wstring text;
   for (const wchar_t* name : {L"hwnd", L"class", L"title"})

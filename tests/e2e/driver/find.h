@@ -28,6 +28,10 @@ bool WaitUntil(DWORD timeoutMs, Ready&& ready) {
 HWND FindTarget(const Options& options);
 // FindTarget, waiting up to --timeout for the window to exist.
 HWND WaitForTarget(const Options& options);
+// The dialog (#32770) captioned --title once it is shown and ready(it)
+// holds, waiting up to --timeout: before that its controls are still being
+// made or arranged.
+HWND WaitForDialog(const Options& options, bool (*ready)(HWND) = nullptr);
 // "class=… title=…" for messages.
 std::wstring DescribeTarget(const Options& options);
 

@@ -6,7 +6,6 @@
 // Each command prints "key=value" lines on stdout (UTF-8) and exits non-zero
 // when it fails; commands that wait take --timeout <ms>.
 #include "commands.h"
-#include "shell_commands.h"
 
 #include "output.h"
 
@@ -25,25 +24,20 @@ const struct {
     {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
     {L"keys", driver::Keys, L"--keys ctrl+alt+p,tab,return [--title T]  types them through SendInput"},
     {L"hotkey-free", driver::HotKeyFree, L"--keys ctrl+alt+p  prints free=1|0"},
-    {L"post-hotkey", driver::PostHotKey, L"--class C|--hwnd H --slot N  posts that slot's WM_HOTKEY"},
     {L"atom", driver::Atom, L"--name N  prints atom=N (0: none)"},
-    {L"paint-window", driver::PaintWindow, L"[--x --y --width --height] [--color RRGGBB] [--title T]  prints hwnd=N, runs until closed"},
+    {L"paint", driver::Paint,
+     L"[--style coords|quadrants|solid --color RRGGBB] [--x --y --width --height] [--title T]  prints hwnd=N, "
+     L"runs until closed"},
     {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},
     {L"clipboard-size", driver::ClipboardSize, L"[--points \"x,y x,y\"]  prints width= height=, pixel=x,y RRGGBB"},
     {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
-    {L"tray-icon", driver::TrayIcon, L"--hwnd H [--id N]  prints icon=1|0"},
+    {L"tray-icon", driver::TrayIcon, L"--hwnd H  prints icon=1|0"},
     {L"controls", driver::Controls, L"--title T  prints id= class= visible= enabled= focus= checked= index= count= text="},
-    {L"control", driver::Control,
-     L"--title T --id N --click 1|--check 0|1|--select N|--item S|--text S|--type S|--list 1"},
+    {L"control", driver::Control, L"--title T --id N --click 1|--check 0|1|--item S"},
     {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
     {L"press", driver::Press, L"--title T --button OK|Cancel|Yes|No|Abort|Retry|Ignore|<id>"},
-    {L"file-dialog", driver::FileDialog, L"--title T [--path P | --cancel 1]  prints folder=, then chooses P or cancels"},
+    {L"file-dialog", driver::FileDialog, L"--title T [--path P]  prints folder=, then chooses P"},
     {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
-    {L"send", driver::Send, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
-    {L"pattern", driver::Pattern,
-     L"--x X --y Y --width W --height H  shows a test pattern until closed; prints hwnd=N and its colours"},
-    {L"printer-metrics", driver::PrinterMetrics,
-     L"--printer P [--paper N] [--orientation 1|2]  prints dpi=, printable=, physical=, offset="},
 };
 
 int Usage() {

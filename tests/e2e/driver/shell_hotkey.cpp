@@ -1,11 +1,9 @@
 // Hot keys from outside: keys typed through the input system, the check
-// whether a combination is taken, and WM_HOTKEY posted by slot.
+// whether a combination is taken, and the atoms that name them.
+#include "commands.h"
 #include "find.h"
 #include "output.h"
-#include "shell_commands.h"
 
-#include <algorithm>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,9 +13,8 @@ namespace driver {
 namespace {
 
 struct Combination {
-  UINT modifiers = 0; // MOD_ALT, MOD_CONTROL, MOD_SHIFT
-  std::vector<WORD> modifierKeys;
-  WORD key = 0;
+  std::vector<WORD> keys; // the modifiers held, then the key
+  UINT modifiers = 0;     // MOD_ALT, MOD_CONTROL, MOD_SHIFT
 };
 
 // "ctrl+alt+p": modifiers, then one letter, digit, F1..F12 or a named key.
@@ -25,37 +22,30 @@ std::optional<Combination> ParseCombination(const std::wstring& text) {
   static const struct {
     const wchar_t* name;
     WORD vk;
-  } kNamed[] = {{L"tab", VK_TAB},     {L"return", VK_RETURN}, {L"escape", VK_ESCAPE}, {L"space", VK_SPACE},
-                {L"back", VK_BACK},   {L"up", VK_UP},         {L"down", VK_DOWN},     {L"left", VK_LEFT},
-                {L"right", VK_RIGHT}, {L"delete", VK_DELETE}};
+    UINT modifier;
+  } kNamed[] = {{L"ctrl", VK_CONTROL, MOD_CONTROL}, {L"alt", VK_MENU, MOD_ALT}, {L"shift", VK_SHIFT, MOD_SHIFT},
+                {L"tab", VK_TAB, 0},  {L"return", VK_RETURN, 0}, {L"escape", VK_ESCAPE, 0}, {L"space", VK_SPACE, 0}};
   Combination c;
   std::wstringstream parts(text);
   std::wstring part;
   while (std::getline(parts, part, L'+')) {
     for (auto& ch : part)
       ch = static_cast<wchar_t>(towlower(ch));
-    if (part == L"ctrl") {
-      c.modifiers |= MOD_CONTROL;
-      c.modifierKeys.push_back(VK_CONTROL);
-    } else if (part == L"alt") {
-      c.modifiers |= MOD_ALT;
-      c.modifierKeys.push_back(VK_MENU);
-    } else if (part == L"shift") {
-      c.modifiers |= MOD_SHIFT;
-      c.modifierKeys.push_back(VK_SHIFT);
-    } else if (const auto named = std::find_if(std::begin(kNamed), std::end(kNamed),
-                                               [&](const auto& k) { return part == k.name; });
-               named != std::end(kNamed)) {
-      c.key = named->vk;
-    } else if (part.size() == 1 && iswalnum(part[0])) {
-      c.key = static_cast<WORD>(towupper(part[0]));
-    } else if (part.size() >= 2 && part[0] == L'f') {
-      c.key = static_cast<WORD>(VK_F1 + _wtoi(part.c_str() + 1) - 1);
-    } else {
+    WORD vk = 0;
+    for (const auto& named : kNamed)
+      if (part == named.name) {
+        vk = named.vk;
+        c.modifiers |= named.modifier;
+      }
+    if (!vk && part.size() == 1 && iswalnum(part[0]))
+      vk = static_cast<WORD>(towupper(part[0]));
+    if (!vk && part.size() >= 2 && part[0] == L'f')
+      vk = static_cast<WORD>(VK_F1 + _wtoi(part.c_str() + 1) - 1);
+    if (!vk)
       return std::nullopt;
-    }
+    c.keys.push_back(vk);
   }
-  if (c.key == 0)
+  if (c.keys.empty())
     return std::nullopt;
   return c;
 }
@@ -81,11 +71,9 @@ int Keys(const Options& options) {
     const auto c = ParseCombination(each);
     if (!c)
       return Fail(L"keys needs --keys like ctrl+alt+p,tab,shift+tab,return");
-    for (WORD m : c->modifierKeys)
-      inputs.push_back(KeyInput(m, false));
-    inputs.push_back(KeyInput(c->key, false));
-    inputs.push_back(KeyInput(c->key, true));
-    for (auto it = c->modifierKeys.rbegin(); it != c->modifierKeys.rend(); ++it)
+    for (WORD vk : c->keys)
+      inputs.push_back(KeyInput(vk, false));
+    for (auto it = c->keys.rbegin(); it != c->keys.rend(); ++it)
       inputs.push_back(KeyInput(*it, true));
   }
   if (inputs.empty())
@@ -115,7 +103,7 @@ int HotKeyFree(const Options& options) {
   const auto c = ParseCombination(options.Text(L"keys").value_or(L""));
   if (!c)
     return Fail(L"hotkey-free needs --keys like ctrl+alt+p");
-  const bool free = RegisterHotKey(nullptr, 1, c->modifiers, c->key) != FALSE;
+  const bool free = RegisterHotKey(nullptr, 1, c->modifiers, c->keys.back()) != FALSE;
   if (free)
     UnregisterHotKey(nullptr, 1);
   PrintLine(std::string("free=") + (free ? "1" : "0"));
@@ -128,27 +116,6 @@ int Atom(const Options& options) {
   if (!name)
     return Fail(L"atom needs --name");
   PrintLine("atom=" + std::to_string(GlobalFindAtomW(name->c_str())));
-  return 0;
-}
-
-// post-hotkey --class C --slot N  Posts the WM_HOTKEY that slot N's
-// registration delivers, its identifier being the slot's atom read as a
-// signed 16-bit number.
-int PostHotKey(const Options& options) {
-  const auto slot = options.Number(L"slot");
-  if (!slot)
-    return Fail(L"post-hotkey needs --slot");
-  const std::wstring name = L"RUXAHOTKEY" + std::to_wstring(*slot);
-  const ATOM atom = GlobalFindAtomW(name.c_str());
-  if (!atom)
-    return Fail(L"no atom " + name);
-  const HWND window = WaitForTarget(options);
-  if (!window)
-    return Fail(L"no window " + DescribeTarget(options));
-  const auto id = static_cast<INT_PTR>(static_cast<short>(atom));
-  if (!PostMessageW(window, WM_HOTKEY, static_cast<WPARAM>(id), 0))
-    return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
-  PrintLine("id=" + std::to_string(id));
   return 0;
 }
 

@@ -1,9 +1,9 @@
 // Choosing popup menu items as the keyboard does. Another process cannot
 // read a menu's items under Wine, but the menu's own loop takes key messages
 // posted to its window.
+#include "commands.h"
 #include "find.h"
 #include "output.h"
-#include "shell_commands.h"
 
 #include <sstream>
 #include <string>
