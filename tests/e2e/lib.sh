@@ -198,6 +198,16 @@ await_dialog() { wait_for 30 "the dialog $1 did not show" shown '#32770' "$1"; }
 # The id of the control that has the keyboard focus in the dialog.
 focused_id() { driver controls --title "$1" | sed -n 's/^id=\([0-9]*\) .* focus=1 .*/\1/p'; }
 
+# Waits for the focus to reach the control (keys typed are taken a moment
+# later), else fails naming where it is.
+expect_focus() { # expect_focus <what> <dialog> <id>
+  local end=$((SECONDS + 10))
+  until [ "$(focused_id "$2")" = "$3" ]; do
+    [ "$SECONDS" -lt "$end" ] || fail "$1: expected the focus on [$3], it is on [$(focused_id "$2")]"
+    sleep 0.1
+  done
+}
+
 # Waits for ruxa's message box, checks its text and that OK is its only
 # button, and presses OK. BOX keeps what the driver read.
 expect_box() { # expect_box <title> <text, line breaks as \n>

@@ -17,11 +17,11 @@ expect_eq "region selection" "" "$(driver wait-window --class FrmCustom --timeou
 # box wait for their size modes), the three lists and the chosen orientation.
 TAB_ORDER=(1 102 103 2 104 101 201 202 203 222 230 212 214 216 240 1)
 for id in "${TAB_ORDER[@]}"; do
-  expect_eq "focus in the tab order" "$id" "$(focused_id $DIALOG)"
+  expect_focus "focus in the tab order" $DIALOG "$id"
   driver keys --keys tab --title $DIALOG >/dev/null
 done
 driver keys --keys shift+tab,shift+tab --title $DIALOG >/dev/null
-expect_eq "focus after Shift+Tab" 240 "$(focused_id $DIALOG)"
+expect_focus "focus after Shift+Tab" $DIALOG 240
 
 # ｺﾋﾟｰ(&C): the laid-out picture (actual size) on the clipboard, no print;
 # Esc closes the dialog.

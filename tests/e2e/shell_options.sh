@@ -27,11 +27,11 @@ expect_eq "Ctrl+Alt+P at the start" free=0 "$(driver hotkey-free --keys ctrl+alt
   echo '[application]Icon='
 } | sort >"$E2E_DIR/expected.keys"
 
+page_shown() { driver controls --title "$TITLE" | grep -q "^id=$HOTKEY_PAGE .* visible=1"; }
 choose o >/dev/null
-driver wait-window --class '#32770' --title "$TITLE" >/dev/null
+await_dialog "$TITLE"
 driver keys --title "$TITLE" --keys ctrl+tab,ctrl+tab >/dev/null
-expect_eq "hot key page shown" 1 \
-  "$(driver controls --title "$TITLE" | sed -n "s/^id=$HOTKEY_PAGE .* visible=\([01]\).*/\1/p")"
+wait_for 10 "Ctrl+Tab twice did not show the hot key page" page_shown
 for slot in 1 2 3 4 5 6 7 8; do
   driver control --title "$TITLE" --id $((CHK_ENABLE0 + slot)) --check 0 >/dev/null
 done
