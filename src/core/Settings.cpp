@@ -129,6 +129,14 @@ std::string ReadIni(const IniFile& ini, std::string_view section, std::string_vi
 }
 
 void WriteIni(IniFile& ini, std::string_view section, std::string_view key, std::string_view value) {
+    // A value enclosed in matching quotes is read without them, so a value
+    // that is itself enclosed so (a name typed with quotes) goes inside one
+    // more pair: it reads back as it was, and a save of it changes nothing.
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        const std::string quoted = value.front() + std::string(value) + value.back();
+        ini.Set(section, key, quoted);
+        return;
+    }
     ini.Set(section, key, value);
 }
 

@@ -193,9 +193,11 @@ TEST_F(SettingsTest, TextsReadAsStored) {
 
 TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
     SettingsModel m = FirstStart();
+    // Names in quotes keep them: the reader takes one pair of matching quotes off.
+    const std::string names[] = {"設定0", "'設定1'", "\"\"設定2\"\""};
     for (int i = 0; i < 3; ++i) {
         PrintSettings p = m.CurrentPrint;
-        p.Title = "設定" + std::to_string(i);
+        p.Title = names[i];
         p.SizeP = static_cast<std::int16_t>(50 + i);
         m.NamedSettings[i] = p;
     }
@@ -204,7 +206,7 @@ TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
     const IniFile three = SaveSettings(m);
     const SettingsModel loaded = Load(three);
     EXPECT_EQ(loaded.Settings.PrinterCount, 3);
-    EXPECT_EQ(loaded.NamedSettings[2].Title, "設定2");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(loaded.NamedSettings[i].Title, names[i]);
     EXPECT_EQ(loaded.NamedSettings[2].SizeP, 52);
     EXPECT_EQ(SaveSettings(loaded).Serialize(), three.Serialize());
 
