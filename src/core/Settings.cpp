@@ -129,12 +129,16 @@ std::string ReadIni(const IniFile& ini, std::string_view section, std::string_vi
 }
 
 void WriteIni(IniFile& ini, std::string_view section, std::string_view key, std::string_view value) {
-    // A value enclosed in matching quotes is read without them, so a value
-    // that is itself enclosed so (a name typed with quotes) goes inside one
-    // more pair: it reads back as it was, and a save of it changes nothing.
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-        const std::string quoted = value.front() + std::string(value) + value.back();
-        ini.Set(section, key, quoted);
+    // The reader trims blanks around a value and takes a pair of matching
+    // quotes off it, so a value with blanks at an end (a title of one space)
+    // or enclosed in quotes goes inside one more pair: it reads back as it
+    // was, and a save of it changes nothing.
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; };
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (!value.empty() && (quoted || blank(value.front()) || blank(value.back()))) {
+        std::string enclosed(1, '"');
+        enclosed.append(value).push_back('"');
+        ini.Set(section, key, enclosed);
         return;
     }
     ini.Set(section, key, value);

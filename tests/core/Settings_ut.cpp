@@ -193,8 +193,9 @@ TEST_F(SettingsTest, TextsReadAsStored) {
 
 TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
     SettingsModel m = FirstStart();
-    // Names in quotes keep them: the reader takes one pair of matching quotes off.
-    const std::string names[] = {"設定0", "'設定1'", "\"\"設定2\"\""};
+    // Names in quotes or with blanks at an end keep them: the reader trims
+    // blanks and takes one pair of matching quotes off.
+    const std::string names[] = {" 設定0 ", "'設定1'", "\"\"設定2\"\""};
     for (int i = 0; i < 3; ++i) {
         PrintSettings p = m.CurrentPrint;
         p.Title = names[i];
@@ -203,10 +204,13 @@ TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
     }
     m.Settings.PrinterCount = 3;
     m.Settings.LastSet = 2;
+    m.Settings.Title = " ";  // a title of one space is allowed, and is no first start
     const IniFile three = SaveSettings(m);
     const SettingsModel loaded = Load(three);
     EXPECT_EQ(loaded.Settings.PrinterCount, 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(loaded.NamedSettings[i].Title, names[i]);
+    EXPECT_EQ(loaded.Settings.Title, " ");
+    EXPECT_FALSE(NeedsFirstStart(three));
     EXPECT_EQ(loaded.NamedSettings[2].SizeP, 52);
     EXPECT_EQ(SaveSettings(loaded).Serialize(), three.Serialize());
 
