@@ -7,9 +7,11 @@
 
 namespace {
 
+// Never destroyed: a form that is a static object may still leave it while
+// the program's statics are taken down.
 std::vector<HWND>& Dialogs() {
-    static std::vector<HWND> dialogs;
-    return dialogs;
+    static auto* dialogs = new std::vector<HWND>;
+    return *dialogs;
 }
 
 void Dispatch(MSG& msg) {

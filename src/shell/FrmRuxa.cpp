@@ -3,7 +3,10 @@
 #include <windowsx.h>
 
 #include "BasHotKey.h"
+#include "FrmAbout.h"
+#include "FrmCustom.h"
 #include "FrmOption.h"
+#include "FrmPrint.h"
 #include "Globals.h"
 #include "Menus.h"
 #include "Tray.h"
@@ -33,10 +36,16 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         MainWindow::EndRun();
         return 0;
     case WM_DESTROY:
+        // The windows still open go with the program, before anything they
+        // might use on their way out; there is no run left for them to end.
+        MainWindow::SetHandle(nullptr);
+        FrmCustom::Unload();
+        FrmPrint::Unload();
+        FrmOption::Unload();
+        FrmAbout::Unload();
         BasHotKey::ReleaseHotKeys(hwnd);
         Tray::DeleteTrayIcon();
         for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->SetEnabled(false);
-        MainWindow::SetHandle(nullptr);
         PostQuitMessage(0);
         return 0;
     default:
