@@ -33,15 +33,6 @@ std::string ProgramFolder() {
     return folder;
 }
 
-// "/a" with a window that is not there: a blank page would print otherwise.
-void NoWindowToCapture(std::int32_t windowHandle) {
-    const std::string missing =
-        windowHandle == 0 ? "前面のウィンドウが見つかりません。"
-                          : "/h=" + std::to_string(windowHandle) + " のウィンドウが見つかりません。閉じられたか、番号が誤っています。";
-    ShowMessageBox(nullptr, missing + "\n何も印刷しませんでした。", "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
-    MainWindow::EndRun();
-}
-
 // A custom icon loaded from a file lives as long as the program.
 unique_hicon customIcon;
 
@@ -84,8 +75,11 @@ void RunCommandLine() {
     if (!request.Error) {
         if (request.Action != ActionActiveWindow)
             Capture::CaptureDesktop();
-        else if (!Capture::CaptureActiveWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.WindowHandle))))
-            return NoWindowToCapture(request.WindowHandle);
+        else if (!Capture::CaptureActiveWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.WindowHandle)))) {
+            // A blank page would print otherwise.
+            Capture::ReportMissingWindow(request.WindowHandle, true);
+            return MainWindow::EndRun();
+        }
         // The selection window prints the rectangle when the user lets go.
         if (request.Action == ActionRegion) FrmCustom::Load();
     }

@@ -1,6 +1,7 @@
 #include "Capture.h"
 
 #include "Globals.h"
+#include "HumanSeam.h"
 #include "MainWindow.h"
 #include "Tray.h"
 #include "UniqueHandle.h"
@@ -25,7 +26,12 @@ void CaptureDesktop() {
         GetCursorPos(&p);
         DrawIcon(picture.Dc(), p.x - DesktopCursorOffset, p.y - DesktopCursorOffset, GetCurrentCursor());
     }
-    if (BasRuxa::Settings.IconDelete == 1) Tray::AddTrayIcon(MainWindow::Handle(), "ｳﾞｪﾙﾓ");
+    // The icon a desktop or region request took out of the tray comes back.
+    // A command-line run never had one: an icon there would offer the tray
+    // menu, whose items take the run out of its state so that it no longer
+    // ends with its print.
+    if (BasRuxa::Settings.IconDelete == 1 && BasRuxa::AppState != StateCommandLine)
+        Tray::AddTrayIcon(MainWindow::Handle(), "ｳﾞｪﾙﾓ");
 }
 
 bool CaptureActiveWindow(HWND hWnd) {
@@ -60,6 +66,14 @@ HCURSOR GetCurrentCursor() {
     const HCURSOR cursor = GetCursor();
     AttachThreadInput(self, other, FALSE);
     return cursor;
+}
+
+void ReportMissingWindow(std::int32_t windowHandle, bool printing) {
+    const std::string missing =
+        windowHandle == 0 ? "前面のウィンドウが見つかりません。"
+                          : "/h=" + std::to_string(windowHandle) + " のウィンドウが見つかりません。閉じられたか、番号が誤っています。";
+    ShowMessageBox(MainWindow::Handle(), missing + (printing ? "\n何も印刷しませんでした。" : "\n何もコピーしませんでした。"),
+                   "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace Capture

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 namespace Capture {
 
 // The screen rectangle of the window captured last.
@@ -14,6 +16,10 @@ void CaptureDesktop();
 // such window (a number that names none, or one that has gone): the picture
 // is then left empty.
 bool CaptureActiveWindow(HWND hWnd);
+
+// Tells the user that the window to capture (0: the foreground window) was
+// not there, and that nothing was printed or copied.
+void ReportMissingWindow(std::int32_t windowHandle, bool printing);
 
 // The cursor the application under the pointer shows now, or null.
 HCURSOR GetCurrentCursor();

@@ -25,6 +25,8 @@ bool Fail(HWND owner, const char* reason) {
 }  // namespace
 
 bool CopyPictureToClipboard(HWND owner, const PictureSurface& picture) {
+    // A picture without pixels would reach the clipboard as a stray 1 x 1 bitmap.
+    if (picture.Width() <= 0 || picture.Height() <= 0) return Fail(owner, "コピーする画像がありません。");
     // The copy is made first, so that a failure leaves the clipboard as it was.
     const unique_window_dc screen = GetDcOf(nullptr);
     unique_hbitmap copy(CreateCompatibleBitmap(screen.get().dc, picture.Width(), picture.Height()));

@@ -77,12 +77,18 @@ void Timer3_Timer() {
     const ShellRequest request = CurrentRequest();
     switch (request.state) {
     case StateAwCopy:
-        Capture::CaptureActiveWindow(nullptr);
-        PrintTheCapture(request);
-        break;
     case StateAwCapture:
-        Capture::CaptureActiveWindow(nullptr);
-        CopyTheCapture(request);
+        // The watch saw the foreground change to no window at all (one
+        // closing, another not yet active): a blank page or bitmap would go
+        // out without a word.
+        if (!Capture::CaptureActiveWindow(nullptr)) {
+            Capture::ReportMissingWindow(0, request.state == StateAwCopy);
+            ReturnToIdle(request);
+        } else if (request.state == StateAwCopy) {
+            PrintTheCapture(request);
+        } else {
+            CopyTheCapture(request);
+        }
         break;
     default:
         break;

@@ -57,7 +57,7 @@ void RunCommand(shell::Command command) {
     case Command::FileCapture: return Pop_FileCapture_Click();
     case Command::Option: return Pop_Option_Click();
     case Command::AwCaptureNow:
-        Capture::CaptureActiveWindow(nullptr);
+        if (!Capture::CaptureActiveWindow(nullptr)) return Capture::ReportMissingWindow(0, false);
         return CopyCaptureToClipboard();
     case Command::None: return;
     }
