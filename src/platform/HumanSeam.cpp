@@ -50,6 +50,13 @@ LRESULT CALLBACK RaiseBox(int code, WPARAM wParam, LPARAM lParam) {
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT type) {
     if (AnswererOf<int(const MessageBoxCall&)>()) return AnswererOf<int(const MessageBoxCall&)>()({owner, text, title, type});
+    // Raised for the hidden window while one of our dialogs is in front, the
+    // box belongs to that dialog: it waits, disabled, for the answer instead
+    // of taking clicks that would run its buttons again inside the box.
+    if (!owner || !IsWindowVisible(owner)) {
+        const HWND active = GetActiveWindow();
+        if (active && IsWindowVisible(active)) owner = active;
+    }
     // Raised by the hidden window (or none), the box would open behind
     // whatever program the user went on with.
     unique_hhook raise;

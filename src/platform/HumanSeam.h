@@ -17,8 +17,9 @@ struct MessageBoxCall {
 };
 
 // Shows the box and returns the button pressed (IDOK, IDCANCEL, ...). A box
-// without a visible owner (the hidden main window's) comes to the front and
-// stays above other programs, so it is seen after a long self-timer.
+// without a visible owner (the hidden main window's) belongs to the program's
+// active window when it has one, else comes to the front and stays above
+// other programs, so it is seen after a long self-timer.
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT type);
 
 // Tests answer message boxes by script; an empty function restores real boxes.

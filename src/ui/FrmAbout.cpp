@@ -89,7 +89,8 @@ void Form_Load() {
 
 void Show() {
     if (!form.Exists()) Form_Load();
-    if (!form.Exists()) return;
+    // A box that cannot be made leaves nothing open to gate the tray for.
+    if (!form.Exists()) return BasRuxa::ReturnToIdle(StateAbout);
     form.Show();
     form.Focus(Command2);
 }
