@@ -24,6 +24,9 @@ inline std::int16_t AppState = 0;
 // itself whether to confirm its print; a save during the run keeps the file's
 // choice.
 inline std::int16_t ConfirmBeforePrintInFile = 0;
+// Counts the saves and deletions of named settings, so that a dialog open
+// meanwhile can tell that its list of them is out of date.
+inline int NamedSettingsChanges = 0;
 
 }  // namespace BasRuxa
 

@@ -151,7 +151,12 @@ void TxtByo_GotFocus() {
 // Takes the seconds into WorkSettings, or tells the user and puts them back
 // into the field (on its page) with the text as typed.
 bool CheckSeconds() {
-    const double seconds = vbnum::LeadingNumber(form.Text(TxtByo)).value_or(1e300);
+    // Text that is not digits only (pasted, or full-width) is refused like
+    // too many seconds rather than read as the number it starts with.
+    const std::string text = form.Text(TxtByo);
+    const double seconds = text.find_first_not_of("0123456789") != std::string::npos
+                               ? 1e300
+                               : vbnum::LeadingNumber(text).value_or(1e300);
     if (!(seconds <= 20)) {
         ShowMessageBox(form.Handle(), "セルフタイマの秒数は20秒以内で設定してください", ProductTitle, MB_OK);
         ShowPage(0);
@@ -264,10 +269,7 @@ bool Store() {
         return false;
     }
     // Likewise a ratio typed into the print page.
-    if (form.Text(PrintPanel::TxtSizeP) != std::to_string(WorkPrint.SizeP) && !panel->LeaveRatio()) {
-        ShowPage(1);
-        return false;
-    }
+    if (form.Text(PrintPanel::TxtSizeP) != std::to_string(WorkPrint.SizeP) && !panel->LeaveRatio()) return false;
     // The registrations made, not what the settings say now, are what has to
     // go: a named-setting save may have copied pending switches already.
     if (HotKeys.ReleaseAll) HotKeys.ReleaseAll();
@@ -395,7 +397,8 @@ void Form_Load() {
     for (int slot = 0; slot < HotKeySlotCount; ++slot) form.SetImage(Img_KeyTaken(slot), LoadIconW(nullptr, IDI_WARNING));
     ShowRefusedKeys();
     // 6.
-    panel.emplace(form, WorkSettings, WorkPrint, PrintSettingsPanel::Hooks{EnableApply, StoreNamedSettings, true});
+    panel.emplace(form, WorkSettings, WorkPrint,
+                  PrintSettingsPanel::Hooks{EnableApply, StoreNamedSettings, true, [] { ShowPage(1); }});
     panel->Filling = -1;
     panel->Fill();
     // 7.
@@ -423,7 +426,8 @@ void Load() {
 void Show() {
     const bool opening = !form.Exists();
     Load();
-    if (!form.Exists()) return;
+    // A dialog that cannot be made leaves nothing open to gate the tray for.
+    if (!form.Exists()) return ReturnToIdle(StateOption);
     form.Show();
     if (opening) SendMessageW(form.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(clsTabStrip->hwnd()), TRUE);
 }

@@ -60,7 +60,7 @@ constexpr std::array<ControlSpec, ControlCount> BuildControls() {
     add({CheckBox, Chk_Icon, L"ﾏｳｽｱｲｺﾝも同時にｷｬﾌﾟﾁｬｰする", 240, 2160, 6240, 255, page0});
     add({CheckBox, ChkKakure, L"ﾀｽｸﾄﾚｲｱｲｺﾝを一時削除する", 240, 2520, 6240, 255, page0});
     add({CheckBox, ChkByo, L"ｾﾙﾌﾀｲﾏｰ", 240, 2880, 1380, 255, page0});
-    add({TextBox, TxtByo, L"", 1680, 2850, 615, 300, page0});
+    add({TextBox, TxtByo, L"", 1680, 2850, 615, 300, page0, ES_NUMBER});
     add({Label, Label2, L"秒", 2370, 2895, 0, 0, page0});
     add({CheckBox, ChkDialog, L"印刷前に確認ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを表示する", 240, 3240, 6240, 255, page0});
     add({CheckBox, ChkReverse, L"ｷｬﾌﾟﾁｬｲﾒｰｼﾞを反転して印刷する", 240, 3600, 6240, 255, page0});

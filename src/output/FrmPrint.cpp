@@ -149,7 +149,7 @@ void Load() {
     TimPrint().Attach(form.Handle());
     WorkSettings = Settings;
     WorkPrint = CurrentPrint;
-    panel.emplace(form, WorkSettings, WorkPrint, PrintSettingsPanel::Hooks{nullptr, StoreSettings, false});
+    panel.emplace(form, WorkSettings, WorkPrint, PrintSettingsPanel::Hooks{nullptr, StoreSettings, false, nullptr});
     panel->Filling = -1;
     panel->Fill();
     panel->Filling = 0;

@@ -35,7 +35,7 @@ std::vector<ControlSpec> Controls(const Placement& at) {
         {ControlKind::Option, OptSize1, L"実寸", 120, 240, 2130, 405, Frame2},
         {ControlKind::Option, OptSize1 + 1, L"用紙のｻｲｽﾞに合わせる", 120, 600, 2370, 405, Frame2},
         {ControlKind::Option, OptSize1 + 2, L"手動設定", 120, 960, 1050, 405, Frame2},
-        {ControlKind::TextBox, TxtSizeP, L"", 1200, 960, 1335, 375, Frame2, WS_DISABLED},
+        {ControlKind::TextBox, TxtSizeP, L"", 1200, 960, 1335, 375, Frame2, WS_DISABLED | ES_NUMBER},
         {ControlKind::Label, Label3, L"％", 2700, 1080, 0, 0, Frame2},
         {ControlKind::CheckBox, ChkHiritsu, L"縦と横の比率を固定", 120, 1395, 2895, 255, Frame2, WS_DISABLED},
         {ControlKind::Frame, Frame3, L"ﾍﾟｰｼﾞ設定", at.pageFrame.x, at.pageFrame.y, 6495, 1305, page},
@@ -118,8 +118,7 @@ void PrintSettingsPanel::Fill() {
     AddPaperEntries(form_, CmbPaperSize, BasPrinterConst::PaperSizeList(), BasPrinterConst::PaperSizeNameOf);
     AddPaperEntries(form_, CmbPaperBin, BasPrinterConst::PaperBinList(), BasPrinterConst::PaperBinNameOf);
 
-    form_.ClearList(CmbSetting);
-    for (int n = 0; n < stored::NamedSettingCount(work_); ++n) form_.AddItem(CmbSetting, NamedSettings[n].Title);
+    ListNamedSettings();
     // A slot that is not in use names no setting.
     if (work_.LastSet >= 0 && work_.LastSet < stored::NamedSettingCount(work_)) form_.SetListIndex(CmbSetting, work_.LastSet);
     else work_.LastSet = -1;
@@ -146,7 +145,25 @@ void PrintSettingsPanel::ShowSetting(const PrintSettings& setting) {
     select(CmbPaperBin, [&](int i) { return form_.ItemData(CmbPaperBin, i) == setting.PaperBin; });
 }
 
+void PrintSettingsPanel::ListNamedSettings() {
+    seenChanges_ = BasRuxa::NamedSettingsChanges;
+    form_.ClearList(CmbSetting);
+    for (int n = 0; n < stored::NamedSettingCount(work_); ++n) form_.AddItem(CmbSetting, NamedSettings[n].Title);
+}
+
 bool PrintSettingsPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    // The other dialog saved or deleted a named setting while this one was
+    // open: its list, and the position LastSet names in it, are stale. They
+    // are listed again, nothing chosen; the controls keep their values.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && seenChanges_ != BasRuxa::NamedSettingsChanges) {
+        SyncNamedSettingCount();
+        const std::int16_t filling = Filling;
+        Filling = -1;
+        work_.LastSet = -1;
+        ListNamedSettings();
+        Filling = filling;
+        return false;
+    }
     if (message == WM_FORM_KEYPRESS && wParam == TxtSizeP) {
         // Digits and backspace only; anything else is dropped with a beep.
         const bool kept = (lParam >= L'0' && lParam <= L'9') || lParam == 8;
@@ -217,8 +234,12 @@ void PrintSettingsPanel::ChkHiritsu_Click(int) {
 }
 
 std::optional<std::int16_t> PrintSettingsPanel::Ratio() const {
-    // An empty field reads as 0, so the user can clear it while typing.
-    const std::optional<double> value = vbnum::LeadingNumber(form_.Text(TxtSizeP));
+    // An empty field reads as 0, so the user can clear it while typing. Text
+    // that is not digits only (pasted, or full-width) is out of range rather
+    // than read as the number it starts with, or as 0.
+    const std::string text = form_.Text(TxtSizeP);
+    if (text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const std::optional<double> value = vbnum::LeadingNumber(text);
     if (!value || *value < 0 || *value > 200) return std::nullopt;
     return static_cast<std::int16_t>(vbnum::RoundToInt32(*value).value_or(0));
 }
@@ -249,6 +270,7 @@ bool PrintSettingsPanel::LeaveRatio() {
         return true;
     }
     Message(RatioMessage, "設定エラー");
+    if (hooks_.ratioRefused) hooks_.ratioRefused();
     // After the box has closed and given the focus back to where it went.
     PostMessageW(form_.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(form_.Item(TxtSizeP)), TRUE);
     return false;
@@ -347,6 +369,7 @@ int PrintSettingsPanel::SyncNamedSettingCount() {
 
 void PrintSettingsPanel::SetNamedSettingCount(int count) {
     work_.PrinterCount = BasRuxa::Settings.PrinterCount = static_cast<std::int16_t>(count);
+    seenChanges_ = ++BasRuxa::NamedSettingsChanges;
 }
 
 int PrintSettingsPanel::Message(const std::string& text, const std::string& title, UINT buttons) const {

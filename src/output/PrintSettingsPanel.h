@@ -80,6 +80,10 @@ public:
         // to "100" when out of range. True: it is checked when the field
         // loses the focus, which then goes back to it with the text kept.
         bool ratioOnLeave = false;
+        // With ratioOnLeave: runs when the ratio was refused, before the focus
+        // goes back to the field (the options dialog shows its print page,
+        // which a tab click may have left).
+        std::function<void()> ratioRefused;
     };
 
     PrintSettingsPanel(Form& form, SettingsRecord& workSettings, PrintSettings& workPrint, Hooks hooks);
@@ -125,9 +129,11 @@ private:
     int Message(const std::string& text, const std::string& title, UINT buttons = MB_OK) const;
     int SyncNamedSettingCount();
     void SetNamedSettingCount(int count);
+    void ListNamedSettings();
 
     Form& form_;
     SettingsRecord& work_;
     PrintSettings& print_;
     Hooks hooks_;
+    int seenChanges_ = 0;  // NamedSettingsChanges when the list was made
 };

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -191,6 +192,9 @@ void Form::CreateControls(const FormSpec& design) {
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         if (c.kind == ControlKind::TextBox) SetWindowSubclass(control, EditProc, 0, static_cast<DWORD_PTR>(c.id));
+        // A number field takes no text from the input method, whose results
+        // would not pass through the form's key filter.
+        if (c.kind == ControlKind::TextBox && (c.style & ES_NUMBER)) ImmAssociateContextEx(control, nullptr, 0);
         if (c.kind == ControlKind::ComboBox) {
             COMBOBOXINFO info{};
             info.cbSize = sizeof info;

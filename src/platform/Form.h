@@ -25,7 +25,7 @@ enum class ControlKind : unsigned char {
     DefaultButton,  // the push button Enter presses
     CheckBox,
     Option,         // option button; consecutive ones in one container form a group
-    TextBox,        // single-line edit
+    TextBox,        // single-line edit; ES_NUMBER: digits only, no input method
     ComboBox,       // drop-down list with an editable field
     Frame,          // captioned group box; its controls are placed relative to it
     Container,      // a child window holding controls (a page, a picture box)

@@ -303,15 +303,24 @@ TEST_F(OptionsTest, NamedSettingsSavedOnThePrintPageOrElsewhereStayStored) {
     form->SetText(Txt_AppName, "別名");
     form->Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
     EXPECT_EQ(Settings.Title, "別名");  // a save stores every page's edits
-    // Meanwhile the print dialog, opened by a hot key, saves one of its own.
+    // Meanwhile the print dialog, opened by a hot key, saves one of its own
+    // and deletes the first.
     name = "印刷側";
     FrmPrint::Load();
     FrmPrint::Panel().BtnSaveSetting_Click(0);
+    answers = {IDYES};
+    FrmPrint::Window().SetListIndex(PrintPanel::CmbSetting, 0);
+    FrmPrint::Panel().BtnDelSetting_Click(0);
     FrmPrint::Unload();
+    // Back in this dialog, its list is made again from what is stored.
+    SendMessageW(form->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+    ASSERT_EQ(form->ListCount(PrintPanel::CmbSetting), 1);
+    EXPECT_EQ(form->ListText(PrintPanel::CmbSetting, 0), "印刷側");
+    EXPECT_EQ(form->ListIndex(PrintPanel::CmbSetting), -1);
     Press(BtnOK);
-    ASSERT_EQ(Settings.PrinterCount, 2);
-    EXPECT_EQ(NamedSettings[0].Title, "頁");
-    EXPECT_EQ(NamedSettings[1].Title, "印刷側");
+    ASSERT_EQ(Settings.PrinterCount, 1);
+    EXPECT_EQ(NamedSettings[0].Title, "印刷側");
+    EXPECT_EQ(Settings.LastSet, -1);
 }
 
 TEST_F(OptionsTest, HotKeyForTheDialogShowsTheOpenOneAgain) {
