@@ -42,8 +42,7 @@ bool CaptureImageFile() {
     dialog.CancelError(true);
     dialog.ShowOpen();
     if (dialog.ErrNumber() != 0) {
-        // The descriptions know few of the dialog's codes; the number tells
-        // the rest.
+        // The number tells what a description leaves open.
         ReportFailure(dialog.ErrDescription() + "（エラー番号 " + std::to_string(dialog.ErrNumber()) + "）");
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace commondlg {
 namespace {
@@ -40,6 +41,41 @@ constexpr ErrorText ErrorTexts[] = {
     {-32768, "関数がダイアログ ボックスをロードできません。"},
 };
 
+// The dialog service reports its own codes (CommDlgExtendedError); the table
+// above is keyed by the numbers the descriptions were written for. Each code
+// with a row there, and that row's number.
+constexpr std::pair<std::int32_t, std::int32_t> ServiceCodes[] = {
+    {0xFFFF, -32768},  // CDERR_DIALOGFAILURE
+    {0x0002, 32765},   // CDERR_INITIALIZATION
+    {0x0005, 32760},   // CDERR_LOADSTRFAILURE
+    {0x0006, 32761},   // CDERR_FINDRESFAILURE
+    {0x0007, 32760},   // CDERR_LOADRESFAILURE
+    {0x0008, 32759},   // CDERR_LOCKRESFAILURE
+    {0x0009, 32758},   // CDERR_MEMALLOCFAILURE
+    {0x000A, 32757},   // CDERR_MEMLOCKFAILURE
+    {0x1001, 28670},   // PDERR_SETUPFAILURE
+    {0x1002, 28669},   // PDERR_PARSEFAILURE
+    {0x1003, 28668},   // PDERR_RETDEFFAILURE
+    {0x1004, 28667},   // PDERR_LOADDRVFAILURE
+    {0x1005, 28666},   // PDERR_GETDEVMODEFAIL
+    {0x1006, 28665},   // PDERR_INITFAILURE
+    {0x1007, 28664},   // PDERR_NODEVICES
+    {0x1008, 28663},   // PDERR_NODEFAULTPRN
+    {0x1009, 28662},   // PDERR_DNDMMISMATCH
+    {0x100A, 28661},   // PDERR_CREATEICFAILURE
+    {0x100B, 28660},   // PDERR_PRINTERNOTFOUND
+    {0x2001, 24574},   // CFERR_NOFONTS
+    {0x3001, 20478},   // FNERR_SUBCLASSFAILURE
+    {0x3002, 20477},   // FNERR_INVALIDFILENAME
+    {0x3003, 20476},   // FNERR_BUFFERTOOSMALL
+};
+
+const char* TableText(std::int32_t number) {
+    for (const ErrorText& e : ErrorTexts)
+        if (e.number == number) return e.text;
+    return nullptr;
+}
+
 }  // namespace
 
 std::string ApiFilter(std::string_view filter) {
@@ -50,8 +86,9 @@ std::string ApiFilter(std::string_view filter) {
 }
 
 const char* ErrorDescription(std::int32_t number) {
-    for (const ErrorText& e : ErrorTexts)
-        if (e.number == number) return e.text;
+    if (const char* text = TableText(number)) return text;
+    for (const auto& [code, row] : ServiceCodes)
+        if (code == number) return TableText(row);
     return "未知のｴﾗｰです。";
 }
 

@@ -14,8 +14,9 @@ namespace commondlg {
 // string's own terminator supplies the list's closing second NUL.
 std::string ApiFilter(std::string_view filter);
 
-// The description of an extended error code; "未知のｴﾗｰです。" for any code
-// the table does not know.
+// The description of an error number: a number of the description table, or
+// a code the dialog service reports (CommDlgExtendedError) that one of its
+// rows describes; "未知のｴﾗｰです。" for any other.
 const char* ErrorDescription(std::int32_t number);
 
 // A help key is held as a 32-bit number. Text that is not a whole number in

@@ -27,7 +27,10 @@ TEST(CommonDialogText, ErrorDescriptionsByCode) {
     EXPECT_STREQ(commondlg::ErrorDescription(32760), "関数が指定したリソースをロードできません。");
     EXPECT_STREQ(commondlg::ErrorDescription(32761), "関数が指定したリソースをロードできません。");
     EXPECT_STREQ(commondlg::ErrorDescription(-32768), "関数がダイアログ ボックスをロードできません。");
-    for (const int unknown : {0, 1, 12290, 32768}) EXPECT_STREQ(commondlg::ErrorDescription(unknown), "未知のｴﾗｰです。");
+    // The dialog service's own codes find their rows.
+    EXPECT_STREQ(commondlg::ErrorDescription(0x3003), commondlg::ErrorDescription(20476));
+    EXPECT_STREQ(commondlg::ErrorDescription(0xFFFF), commondlg::ErrorDescription(-32768));
+    for (const int unknown : {0, 1, 12292, 32768}) EXPECT_STREQ(commondlg::ErrorDescription(unknown), "未知のｴﾗｰです。");
 }
 
 TEST(CommonDialogText, HelpKeyIsAWhole32BitNumber) {

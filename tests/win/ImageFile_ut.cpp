@@ -190,6 +190,6 @@ TEST_F(ImageFileTest, FailedDialogIsReportedWithItsError) {
     FrmRuxa::Pop_FileCapture_Click();
     person.join();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "画像ファイルを読み込めませんでした。\n未知のｴﾗｰです。（エラー番号 12291）");  // FNERR_BUFFERTOOSMALL
+    EXPECT_EQ(boxes[0].text, "画像ファイルを読み込めませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）");
     EXPECT_EQ(LastPicturePath, "C:\\before\\");
 }
