@@ -63,24 +63,27 @@ TEST_F(OutputTest, ClipboardHoldsExactlyTheCapturePixels) {
 // is reported, and the clipboard keeps what it held.
 TEST_F(OutputTest, ClipboardHeldByAnotherProgramIsWaitedForThenReported) {
     const struct {
-        DWORD holdMs;
+        DWORD holdMs;     // INFINITE: until the copy has given up
         int width;        // of the capture copied
         int onClipboard;  // the width of the clipboard's bitmap afterwards
         bool told;
-    } cases[] = {{300, 5, 5, false}, {1600, 7, 5, true}};
+    } cases[] = {{300, 5, 5, false}, {INFINITE, 7, 5, true}};
     PutTextOnClipboard();
     for (const auto& c : cases) {
         ASSERT_TRUE(MainWindow::PicPrint().Resize(c.width, 4));
         boxes.clear();
-        const handles::unique_any<handles::NullTraits<HANDLE, CloseHandle>> opened(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        using unique_event = handles::unique_any<handles::NullTraits<HANDLE, CloseHandle>>;
+        const unique_event opened(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        const unique_event copied(CreateEventW(nullptr, TRUE, FALSE, nullptr));
         std::thread other([&] {
             OpenClipboard(nullptr);
             SetEvent(opened.get());
-            Sleep(c.holdMs);
+            WaitForSingleObject(copied.get(), c.holdMs);
             CloseClipboard();
         });
         WaitForSingleObject(opened.get(), INFINITE);
         CopyCaptureToClipboard();
+        SetEvent(copied.get());
         other.join();
 
         EXPECT_EQ(ReadClipboardImage().width, c.onClipboard) << c.holdMs;
