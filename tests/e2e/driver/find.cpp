@@ -36,6 +36,11 @@ std::wstring DescribeTarget(const Options& options) {
   return text.empty() ? L"(no --class, --title or --hwnd)" : text;
 }
 
+bool BringToFront(HWND window, DWORD timeoutMs) {
+  SetForegroundWindow(window);
+  return WaitUntil(timeoutMs, [&] { return GetForegroundWindow() == window; });
+}
+
 std::wstring WindowText(HWND window) {
   // WM_GETTEXT reaches the owning process, so controls answer with what they
   // hold; a timeout keeps a hung program from hanging the driver.

@@ -35,6 +35,9 @@ HWND WaitForDialog(const Options& options, bool (*ready)(HWND) = nullptr);
 // "class=… title=…" for messages.
 std::wstring DescribeTarget(const Options& options);
 
+// Brings the window to the foreground and waits until it is there.
+bool BringToFront(HWND window, DWORD timeoutMs);
+
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 

@@ -82,8 +82,7 @@ int Keys(const Options& options) {
     const HWND window = WaitForTarget(options);
     if (!window)
       return Fail(L"no window " + DescribeTarget(options));
-    SetForegroundWindow(window);
-    if (!WaitUntil(options.TimeoutMs(), [&] { return GetForegroundWindow() == window; }))
+    if (!BringToFront(window, options.TimeoutMs()))
       return Fail(L"could not bring the window to the foreground");
   }
   // One key at a time, each after the program took the one before, as a

@@ -28,8 +28,7 @@ int Activate(const Options& options) {
   const HWND window = FindTarget(options);
   if (!window)
     return Fail(L"no window " + DescribeTarget(options));
-  SetForegroundWindow(window);
-  if (!WaitUntil(options.TimeoutMs(), [&] { return GetForegroundWindow() == window; }))
+  if (!BringToFront(window, options.TimeoutMs()))
     return Fail(L"the window did not come to the foreground");
   PrintLine("foreground=1");
   return 0;
