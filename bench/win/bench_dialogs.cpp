@@ -8,9 +8,6 @@
 #include <functional>
 
 #include "BenchHarness.h"
-#include "FrmOption.h"
-#include "FrmOptionControls.h"
-#include "FrmPrint.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "HumanSeam.h"
@@ -53,32 +50,40 @@ int main() {
         std::printf("unexpected message: %s\n", call.text.c_str());
         return IDOK;
     });
-    FrmRuxa::Load(GetModuleHandleW(nullptr));
-    AppState = StateIdle;
-    Settings.Title = "ヴェルモ";
-    CurrentPrint = {"", "PDF", 3, 1, 100, 1, 9, 0, 1};
+    SettingsModel settings;
+    settings.Settings.Title = "ヴェルモ";
+    settings.CurrentPrint = {"", "PDF", 3, 1, 100, 1, 9, 0, 1};
     for (int i = 0; i < NamedSettingsCapacity; ++i) {
-        NamedSettings[i] = CurrentPrint;
-        NamedSettings[i].Title = "名前付き設定" + std::to_string(i + 1);
+        settings.NamedSettings[i] = settings.CurrentPrint;
+        settings.NamedSettings[i].Title = "名前付き設定" + std::to_string(i + 1);
     }
-    Settings.PrinterCount = NamedSettingsCapacity;
-    Settings.LastSet = NamedSettingsCapacity - 1;
-    for (int slot = 0; slot < HotKeySlotCount; ++slot) Settings.HotKeyButton[slot] = 'P';
+    settings.Settings.PrinterCount = NamedSettingsCapacity;
+    settings.Settings.LastSet = NamedSettingsCapacity - 1;
+    for (int slot = 0; slot < HotKeySlotCount; ++slot) settings.Settings.HotKeyButton[slot] = 'P';
+    Store().Reset(settings);
+    FrmRuxa main(GetModuleHandleW(nullptr), false);
+    AppState = StateIdle;
+    PictureSurface capture;
+    capture.Resize(1280, 1024);
 
     std::printf("%d named settings, %d hot key lists\n", NamedSettingsCapacity, HotKeySlotCount);
+    FrmPrint& print = main.PrintDialog();
     Compare(
         "FrmPrint opening", FrmPrint::Design(),
-        [] {
-            FrmPrint::Load();
-            UpdateWindow(FrmPrint::Window().Handle());
+        [&] {
+            PictureSurface copy;
+            copy.Resize(capture.Width(), capture.Height());
+            print.Load(std::move(copy), CurrentPrint, Settings.LastSet);
+            UpdateWindow(print.Window().Handle());
         },
-        [] { FrmPrint::Unload(); });
+        [&] { print.Unload(); });
+    FrmOption& options = main.OptionsDialog();
     Compare(
         "FrmOption opening", FrmOption::Design(),
-        [] {
-            FrmOption::Show();
-            UpdateWindow(FrmOption::Window()->Handle());
+        [&] {
+            options.Show();
+            UpdateWindow(options.Window()->Handle());
         },
-        [] { FrmOption::Unload(); });
+        [&] { options.Unload(); });
     return 0;
 }

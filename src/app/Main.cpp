@@ -1,16 +1,12 @@
 #include "Main.h"
 
-#include "Capture.h"
-#include "FrmCustom.h"
-#include "FrmOption.h"
 #include "FrmRuxa.h"
-#include "HumanSeam.h"
+#include "Globals.h"
 #include "MessageLoop.h"
-#include "Output.h"
 #include "PaperTables.h"
+#include "ResidentInstance.h"
 #include "SettingsFile.h"
 #include "Text.h"
-#include "Tray.h"
 #include "UniqueHandle.h"
 #include "resource.h"
 
@@ -33,79 +29,48 @@ std::string ProgramFolder() {
     return folder;
 }
 
-// A custom icon loaded from a file lives as long as the program.
-unique_hicon customIcon;
-
 }  // namespace
+
+unique_hicon LoadAppIcon(HINSTANCE instance, FrmRuxa& main) {
+    SettingsModel settings = Store().Model();
+    unique_hicon custom;
+    if (!settings.Settings.Icon.empty())
+        custom.reset(static_cast<HICON>(LoadImageW(nullptr, text::Widen(settings.Settings.Icon).c_str(), IMAGE_ICON, 0,
+                                                   0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+    if (custom) {
+        main.SetIcon(custom.get());
+    } else if (!settings.Settings.Icon.empty()) {
+        main.SetIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PICICON), IMAGE_ICON, 16, 16, LR_SHARED)));
+    }
+    settings.Settings.UsesDefaultIcon = custom ? 0 : -1;
+    Store().Reset(settings);
+    return custom;
+}
 
 int Main(HINSTANCE instance) {
     AppPath = ProgramFolder();
     LastPicturePath = AppPath;
-    CmdLine = SplitCommandLine(ArgumentText(text::Narrow(GetCommandLineW())));
+    const CommandLineArgs args = SplitCommandLine(ArgumentText(text::Narrow(GetCommandLineW())));
+    const bool commandLine = !args.CmdArgs[0].empty();
+    unique_mutex residence;
+    if (!commandLine) {
+        residence = ClaimResidence();
+        if (!residence) return 0;
+    }
     BasPrinterConst::InitPaperTables();
-    if (!LoadSettings()) return 0;
+    if (!LoadSettings()) return static_cast<int>(commandLine ? RunExit::Failed : RunExit::Done);
 
-    if (!CmdLine.CmdArgs[0].empty()) {
-        RunCommandLine();
-        // A region run goes on in the selection window; every run ends by
-        // unloading the main window.
-        return MainWindow::Handle() ? RunMessageLoop() : 0;
+    unique_hicon customIcon;  // the window shows it until it goes
+    FrmRuxa main(instance, commandLine);
+    if (commandLine) {
+        main.RunCommandLine(ParseCommandLine(args, CurrentPrint.Title));
+    } else {
+        customIcon = LoadAppIcon(instance, main);
+        main.StartResident();
     }
-
-    // Its load registers the enabled hot keys.
-    FrmRuxa::Load(instance);
-    LoadAppIcon(instance);
-    // Loading the options dialog once, unseen, runs its opening steps.
-    FrmOption::Load();
-    FrmOption::Unload();
-    Tray::AddTrayIcon(MainWindow::Handle(), Settings.Title);
-    AppState = StateIdle;
-    return RunMessageLoop();
-}
-
-void RunCommandLine() {
-    AppState = StateCommandLine;
-    // Captures draw into the main window's pictures; in this state its load
-    // registers no hot key.
-    FrmRuxa::Load(GetModuleHandleW(nullptr));
-    ConfirmBeforePrintInFile = Settings.ConfirmBeforePrint;
-    Settings.ConfirmBeforePrint = 0;
-    const CommandLineRequest request = ParseCommandLine(CmdLine, CurrentPrint.Title);
-    Settings.ConfirmBeforePrint = request.ConfirmBeforePrint;
-    if (!request.Error) {
-        if (request.Action != ActionActiveWindow)
-            Capture::CaptureDesktop();
-        else if (!Capture::CaptureActiveWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.WindowHandle)))) {
-            // A blank page would print otherwise.
-            Capture::ReportMissingWindow(request.WindowHandle, true);
-            return MainWindow::EndRun();
-        }
-        // The selection window prints the rectangle when the user lets go.
-        if (request.Action == ActionRegion) FrmCustom::Load();
-    }
-    ApplyNamedSetting(Model, request.SettingName);
-    if (request.Error) {
-        ShowMessageBox(nullptr, "コマンドライン引数に誤りがあります。", "ルクサさん", MB_OK);
-        MainWindow::EndRun();
-        return;
-    }
-    if (request.Action != ActionRegion) PrintOutput();
-}
-
-void LoadAppIcon(HINSTANCE instance) {
-    if (Settings.Icon.empty()) {
-        Settings.UsesDefaultIcon = -1;
-        return;
-    }
-    customIcon.reset(static_cast<HICON>(
-        LoadImageW(nullptr, text::Widen(Settings.Icon).c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
-    if (customIcon) {
-        FrmRuxa::SetIcon(customIcon.get());
-        Settings.UsesDefaultIcon = 0;
-        return;
-    }
-    FrmRuxa::SetIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PICICON), IMAGE_ICON, 16, 16, LR_SHARED)));
-    Settings.UsesDefaultIcon = -1;
+    // A region run goes on in the selection window, a confirmed one in its
+    // dialog; every run ends when the main window goes.
+    return main.Handle() ? RunMessageLoop() : static_cast<int>(main.ExitCode());
 }
 
 }  // namespace BasRuxa

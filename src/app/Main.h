@@ -3,12 +3,19 @@
 #pragma once
 #include <windows.h>
 
+#include "UniqueHandle.h"
+
+class FrmRuxa;
+
 namespace BasRuxa {
 
-// Returns the process exit code.
-int Main(HINSTANCE instance);
+// The main window's icon from the Icon file when it loads (the icon returned
+// lives as long as the window shows it), else the built-in one; dialogs take
+// the main window's icon only when it came from the file (UsesDefaultIcon).
+unique_hicon LoadAppIcon(HINSTANCE instance, FrmRuxa& main);
 
-void RunCommandLine();
-void LoadAppIcon(HINSTANCE instance);
+// Returns the process exit code: 0 for a resident run, the run's RunExit for
+// a command-line run.
+int Main(HINSTANCE instance);
 
 }  // namespace BasRuxa

@@ -1,9 +1,5 @@
 #include "Capture.h"
 
-#include "Globals.h"
-#include "HumanSeam.h"
-#include "MainWindow.h"
-#include "Tray.h"
 #include "UniqueHandle.h"
 
 namespace Capture {
@@ -15,45 +11,35 @@ constexpr int WindowCursorOffset = 8;
 
 }  // namespace
 
-void CaptureDesktop() {
-    PictureSurface& picture = MainWindow::PicPrint();
+PictureSurface CaptureDesktop(bool drawCursor) {
+    PictureSurface picture;
     picture.Resize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    const HWND desktop = GetDesktopWindow();
-    unique_window_dc screen = GetWindowDcOf(desktop);
+    const unique_window_dc screen = GetWindowDcOf(GetDesktopWindow());
     BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), screen.get().dc, 0, 0, SRCCOPY);
-    if (BasRuxa::Settings.IconCapture == 1) {
+    if (drawCursor) {
         POINT p{};
         GetCursorPos(&p);
         DrawIcon(picture.Dc(), p.x - DesktopCursorOffset, p.y - DesktopCursorOffset, GetCurrentCursor());
     }
-    // The icon a desktop or region request took out of the tray comes back.
-    // A command-line run never had one: an icon there would offer the tray
-    // menu, whose items take the run out of its state so that it no longer
-    // ends with its print.
-    if (BasRuxa::Settings.IconDelete == 1 && BasRuxa::AppState != StateCommandLine)
-        Tray::AddTrayIcon(MainWindow::Handle(), "ｳﾞｪﾙﾓ");
+    return picture;
 }
 
-bool CaptureActiveWindow(HWND hWnd) {
-    PictureSurface& picture = MainWindow::PicPrint();
-    if (!hWnd) hWnd = GetForegroundWindow();
-    WindowRect = {};
-    // Without a window the device context would be the whole screen's.
-    if (!hWnd || !GetWindowRect(hWnd, &WindowRect)) {
-        picture.Resize(0, 0);
-        return false;
-    }
-    unique_window_dc source = GetWindowDcOf(hWnd);
-    picture.Resize(WindowRect.right - WindowRect.left, WindowRect.bottom - WindowRect.top);
+std::optional<PictureSurface> CaptureActiveWindow(HWND window, bool drawCursor) {
+    if (!window) window = GetForegroundWindow();
+    RECT rect{};
+    if (!window || !GetWindowRect(window, &rect)) return std::nullopt;
+    PictureSurface picture;
+    picture.Resize(rect.right - rect.left, rect.bottom - rect.top);
+    const unique_window_dc source = GetWindowDcOf(window);
     BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), source.get().dc, 0, 0, SRCCOPY);
-    if (BasRuxa::Settings.IconCapture == 1) {
+    if (drawCursor) {
         POINT p{};
         GetCursorPos(&p);
         const int x = p.x - WindowCursorOffset, y = p.y - WindowCursorOffset;
-        if (WindowRect.left <= x && x <= WindowRect.right && WindowRect.top <= y && y <= WindowRect.bottom)
-            DrawIcon(picture.Dc(), x - WindowRect.left, y - WindowRect.top, GetCurrentCursor());
+        if (rect.left <= x && x <= rect.right && rect.top <= y && y <= rect.bottom)
+            DrawIcon(picture.Dc(), x - rect.left, y - rect.top, GetCurrentCursor());
     }
-    return true;
+    return picture;
 }
 
 HCURSOR GetCurrentCursor() {
@@ -68,12 +54,11 @@ HCURSOR GetCurrentCursor() {
     return cursor;
 }
 
-void ReportMissingWindow(std::int32_t windowHandle, bool printing) {
+std::string MissingWindowText(std::int32_t windowHandle, bool printing) {
     const std::string missing =
         windowHandle == 0 ? "前面のウィンドウが見つかりません。"
                           : "/h=" + std::to_string(windowHandle) + " のウィンドウが見つかりません。閉じられたか、番号が誤っています。";
-    ShowMessageBox(MainWindow::Handle(), missing + (printing ? "\n何も印刷しませんでした。" : "\n何もコピーしませんでした。"),
-                   "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
+    return missing + (printing ? "\n何も印刷しませんでした。" : "\n何もコピーしませんでした。");
 }
 
 }  // namespace Capture

@@ -1,25 +1,34 @@
-// Screen capture into the capture picture: the whole screen or one window,
-// with the mouse cursor drawn in when IconCapture is on.
+// Screen capture: the whole desktop or one window, with the mouse cursor
+// drawn in when asked. A source only makes the picture (or says why it could
+// not); what becomes of it is the shell's decision.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
+
+#include "PictureSurface.h"
 
 namespace Capture {
 
-// The screen rectangle of the window captured last.
-inline RECT WindowRect{};
+// What a capture source hands back: the picture, or why there is none (the
+// text to tell the user; empty when the user cancelled).
+struct Captured {
+    std::optional<PictureSurface> picture;
+    std::string reason;
+};
 
-void CaptureDesktop();
+PictureSurface CaptureDesktop(bool drawCursor);
 
-// hWnd 0 (or null) captures the foreground window. False when there is no
-// such window (a number that names none, or one that has gone): the picture
-// is then left empty.
-bool CaptureActiveWindow(HWND hWnd);
+// `window` null captures the foreground window. Nothing when there is no such
+// window (a number that names none, or one that has gone): its device context
+// would be the whole screen's.
+std::optional<PictureSurface> CaptureActiveWindow(HWND window, bool drawCursor);
 
-// Tells the user that the window to capture (0: the foreground window) was
-// not there, and that nothing was printed or copied.
-void ReportMissingWindow(std::int32_t windowHandle, bool printing);
+// What to tell the user when the window to capture (0: the foreground
+// window) was not there, and that nothing was printed or copied.
+std::string MissingWindowText(std::int32_t windowHandle, bool printing);
 
 // The cursor the application under the pointer shows now, or null.
 HCURSOR GetCurrentCursor();

@@ -2,39 +2,36 @@
 
 #include <windowsx.h>
 
-#include "Globals.h"
-#include "MainWindow.h"
-#include "Output.h"
 #include "Region.h"
-#include "ShellState.h"
-#include "UniqueHandle.h"
 
-namespace FrmCustom {
 namespace {
 
-using namespace BasRuxa;
-
-HWND form = nullptr;
-HWND picture = nullptr;
-// A left release counts only after a left press on the picture: a button
-// held down when the window appeared was pressed on something else.
-bool pressed = false;
-// The request the selection serves: the newest that opened it.
-ShellRequest openedFor{};
-unique_hcursor crossHair;
 const COLORREF RubberBandColour = RGB(128, 128, 128);
 
-// The capture picture as it is, which also wipes the last rubber band.
-void PaintSnapshot(HDC dc) {
-    const PictureSurface& capture = MainWindow::PicPrint();
+FrmCustom* SelectionOf(HWND hwnd) { return reinterpret_cast<FrmCustom*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+
+// The cross-hair lives as long as the program: the window class keeps it.
+HCURSOR CrossHair(HINSTANCE instance) {
+    static unique_hcursor cursor = [instance] {
+        const region::CursorMasks masks = region::CrossHairMasks();
+        return unique_hcursor(CreateCursor(instance, region::CursorHotSpotX, region::CursorHotSpotY, region::CursorSize,
+                                           region::CursorSize, masks.andMask.data(), masks.xorMask.data()));
+    }();
+    return cursor.get();
+}
+
+}  // namespace
+
+// The desktop picture as it is, which also wipes the last rubber band.
+void FrmCustom::PaintSnapshot(HDC dc) const {
     RECT client{};
-    GetClientRect(picture, &client);
-    BitBlt(dc, 0, 0, client.right, client.bottom, capture.Dc(), 0, 0, SRCCOPY);
+    GetClientRect(picture_, &client);
+    BitBlt(dc, 0, 0, client.right, client.bottom, desktop_.Dc(), 0, 0, SRCCOPY);
 }
 
 // Drawn on the screen only: a repaint shows the clean snapshot again.
-void DrawRubberBand(std::int16_t x, std::int16_t y) {
-    const unique_window_dc dc = GetDcOf(picture);
+void FrmCustom::DrawRubberBand(std::int16_t x, std::int16_t y) {
+    const unique_window_dc dc = GetDcOf(picture_);
     PaintSnapshot(dc.get().dc);
     const region::PixelRect box = region::DragRect(StartX, StartY, x, y);
     unique_hpen pen(CreatePen(PS_SOLID, 1, RubberBandColour));
@@ -43,70 +40,54 @@ void DrawRubberBand(std::int16_t x, std::int16_t y) {
     Rectangle(dc.get().dc, box.left, box.top, box.left + box.width, box.top + box.height);
 }
 
-// The selection is done: the window goes first, so that whatever the output
-// shows (a printer message) is not hidden behind it.
-void Finish() {
-    switch (AppState) {
-    case StateRsCapture:
-        Unload();
-        CopyCaptureToClipboard();
-        ReturnToIdle(openedFor);
-        break;
-    case StateRsCopy:
-        Unload();
-        PrintOutput();
-        // With the confirmation dialog open the shell is in its state now.
-        ReturnToIdle(openedFor);
-        break;
-    case StateCommandLine:
-        // The output ends the run.
-        Unload();
-        PrintOutput();
-        break;
-    default:
-        break;
-    }
-}
-
-void LeftRelease(LPARAM lParam) {
+void FrmCustom::LeftRelease(LPARAM lParam) {
     ReleaseCapture();
-    if (!pressed) return;
+    if (!pressed_) return;
     EndX = region::ToPixel(GET_X_LPARAM(lParam));
     EndY = region::ToPixel(GET_Y_LPARAM(lParam));
-    CropCapture(StartX, StartY, EndX, EndY);
     Dragging = 0;
-    Finish();
+    PictureSurface region = CropCapture(desktop_, StartX, StartY, EndX, EndY);
+    Unload();
+    owner_.RegionChosen(std::move(region));
 }
 
-LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+void FrmCustom::Cancel() {
+    Unload();
+    owner_.RegionCancelled();
+}
+
+LRESULT CALLBACK FrmCustom::PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    FrmCustom* self = SelectionOf(GetParent(hwnd));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);
-        PaintSnapshot(ps.hdc);
+        self->PaintSnapshot(ps.hdc);
         EndPaint(hwnd, &ps);
         return 0;
     }
     case WM_LBUTTONDOWN:
-        Dragging = -1;
-        StartX = region::ToPixel(GET_X_LPARAM(lParam));
-        StartY = region::ToPixel(GET_Y_LPARAM(lParam));
-        pressed = true;
+        self->Dragging = -1;
+        self->StartX = region::ToPixel(GET_X_LPARAM(lParam));
+        self->StartY = region::ToPixel(GET_Y_LPARAM(lParam));
+        self->pressed_ = true;
         SetCapture(hwnd);
         return 0;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_XBUTTONDOWN:
-        Dragging = 0;
+        self->Dragging = 0;
         return 0;
     case WM_MOUSEMOVE:
-        if (Dragging == -1) DrawRubberBand(region::ToPixel(GET_X_LPARAM(lParam)), region::ToPixel(GET_Y_LPARAM(lParam)));
+        if (self->Dragging == -1)
+            self->DrawRubberBand(region::ToPixel(GET_X_LPARAM(lParam)), region::ToPixel(GET_Y_LPARAM(lParam)));
         return 0;
     case WM_LBUTTONUP:
-        LeftRelease(lParam);
+        self->LeftRelease(lParam);
         return 0;
     case WM_RBUTTONUP:
-        if (MainWindow::ShowCancelMenu) MainWindow::ShowCancelMenu(form);
+        self->owner_.ShowCancelMenu(self->form_);
         return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -114,86 +95,72 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 // Closed any other way than by a left release (Alt+F4, another program's
-// WM_CLOSE, the session ending), the selection is cancelled: nothing is
-// output, the shell goes back to idle and a command-line run ends.
-void Cancel() {
-    const ShellRequest request = openedFor;
-    Unload();
-    if (request.state == StateCommandLine) return MainWindow::EndRun();
-    ReturnToIdle(request);
-}
-
-LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// WM_CLOSE, the session ending), the selection is cancelled.
+LRESULT CALLBACK FrmCustom::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    FrmCustom* self = SelectionOf(hwnd);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_CLOSE:
-        Cancel();
+        self->Cancel();
         return 0;
     case WM_ENDSESSION:
-        if (wParam) Cancel();
+        if (wParam) self->Cancel();
         return 0;
     case WM_DESTROY:
-        if (hwnd == form) {
-            form = picture = nullptr;
-            pressed = false;
-            Dragging = 0;
-        }
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->form_ = self->picture_ = nullptr;
+        self->pressed_ = false;
+        self->Dragging = 0;
+        self->desktop_ = PictureSurface();
         return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
-void RegisterClasses(HINSTANCE instance) {
-    if (crossHair) return;
-    const region::CursorMasks masks = region::CrossHairMasks();
-    crossHair.reset(CreateCursor(instance, region::CursorHotSpotX, region::CursorHotSpotY, region::CursorSize,
-                                 region::CursorSize, masks.andMask.data(), masks.xorMask.data()));
+void FrmCustom::RegisterClasses(HINSTANCE instance) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(instance, ClassName, &wc)) return;
     wc.lpfnWndProc = FormProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = ClassName;
     RegisterClassExW(&wc);
     wc.lpfnWndProc = PictureProc;
-    wc.hCursor = crossHair.get();
+    wc.hCursor = CrossHair(instance);
     wc.lpszClassName = PictureClassName;
     RegisterClassExW(&wc);
 }
 
-}  // namespace
-
-void Load() {
-    openedFor = CurrentRequest();
-    if (form) return;
+void FrmCustom::Load(PictureSurface desktop) {
+    if (form_) return;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance);
-    form = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, L"", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                           GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
+    desktop_ = std::move(desktop);
+    form_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, L"", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                            GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, this);
     RECT client{};
-    GetClientRect(form, &client);
-    picture = CreateWindowExW(0, PictureClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, client.right, client.bottom, form,
-                              nullptr, instance, nullptr);
-    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ShowWindow(form, SW_SHOW);
-    SetForegroundWindow(form);
-    UpdateWindow(form);
+    GetClientRect(form_, &client);
+    picture_ = CreateWindowExW(0, PictureClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, client.right, client.bottom, form_,
+                               nullptr, instance, nullptr);
+    SetWindowPos(form_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowWindow(form_, SW_SHOW);
+    SetForegroundWindow(form_);
+    UpdateWindow(form_);
 }
 
-void Unload() {
-    if (form) DestroyWindow(form);
+void FrmCustom::Unload() {
+    if (form_) DestroyWindow(form_);
 }
 
-HWND Window() { return form; }
-
-void CropCapture(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
-    PictureSurface& capture = MainWindow::PicPrint();
-    PictureSurface& scratch = MainWindow::PicPrint2();
+PictureSurface CropCapture(const PictureSurface& capture, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     const region::PixelRect box = region::DragRect(x1, y1, x2, y2);
-    scratch.Resize(box.width, box.height);
-    BitBlt(scratch.Dc(), 0, 0, scratch.Width(), scratch.Height(), capture.Dc(), box.left, box.top, SRCCOPY);
-    capture.Resize(scratch.Width(), scratch.Height());
-    BitBlt(capture.Dc(), 0, 0, capture.Width(), capture.Height(), scratch.Dc(), 0, 0, SRCCOPY);
+    PictureSurface region;
+    region.Resize(box.width, box.height);
+    BitBlt(region.Dc(), 0, 0, region.Width(), region.Height(), capture.Dc(), box.left, box.top, SRCCOPY);
+    return region;
 }
-
-}  // namespace FrmCustom

@@ -4,8 +4,6 @@
 #include <string>
 
 #include "Globals.h"
-#include "HumanSeam.h"
-#include "MainWindow.h"
 #include "PictureLoad.h"
 #include "cCommonDlg.h"
 
@@ -23,17 +21,14 @@ constexpr const char* ImageFileFilter =
 // folder must exist, the file need not (the load tells the user).
 constexpr std::int32_t ImageFileFlags = 0x280804;
 
-void ReportFailure(const std::string& detail) {
-    ShowMessageBox(MainWindow::Handle(), "画像ファイルを読み込めませんでした。\n" + detail, "ルクサさん",
-                   MB_OK | MB_ICONEXCLAMATION);
-}
+Captured Failure(const std::string& detail) { return {std::nullopt, "画像ファイルを読み込めませんでした。\n" + detail}; }
 
 }  // namespace
 
-bool CaptureImageFile() {
+Captured CaptureImageFile(HWND owner) {
     cCommonDlg dialog;
     dialog.FileName("");
-    dialog.Form(MainWindow::Handle());
+    dialog.Form(owner);
     dialog.DialogTitle("ピクチャ画像の指定");
     dialog.Filter(ImageFileFilter);
     dialog.FilterIndex(0);
@@ -41,21 +36,17 @@ bool CaptureImageFile() {
     dialog.InitDir(BasRuxa::LastPicturePath);
     dialog.CancelError(true);
     dialog.ShowOpen();
-    if (dialog.ErrNumber() != 0) {
-        // The number tells what a description leaves open.
-        ReportFailure(dialog.ErrDescription() + "（エラー番号 " + std::to_string(dialog.ErrNumber()) + "）");
-        return false;
-    }
-    if (dialog.CancelButton()) return false;
+    // The number tells what a description leaves open.
+    if (dialog.ErrNumber() != 0)
+        return Failure(dialog.ErrDescription() + "（エラー番号 " + std::to_string(dialog.ErrNumber()) + "）");
+    if (dialog.CancelButton()) return {};
 
     const std::string path = dialog.FileName();
-    const PictureLoadResult load = LoadPicture(path, MainWindow::PicPrint());
-    if (!load.loaded) {
-        ReportFailure(path + "\n" + load.reason);
-        return false;
-    }
+    PictureSurface picture;
+    const PictureLoadResult load = LoadPicture(path, picture);
+    if (!load.loaded) return Failure(path + "\n" + load.reason);
     BasRuxa::LastPicturePath = path;
-    return true;
+    return {std::move(picture), {}};
 }
 
 }  // namespace Capture

@@ -12,6 +12,14 @@ namespace BasRuxa {
 
 constexpr int CmdArgCapacity = 50;
 
+// How a command-line run ends, as its process exit code tells its caller.
+enum class RunExit : int {
+    Done = 0,            // the page went to the printer
+    Failed = 1,          // a printer, paper or capture failure the user was told of
+    BadCommandLine = 2,  // the arguments ask for nothing the program does
+    Cancelled = 3,       // the user cancelled the region or closed the confirmation unprinted
+};
+
 struct CommandLineArgs {
     std::array<std::string, CmdArgCapacity> CmdArgs;
     int CmdArgCount = 0;

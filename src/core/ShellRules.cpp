@@ -70,4 +70,9 @@ unsigned HotKeyModifiers(const SettingsRecord& settings, int slot) {
     return modifiers;
 }
 
+bool HotKeysDiffer(const SettingsRecord& a, const SettingsRecord& b) {
+    return a.HotKeyOn != b.HotKeyOn || a.HotKeyALT != b.HotKeyALT || a.HotKeySHIFT != b.HotKeySHIFT ||
+           a.HotKeyCTRL != b.HotKeyCTRL || a.HotKeyButton != b.HotKeyButton;
+}
+
 }  // namespace shell

@@ -63,4 +63,8 @@ std::uint16_t AtomFromHotKeyId(std::int32_t id);
 // outside the nine slots.
 unsigned HotKeyModifiers(const SettingsRecord& settings, int slot);
 
+// Whether two settings bind any hot key slot differently (switch, modifiers
+// or key).
+bool HotKeysDiffer(const SettingsRecord& a, const SettingsRecord& b);
+
 }  // namespace shell

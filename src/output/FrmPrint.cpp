@@ -1,43 +1,35 @@
 #include "FrmPrint.h"
 
-#include <optional>
 #include <vector>
 
+#include "AppIcon.h"
 #include "Clipboard.h"
 #include "FileIo.h"
-#include "FrmPrinting.h"
 #include "Globals.h"
 #include "HumanSeam.h"
-#include "MainWindow.h"
-#include "ProgramHelp.h"
 #include "PictureSave.h"
 #include "PrintEngine.h"
-#include "ShellState.h"
+#include "ProgramHelp.h"
+#include "SettingsEdits.h"
 #include "StoredIndex.h"
 #include "Text.h"
 #include "cCommonDlg.h"
 
-namespace FrmPrint {
-namespace {
-
 using namespace BasRuxa;
 
-Form form;
-std::optional<PrintSettingsPanel> panel;
-// Hidden for a print on its way or for the save dialog: a capture arriving
-// meanwhile does not bring it back before that is over.
-bool busy = false;
+namespace {
 
 const std::vector<ControlSpec>& Controls() {
     static const std::vector<ControlSpec> rows = [] {
+        using C = FrmPrint;
         std::vector<ControlSpec> own{
-            {ControlKind::Label, Label1, L"画面のキャプチャが終了しました。印刷を開始します。", 60, 60, 4455, 0},
-            {ControlKind::DefaultButton, BtnOK, L"印刷開始(&P)", 6600, 60, 1335, 315},
-            {ControlKind::Button, BtnSaveA, L"ﾌｧｲﾙ保存(&S)", 6600, 420, 1335, 315},
-            {ControlKind::Button, BtnClipBoard, L"ｺﾋﾟｰ(&C)", 6600, 780, 1335, 315},
-            {ControlKind::Button, BtnCancel, L"閉じる(&U)", 6600, 1500, 1335, 315},
-            {ControlKind::Button, BtnHelp, L"ﾍﾙﾌﾟ(&H)", 6600, 1140, 1335, 315},
-            {ControlKind::CheckBox, ChkReverse, L"ｷｬﾌﾟﾁｬｲﾒｰｼﾞを反転して印刷する", 3300, 420, 3255, 180},
+            {ControlKind::Label, C::Label1, L"画面のキャプチャが終了しました。印刷を開始します。", 60, 60, 4455, 0},
+            {ControlKind::DefaultButton, C::BtnOK, L"印刷開始(&P)", 6600, 60, 1335, 315},
+            {ControlKind::Button, C::BtnSaveA, L"ﾌｧｲﾙ保存(&S)", 6600, 420, 1335, 315},
+            {ControlKind::Button, C::BtnClipBoard, L"ｺﾋﾟｰ(&C)", 6600, 780, 1335, 315},
+            {ControlKind::Button, C::BtnCancel, L"閉じる(&U)", 6600, 1500, 1335, 315},
+            {ControlKind::Button, C::BtnHelp, L"ﾍﾙﾌﾟ(&H)", 6600, 1140, 1335, 315},
+            {ControlKind::CheckBox, C::ChkReverse, L"ｷｬﾌﾟﾁｬｲﾒｰｼﾞを反転して印刷する", 3300, 420, 3255, 180},
         };
         const PrintPanel::Placement at{0,          {60, 825},   {555, 780},  {4515, 780},        {5580, 780},
                                        {60, 1140}, {3315, 1140}, {75, 3300}, L"ﾌﾟﾘﾝﾀ名："};
@@ -48,59 +40,193 @@ const std::vector<ControlSpec>& Controls() {
     return rows;
 }
 
-constexpr struct {
-    int id;
-    void (*click)();
-} Clicks[] = {
-    {BtnOK, BtnOK_Click},         {BtnSaveA, BtnSaveA_Click},   {BtnClipBoard, BtnClipBoard_Click},
-    {BtnHelp, BtnHelp_Click},     {BtnCancel, BtnCancel_Click}, {ChkReverse, ChkReverse_Click},
-};
+void ReportSaveFailure(HWND owner, const std::string& path, const std::string& reason) {
+    ShowMessageBox(owner, "画像を保存できませんでした。\n" + (path.empty() ? "" : path + "\n") + reason,
+                   "ファイル保存エラー", MB_OK | MB_ICONEXCLAMATION);
+}
 
-INT_PTR Handler(UINT message, WPARAM wParam, LPARAM lParam) {
+}  // namespace
+
+FormSpec FrmPrint::Design() { return {L"印刷確認", 7995, 4665, Controls(), true}; }
+
+FrmPrint::~FrmPrint() {
+    // Going with the program: there is no one left to tell.
+    timPrint_.SetEnabled(false);
+    listening_ = {};
+    panel_.reset();
+    form_.Destroy();
+}
+
+INT_PTR FrmPrint::Handler(UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = FALSE;
-    if (panel && panel->Handle(message, wParam, lParam, result)) return result;
-    if (message == WM_TIMER) return TimPrint().Dispatch(wParam, TimPrint_Timer);
+    if (panel_ && panel_->Handle(message, wParam, lParam, result)) return result;
+    if (message == WM_TIMER) return timPrint_.Dispatch(wParam, [this] { TimPrint_Timer(); });
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
-    for (const auto& each : Clicks) {
-        if (LOWORD(wParam) != each.id) continue;
-        each.click();
-        return TRUE;
+    switch (LOWORD(wParam)) {
+    case BtnOK: return BtnOK_Click(), TRUE;
+    case BtnSaveA: return BtnSaveA_Click(), TRUE;
+    case BtnClipBoard: return BtnClipBoard_Click(), TRUE;
+    case BtnHelp: return BtnHelp_Click(), TRUE;
+    case BtnCancel: return BtnCancel_Click(), TRUE;
+    case ChkReverse: return ChkReverse_Click(), TRUE;
+    default: return FALSE;
     }
-    return FALSE;
 }
 
-// What the dialog changed goes back into the settings: the print settings
-// and the named setting chosen. Nothing else of the settings record is the
-// dialog's to write (the named settings' count is kept up to date by the
-// panel), so a change made meanwhile elsewhere (the options dialog) is not
-// undone.
-void TakeWork() {
-    CurrentPrint = WorkPrint;
-    Settings.LastSet = stored::NamedSettingAt(Model, WorkSettings.LastSet) ? WorkSettings.LastSet : std::int16_t(-1);
+void FrmPrint::Load(PictureSurface capture, const PrintSettings& print, std::int16_t lastSet) {
+    if (form_.Exists()) {
+        // The capture the user confirmed is printed or saved first.
+        if (busy_) return waiting_.push_back(std::move(capture));
+        capture_ = std::move(capture);
+        return ShowAgain();
+    }
+    if (!form_.Create(Design(), [this](UINT m, WPARAM w, LPARAM l) { return Handler(m, w, l); })) {
+        outcome_ = RunExit::Failed;
+        return owner_.PrintDialogClosed(outcome_);
+    }
+    if (Settings.UsesDefaultIcon != -1) form_.SetIcon(AppIcon::Main());
+    timPrint_.Attach(form_.Handle());
+    capture_ = std::move(capture);
+    outcome_ = RunExit::Cancelled;
+    WorkSettings = Settings;
+    WorkSettings.LastSet = lastSet;
+    WorkPrint = print;
+    base_ = Store().Model();
+    listening_ = Store().Listen([this](const SettingsModel&, const SettingsModel& after) {
+        if (committing_) base_ = after;
+        else TakeStoredChanges(after);
+    });
+    panel_.emplace(form_, WorkSettings, WorkPrint,
+                   PrintSettingsPanel::Hooks{nullptr,
+                                             [this](const PrintSettingsPanel::NamedChange& change) {
+                                                 SettingsModel next = Pending();
+                                                 change(next);
+                                                 Commit(next);
+                                             },
+                                             false, nullptr});
+    Fill();
+    form_.Show();
+    form_.Focus(BtnOK);
 }
 
-void StoreSettings() {
-    TakeWork();
-    SaveSettings();
+void FrmPrint::Fill() {
+    panel_->Filling = -1;
+    panel_->Fill();
+    panel_->Filling = 0;
+    form_.SetCheck(ChkReverse, WorkSettings.ReversePrint);
 }
 
-// The reverse box applies to the picture made now and is never stored.
-template <typename Work>
-void WithReverseBox(Work work) {
-    const std::int16_t kept = Settings.ReversePrint;
-    Settings.ReversePrint = WorkSettings.ReversePrint;
-    work();
-    Settings.ReversePrint = kept;
+// Another dialog stored settings while this one was open: what it changed
+// shows here before this dialog stores anything.
+void FrmPrint::TakeStoredChanges(const SettingsModel& after) {
+    settings::TakeStoredChanges(base_, after, WorkSettings, WorkPrint);
+    base_ = after;
+    Fill();
 }
 
-void Closed() {
-    if (AppState == StateCommandLine) MainWindow::EndRun();
-    else ReturnToIdle(StatePrintDialog);
+// What the dialog changes goes into the settings: the print settings and the
+// named setting chosen. Nothing else of the settings record is the dialog's
+// to write; the reverse box applies to one print, copy or file only.
+SettingsModel FrmPrint::Pending() const {
+    SettingsModel next = Store().Model();
+    next.CurrentPrint = WorkPrint;
+    next.Settings.LastSet = stored::NamedSettingAt(next, WorkSettings.LastSet) ? WorkSettings.LastSet : std::int16_t(-1);
+    return next;
 }
 
-void SaveLayoutPicture() {
+void FrmPrint::Commit(const SettingsModel& next) {
+    committing_ = true;
+    Store().Commit(next);
+    committing_ = false;
+}
+
+void FrmPrint::StoreSettings() { Commit(Pending()); }
+
+void FrmPrint::ShowAgain() {
+    if (busy_) return;
+    form_.Show();
+    form_.Focus(BtnOK);
+}
+
+// The next capture that waited while this one was printed or saved.
+bool FrmPrint::NextCapture() {
+    if (waiting_.empty()) return false;
+    capture_ = std::move(waiting_.front());
+    waiting_.pop_front();
+    ShowAgain();
+    return true;
+}
+
+void FrmPrint::Unload() {
+    if (!form_.Exists()) return;
+    timPrint_.SetEnabled(false);
+    printing_.Unload();
+    busy_ = false;
+    listening_ = {};
+    form_.Destroy();
+    panel_.reset();
+    capture_ = PictureSurface();
+    waiting_.clear();
+    owner_.PrintDialogClosed(outcome_);
+}
+
+void FrmPrint::BtnOK_Click() {
+    busy_ = true;
+    form_.Hide();
+    printing_.Load();
+    StoreSettings();
+    timPrint_.SetInterval(1000);
+    timPrint_.SetEnabled(true);
+}
+
+void FrmPrint::TimPrint_Timer() {
+    timPrint_.SetEnabled(false);
+    const PrintResult result = PrintCapture(Printer(), capture_, WorkPrint, WorkSettings.ReversePrint == 1);
+    printing_.Unload();
+    busy_ = false;
+    if (result.status == PrintStatus::Printed) {
+        outcome_ = RunExit::Done;
+        if (!NextCapture()) Unload();
+        return;
+    }
+    if (outcome_ != RunExit::Done) outcome_ = RunExit::Failed;
+    // The printer refused the settings and said why: the user can mend them
+    // and print again.
+    if (result.status == PrintStatus::Failed) ReportPrintFailure(form_.Handle(), result.failure);
+    ShowAgain();
+}
+
+void FrmPrint::BtnClipBoard_Click() {
+    const auto prepared = PreparePrint(Printer(), capture_, WorkPrint, WorkSettings.ReversePrint == 1);
+    if (const auto* failure = std::get_if<PrintFailure>(&prepared)) {
+        // The clipboard keeps what it had.
+        ReportPrintFailure(form_.Handle(), *failure);
+    } else if (const auto refused = CopyPictureToClipboard(mainWindow_, std::get<PreparedPage>(prepared).picture)) {
+        ShowMessageBox(form_.Handle(), *refused, "ルクサさん", MB_OK | MB_ICONEXCLAMATION);
+    }
+    if (form_.Exists()) StoreSettings();
+}
+
+void FrmPrint::BtnSaveA_Click() {
+    const auto prepared = PreparePrint(Printer(), capture_, WorkPrint, WorkSettings.ReversePrint == 1);
+    if (const auto* failure = std::get_if<PrintFailure>(&prepared)) {
+        // No save dialog for a picture that could not be made.
+        ReportPrintFailure(form_.Handle(), *failure);
+    } else {
+        busy_ = true;
+        form_.Hide();
+        SaveLayoutPicture(std::get<PreparedPage>(prepared).picture);
+        busy_ = false;
+        // The dialog may have been closed from outside meanwhile.
+        if (!form_.Exists()) return;
+        ShowAgain();
+    }
+    if (form_.Exists()) StoreSettings();
+}
+
+void FrmPrint::SaveLayoutPicture(const PictureSurface& layout) {
     cCommonDlg dialog;
-    dialog.Form(form.Handle());
+    dialog.Form(form_.Handle());
     dialog.FileName("");
     dialog.DialogTitle("ピクチャ画像の保存");
     dialog.Filter("ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|");
@@ -109,113 +235,24 @@ void SaveLayoutPicture() {
     dialog.Flags(OFN_OVERWRITEPROMPT);
     dialog.CancelError(true);
     dialog.ShowSave();
+    // A dialog that failed (a name longer than it can take) is no cancel.
+    if (dialog.ErrNumber() != 0)
+        return ReportSaveFailure(form_.Handle(), "",
+                                 dialog.ErrDescription() + "（エラー番号 " + std::to_string(dialog.ErrNumber()) + "）");
     if (dialog.CancelButton()) return;
     // The name decides the format: a user who picked the PNG entry and typed
-    // "x.bmp" wants a bitmap, one who typed "x.png" with the bitmap entry a PNG.
+    // "x.bmp" wants a bitmap, one who typed "x.png" with the bitmap entry a PNG;
+    // a name without an extension has the chosen entry's.
     const std::wstring path = text::Widen(dialog.FileName());
-    if (const DWORD error = SavePicture(MainWindow::PicPrint2(), path, PictureFormatOf(path)); error != ERROR_SUCCESS) {
-        ShowMessageBox(form.Handle(),
-                       "画像を保存できませんでした。\n" + dialog.FileName() + "\n" + fileio::ErrorText(error),
-                       "ファイル保存エラー", MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
+    if (const DWORD error = SavePicture(layout, path, PictureFormatOf(path)); error != ERROR_SUCCESS)
+        return ReportSaveFailure(form_.Handle(), dialog.FileName(), fileio::ErrorText(error));
     LastPicturePath = dialog.FileName();
 }
 
-}  // namespace
+void FrmPrint::BtnHelp_Click() { ShowProgramHelp(form_.Handle()); }
 
-FormSpec Design() { return {L"印刷確認", 7995, 4665, Controls(), true}; }
-
-Form& Window() { return form; }
-PrintSettingsPanel& Panel() { return *panel; }
-
-WindowTimer& TimPrint() {
-    static WindowTimer timer(1);
-    return timer;
+void FrmPrint::BtnCancel_Click() {
+    if (!NextCapture()) Unload();
 }
 
-bool Loaded() { return form.Exists(); }
-
-void Load() {
-    if (form.Exists()) {
-        if (!busy) {
-            form.Show();
-            form.Focus(BtnOK);
-        }
-        return;
-    }
-    if (!form.Create(Design(), Handler)) return Closed();
-    if (Settings.UsesDefaultIcon != -1) form.SetIcon(MainWindow::Icon());
-    TimPrint().Attach(form.Handle());
-    WorkSettings = Settings;
-    WorkPrint = CurrentPrint;
-    panel.emplace(form, WorkSettings, WorkPrint, PrintSettingsPanel::Hooks{nullptr, StoreSettings, false, nullptr});
-    panel->Filling = -1;
-    panel->Fill();
-    panel->Filling = 0;
-    form.SetCheck(ChkReverse, Settings.ReversePrint);
-    form.Show();
-    form.Focus(BtnOK);
-}
-
-void Unload() {
-    if (!form.Exists()) return;
-    TimPrint().SetEnabled(false);
-    FrmPrinting::Unload();
-    busy = false;
-    form.Destroy();
-    panel.reset();
-    Closed();
-}
-
-void BtnOK_Click() {
-    busy = true;
-    form.Hide();
-    FrmPrinting::Load();
-    StoreSettings();
-    TimPrint().SetInterval(1000);
-    TimPrint().SetEnabled(true);
-}
-
-void TimPrint_Timer() {
-    TimPrint().SetEnabled(false);
-    WithReverseBox(PrintCapture);
-    FrmPrinting::Unload();
-    busy = false;
-    if (PrintError != -1) return Unload();
-    // The printer refused the settings and said why: the user can mend them
-    // and print again.
-    form.Show();
-    form.Focus(BtnOK);
-}
-
-void BtnClipBoard_Click() {
-    TakeWork();
-    WithReverseBox([] {
-        PreparePrint();
-        // After a printer error the picture is blank; the clipboard keeps what it had.
-        if (PrintError != -1) CopyPictureToClipboard(MainWindow::Handle(), MainWindow::PicPrint2());
-    });
-    SaveSettings();
-}
-
-void BtnSaveA_Click() {
-    TakeWork();
-    WithReverseBox(PreparePrint);
-    if (PrintError != -1) {
-        busy = true;
-        form.Hide();
-        SaveLayoutPicture();
-        form.Show();
-        busy = false;
-    }
-    SaveSettings();
-}
-
-void BtnHelp_Click() { ShowProgramHelp(form.Handle()); }
-
-void BtnCancel_Click() { Unload(); }
-
-void ChkReverse_Click() { WorkSettings.ReversePrint = static_cast<std::int16_t>(form.Check(ChkReverse)); }
-
-}  // namespace FrmPrint
+void FrmPrint::ChkReverse_Click() { WorkSettings.ReversePrint = static_cast<std::int16_t>(form_.Check(ChkReverse)); }

@@ -1,53 +1,50 @@
 #include "PrintEngine.h"
 
-#include "Globals.h"
-#include "MainWindow.h"
 #include "HumanSeam.h"
-#include "PageLayout.h"
 #include "Screen.h"
 #include "Text.h"
 
 namespace BasRuxa {
 namespace {
 
-PageMetrics metrics;
-
-void ReportError(const char* title, const std::string& text) {
-    ShowMessageBox(MainWindow::Handle(), text, title, MB_OK);
-    PrintError = -1;
+PrintFailure PrinterNameError() {
+    return {"プリンタ名エラー", "プリンタのデバイス名が不正です。もう一度確認してください。"};
 }
 
-void PrinterNameError() {
-    ReportError("プリンタ名エラー", "プリンタのデバイス名が不正です。もう一度確認してください。");
+PrintFailure PaperSizeError() {
+    return {"用紙サイズエラー",
+            "用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\r\n"
+            "それでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。"};
 }
 
-void PaperSizeError() {
-    ReportError("用紙サイズエラー",
-                "用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\r\n"
-                "それでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。");
+PrintFailure PaperBinError() {
+    return {"給紙方法エラー",
+            "給紙方法が不正です。もう一度給紙方法を確認してください。\r\n"
+            "それでもうまくいかない場合は、給紙方法を「指定なし」にしてみてください。"};
 }
 
-void PaperBinError() {
-    ReportError("給紙方法エラー",
-                "給紙方法が不正です。もう一度給紙方法を確認してください。\r\n"
-                "それでもうまくいかない場合は、給紙方法を「指定なし」にしてみてください。");
+// The layout picture could not be made: a blank sheet would pass for a print.
+PrintFailure NoMemoryError() {
+    return {"印刷エラー",
+            "印刷する画像を用意できませんでした。画像が大きすぎるか、メモリが足りません。\r\n"
+            "倍率を小さくするか、用紙のサイズに合わせて印刷してみてください。"};
 }
 
 // The spooler did not take the job (stopped, or the printer refuses jobs).
-void PrintJobError() {
-    ReportError("印刷エラー", "プリンタ「" + text::Narrow(Printer().Name()) +
-                                  "」で印刷できませんでした。\r\n"
-                                  "プリンタの電源や接続、印刷の一時停止や中止の状態を確認してから、もう一度印刷してください。");
+PrintFailure PrintJobError(const CurrentPrinter& printer) {
+    return {"印刷エラー", "プリンタ「" + text::Narrow(printer.Name()) +
+                              "」で印刷できませんでした。\r\n"
+                              "プリンタの電源や接続、印刷の一時停止や中止の状態を確認してから、もう一度印刷してください。"};
 }
 
 // A name that matches no printer keeps the current one; a spooler that cannot
 // list its printers, or a matching printer that cannot be opened, is an error.
-bool SelectPrinter() {
+bool SelectPrinter(CurrentPrinter& printer, const std::string& deviceName) {
     const auto installed = CurrentPrinter::InstalledPrinters();
     if (!installed) return false;
-    const std::wstring wanted = text::Widen(CurrentPrint.DeviceName);
+    const std::wstring wanted = text::Widen(deviceName);
     for (const std::wstring& name : *installed)
-        if (name == wanted) return Printer().Select(name);
+        if (name == wanted) return printer.Select(name);
     return true;
 }
 
@@ -58,44 +55,46 @@ CurrentPrinter& Printer() {
     return printer;
 }
 
-void PreparePrint() {
-    PictureSurface& layoutPicture = MainWindow::PicPrint2();
-    layoutPicture.Clear();
-    PrintError = 0;
-
-    if (!SelectPrinter()) return PrinterNameError();
-    if (CurrentPrint.PaperSize != 0 && !Printer().SetPaperSize(CurrentPrint.PaperSize)) return PaperSizeError();
-    if (CurrentPrint.PaperBin != 0 && !Printer().SetPaperBin(CurrentPrint.PaperBin)) return PaperBinError();
-    if (!Printer().SetOrientation(CurrentPrint.Orientation) || !Printer().ReadMetrics(metrics)) return PaperBinError();
+std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, const PictureSurface& capture,
+                                                      const PrintSettings& settings, bool reverse) {
+    PreparedPage prepared;
+    if (!SelectPrinter(printer, settings.DeviceName)) return PrinterNameError();
+    if (settings.PaperSize != 0 && !printer.SetPaperSize(settings.PaperSize)) return PaperSizeError();
+    if (settings.PaperBin != 0 && !printer.SetPaperBin(settings.PaperBin)) return PaperBinError();
+    if (!printer.SetOrientation(settings.Orientation) || !printer.ReadMetrics(prepared.page)) return PaperBinError();
 
     const double tx = screen::TwipsPerPixelX(), ty = screen::TwipsPerPixelY();
-    PageWidthPx = layout::TwipsToPixels(metrics.printableWidth, tx);
-    PageHeightPx = layout::TwipsToPixels(metrics.printableHeight, ty);
-
-    const PictureSurface& capture = MainWindow::PicPrint();
-    const layout::LayoutSize size = layout::ComputeLayoutSize(CurrentPrint.Size, CurrentPrint.SizeP, CurrentPrint.Hiritsu,
-                                                              capture.Width(), capture.Height(), PageWidthPx, PageHeightPx);
-    if (!size.rendered) return;
-    if (CurrentPrint.Size == 2 && CurrentPrint.Hiritsu == 1) {
-        ImageWidthPx = size.width;
-        ImageHeightPx = size.height;
+    prepared.pageWidthPx = layout::TwipsToPixels(prepared.page.printableWidth, tx);
+    prepared.pageHeightPx = layout::TwipsToPixels(prepared.page.printableHeight, ty);
+    const layout::LayoutSize size =
+        layout::ComputeLayoutSize(settings.Size, settings.SizeP, settings.Hiritsu, capture.Width(), capture.Height(),
+                                  prepared.pageWidthPx, prepared.pageHeightPx);
+    PictureSurface& picture = prepared.picture;
+    if (size.rendered) {
+        if (!picture.Resize(size.width, size.height)) return NoMemoryError();
+        // On the window-background white, SRCINVERT gives every channel 255 - c.
+        StretchBlt(picture.Dc(), 0, 0, size.width, size.height, capture.Dc(), 0, 0, capture.Width(), capture.Height(),
+                   reverse ? SRCINVERT : SRCCOPY);
     }
-    // A size no memory can hold leaves the picture empty and the page blank.
-    if (!layoutPicture.Resize(size.width, size.height)) return;
-    // On the window-background white, SRCINVERT gives every channel 255 - c.
-    const DWORD rop = Settings.ReversePrint == 1 ? SRCINVERT : SRCCOPY;
-    StretchBlt(layoutPicture.Dc(), 0, 0, size.width, size.height, capture.Dc(), 0, 0, capture.Width(), capture.Height(),
-               rop);
+    prepared.at = layout::PlacePicture(settings.Pos, picture.Width(), picture.Height(), tx, ty,
+                                       prepared.page.printableWidth, prepared.page.printableHeight);
+    return prepared;
 }
 
-void PrintCapture() {
-    PreparePrint();
-    if (PrintError == -1) return;
-    const PictureSurface& layoutPicture = MainWindow::PicPrint2();
+PrintResult PrintCapture(CurrentPrinter& printer, const PictureSurface& capture, const PrintSettings& settings,
+                         bool reverse) {
+    if (capture.Width() <= 0 || capture.Height() <= 0) return {PrintStatus::NothingToPrint, {}};
+    auto prepared = PreparePrint(printer, capture, settings, reverse);
+    if (const auto* failure = std::get_if<PrintFailure>(&prepared)) return {PrintStatus::Failed, *failure};
+    const PreparedPage& page = std::get<PreparedPage>(prepared);
     const double tx = screen::TwipsPerPixelX(), ty = screen::TwipsPerPixelY();
-    const layout::Placement at = layout::PlacePicture(CurrentPrint.Pos, layoutPicture.Width(), layoutPicture.Height(), tx,
-                                                      ty, metrics.printableWidth, metrics.printableHeight);
-    if (!Printer().PrintPage(at.draw ? &layoutPicture : nullptr, at.x, at.y, tx, ty)) PrintJobError();
+    if (!printer.PrintPage(page.at.draw ? &page.picture : nullptr, page.at.x, page.at.y, tx, ty))
+        return {PrintStatus::Failed, PrintJobError(printer)};
+    return {PrintStatus::Printed, {}};
+}
+
+void ReportPrintFailure(HWND owner, const PrintFailure& failure) {
+    ShowMessageBox(owner, failure.text, failure.title, MB_OK);
 }
 
 }  // namespace BasRuxa

@@ -1,27 +1,61 @@
 // The print engine: one capture on one page as one job, laid out by the
-// current print settings.
+// print settings it is given. It reads no program state: the picture, the
+// settings, whether to reverse the colours and the printer to use (which
+// keeps its paper settings between jobs of a run) are its arguments, and it
+// returns what happened.
 #pragma once
-#include <cstdint>
+#include <windows.h>
 
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "PageLayout.h"
+#include "PictureSurface.h"
 #include "Printer.h"
+#include "Settings.h"
 
 namespace BasRuxa {
 
-inline std::int16_t PrintError = 0;  // -1 once this job reported a printer or paper error
-inline std::int32_t PageWidthPx = 0;  // printable area in screen pixels
-inline std::int32_t PageHeightPx = 0;
-inline std::int32_t ImageWidthPx = 0;  // layout size in fit mode
-inline std::int32_t ImageHeightPx = 0;
+// A printer or paper problem, or a page that could not be made: the message
+// that tells the user (an OK box without an icon).
+struct PrintFailure {
+    std::string title;
+    std::string text;
+};
+
+// The page as it will print: the layout picture (the capture scaled by the
+// size mode, colour-reversed when asked; blank for a size mode outside 1 to
+// 3), the page's metrics and where the picture goes on it.
+struct PreparedPage {
+    PictureSurface picture;
+    PageMetrics page;
+    std::int32_t pageWidthPx = 0;  // printable area in screen pixels
+    std::int32_t pageHeightPx = 0;
+    layout::Placement at;
+};
+
+enum class PrintStatus { Printed, Failed, NothingToPrint };
+
+struct PrintResult {
+    PrintStatus status = PrintStatus::Printed;
+    PrintFailure failure;  // with Failed
+};
 
 // The printer all jobs of this run go to.
 CurrentPrinter& Printer();
 
 // Selects the printer, applies paper size, source and orientation and renders
-// the layout picture. A printer or paper problem is shown and sets PrintError.
-void PreparePrint();
+// the layout picture.
+std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, const PictureSurface& capture,
+                                                      const PrintSettings& settings, bool reverse);
 
-// PreparePrint, then one page at the chosen position, unless PrintError. A
-// job the spooler does not take is shown and sets PrintError as well.
-void PrintCapture();
+// PreparePrint, then one page with the picture at its place. Nothing is
+// printed for a capture without pixels, or when the page could not be made.
+PrintResult PrintCapture(CurrentPrinter& printer, const PictureSurface& capture, const PrintSettings& settings,
+                         bool reverse);
+
+// Shows the failure's message, owned by `owner`.
+void ReportPrintFailure(HWND owner, const PrintFailure& failure);
 
 }  // namespace BasRuxa

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "Globals.h"
 #include "HumanSeam.h"
 #include "PaperTables.h"
 #include "Printer.h"
+#include "SettingsStore.h"
 #include "StoredIndex.h"
 #include "Text.h"
 #include "VbNumber.h"
@@ -145,25 +145,15 @@ void PrintSettingsPanel::ShowSetting(const PrintSettings& setting) {
     select(CmbPaperBin, [&](int i) { return form_.ItemData(CmbPaperBin, i) == setting.PaperBin; });
 }
 
+// The named settings are the program's, stored the moment they change: the
+// list shows them as they are now, whichever dialog changed them.
 void PrintSettingsPanel::ListNamedSettings() {
-    seenChanges_ = BasRuxa::NamedSettingsChanges;
+    work_.PrinterCount = static_cast<std::int16_t>(stored::NamedSettingCount(BasRuxa::Settings));
     form_.ClearList(CmbSetting);
-    for (int n = 0; n < stored::NamedSettingCount(work_); ++n) form_.AddItem(CmbSetting, NamedSettings[n].Title);
+    for (int n = 0; n < work_.PrinterCount; ++n) form_.AddItem(CmbSetting, NamedSettings[n].Title);
 }
 
 bool PrintSettingsPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    // The other dialog saved or deleted a named setting while this one was
-    // open: its list, and the position LastSet names in it, are stale. They
-    // are listed again, nothing chosen; the controls keep their values.
-    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && seenChanges_ != BasRuxa::NamedSettingsChanges) {
-        SyncNamedSettingCount();
-        const std::int16_t filling = Filling;
-        Filling = -1;
-        work_.LastSet = -1;
-        ListNamedSettings();
-        Filling = filling;
-        return false;
-    }
     if (message == WM_FORM_KEYPRESS && wParam == TxtSizeP) {
         // Digits and backspace only; anything else is dropped with a beep.
         const bool kept = (lParam >= L'0' && lParam <= L'9') || lParam == 8;
@@ -172,11 +162,7 @@ bool PrintSettingsPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam, INT_
         return true;
     }
     if (message == WM_PANEL_LEAVE_RATIO) {
-        // Leaving counts only towards another control of this dialog: a
-        // message box or another program taking the focus leaves the field
-        // as it is.
-        const HWND focus = GetFocus();
-        if (focus && focus != form_.Item(TxtSizeP) && IsChild(form_.Handle(), focus)) LeaveRatio();
+        if (form_.FocusMovedOnFrom(TxtSizeP)) LeaveRatio();
         result = TRUE;
         return true;
     }
@@ -245,7 +231,14 @@ std::optional<std::int16_t> PrintSettingsPanel::Ratio() const {
 }
 
 void PrintSettingsPanel::TxtSizeP_Change(int) {
-    if (hooks_.ratioOnLeave) return;
+    if (hooks_.ratioOnLeave) {
+        // Typing is checked when the field is left; a ratio the dialog fills
+        // in (a named setting chosen) is taken at once, or the check on
+        // storing would take it for an edit and detach the setting.
+        if (Filling == -1)
+            if (const auto ratio = Ratio()) print_.SizeP = *ratio;
+        return;
+    }
     DetachSetting();
     if (const auto ratio = Ratio()) {
         print_.SizeP = *ratio;
@@ -269,7 +262,10 @@ bool PrintSettingsPanel::LeaveRatio() {
         print_.SizeP = *ratio;
         return true;
     }
+    const std::shared_ptr<bool> alive = alive_;
     Message(RatioMessage, "設定エラー");
+    // The dialog may have been closed from outside while the box was up.
+    if (!*alive) return false;
     if (hooks_.ratioRefused) hooks_.ratioRefused();
     // After the box has closed and given the focus back to where it went.
     PostMessageW(form_.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(form_.Item(TxtSizeP)), TRUE);
@@ -314,62 +310,71 @@ void PrintSettingsPanel::BtnSaveSetting_Click(int) {
         Message("プリンタ名を正しく設定してください", "設定エラー");
         return;
     }
+    const std::shared_ptr<bool> alive = alive_;
     const std::string name = ShowInputBox(form_.Handle(), "設定名を入力してください", "設定の保存", SettingName);
-    if (name.empty()) return;
+    if (!*alive || name.empty()) return;
     print_.Title = name;
-    const int count = SyncNamedSettingCount();
+    // Counted now: the other dialog may have changed the named settings while
+    // the name was asked for.
+    const int count = stored::NamedSettingCount(BasRuxa::Settings);
     int slot = count + 1;  // from 1
     bool overwrite = false;
     for (int i = 1; i <= count; ++i) {
         if (NamedSettings[i - 1].Title != name) continue;
-        if (Message(name + "は既に存在します。上書きしますか？", "上書き確認", MB_YESNO) != IDYES) return;
+        const int answer = Message(name + "は既に存在します。上書きしますか？", "上書き確認", MB_YESNO);
+        if (!*alive || answer != IDYES) return;
         overwrite = true;
         slot = i;
         break;
     }
-    if (!overwrite) {
-        if (count >= NamedSettingsCapacity) {
-            Message("保存できる設定は" + std::to_string(NamedSettingsCapacity) +
-                        "個までです。不要な設定を削除するか、既存の設定に上書きしてください。",
-                    "設定エラー");
-            return;
-        }
-        SetNamedSettingCount(count + 1);
-        form_.AddItem(CmbSetting, name);
+    if (!overwrite && count >= NamedSettingsCapacity) {
+        Message("保存できる設定は" + std::to_string(NamedSettingsCapacity) +
+                    "個までです。不要な設定を削除するか、既存の設定に上書きしてください。",
+                "設定エラー");
+        return;
     }
+    const PrintSettings setting = print_;
+    const int newCount = overwrite ? count : count + 1;
     work_.LastSet = static_cast<std::int16_t>(slot - 1);
-    NamedSettings[slot - 1] = print_;
-    if (hooks_.store) hooks_.store();
+    StoreNamed([&](SettingsModel& settings) {
+        settings.NamedSettings[slot - 1] = setting;
+        settings.Settings.PrinterCount = static_cast<std::int16_t>(newCount);
+        settings.Settings.LastSet = static_cast<std::int16_t>(slot - 1);
+    });
+    if (!overwrite) form_.AddItem(CmbSetting, name);
     form_.SetListIndex(CmbSetting, slot - 1);
 }
 
 void PrintSettingsPanel::BtnDelSetting_Click(int) {
     const int k = form_.ListIndex(CmbSetting);
-    const int count = SyncNamedSettingCount();
-    if (k < 0 || k >= count) {
+    if (k < 0 || k >= stored::NamedSettingCount(BasRuxa::Settings)) {
         Message("削除できません", "エラー");
         return;
     }
-    if (Message(form_.ListText(CmbSetting, k) + "を削除しますか？", "削除確認", MB_YESNOCANCEL) != IDYES) return;
-    std::move(NamedSettings.begin() + k + 1, NamedSettings.begin() + count, NamedSettings.begin() + k);
-    SetNamedSettingCount(count - 1);
+    const std::shared_ptr<bool> alive = alive_;
+    const std::string name = form_.ListText(CmbSetting, k);
+    const int answer = Message(name + "を削除しますか？", "削除確認", MB_YESNOCANCEL);
+    // The list may have changed while the question was up: the setting goes
+    // by its name, not by a position that may now be another's.
+    if (!*alive || answer != IDYES || k >= stored::NamedSettingCount(BasRuxa::Settings) || NamedSettings[k].Title != name)
+        return;
     work_.LastSet = -1;
-    if (hooks_.store) hooks_.store();
+    StoreNamed([&](SettingsModel& settings) {
+        const int count = stored::NamedSettingCount(settings.Settings);
+        std::move(settings.NamedSettings.begin() + k + 1, settings.NamedSettings.begin() + count,
+                  settings.NamedSettings.begin() + k);
+        settings.Settings.PrinterCount = static_cast<std::int16_t>(count - 1);
+        settings.Settings.LastSet = -1;
+    });
     form_.RemoveItem(CmbSetting, k);
     form_.SetListIndex(CmbSetting, -1);
 }
 
 // The named settings are stored the moment they change, so their count is
-// the program's, never a pending edit: another dialog open meanwhile may have
-// changed it since this one opened.
-int PrintSettingsPanel::SyncNamedSettingCount() {
+// the program's, never a pending edit.
+void PrintSettingsPanel::StoreNamed(const NamedChange& change) {
+    if (hooks_.storeNamed) hooks_.storeNamed(change);
     work_.PrinterCount = static_cast<std::int16_t>(stored::NamedSettingCount(BasRuxa::Settings));
-    return work_.PrinterCount;
-}
-
-void PrintSettingsPanel::SetNamedSettingCount(int count) {
-    work_.PrinterCount = BasRuxa::Settings.PrinterCount = static_cast<std::int16_t>(count);
-    seenChanges_ = ++BasRuxa::NamedSettingsChanges;
 }
 
 int PrintSettingsPanel::Message(const std::string& text, const std::string& title, UINT buttons) const {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,14 +69,17 @@ inline constexpr const char* RatioMessage = "倍率は1から200の範囲で設�
 
 class PrintSettingsPanel {
 public:
+    // A change of the named settings (their slots, count and LastSet), made
+    // on the settings a dialog is about to store.
+    using NamedChange = std::function<void(SettingsModel& settings)>;
+
     struct Hooks {
         // Runs first in every edit of a print setting, also while filling
         // (the options page enables its Apply button here).
         std::function<void()> edited;
-        // Stores the settings after a named setting was saved or deleted.
-        // The named settings and their count are already the program's; a
-        // dialog takes every other field from its working copies.
-        std::function<void()> store;
+        // Stores a named setting saved or deleted: the dialog applies the
+        // change to the settings with its pending edits and commits them.
+        std::function<void(const NamedChange& change)> storeNamed;
         // False: the ratio is checked on every change of the field and reset
         // to "100" when out of range. True: it is checked when the field
         // loses the focus, which then goes back to it with the text kept.
@@ -89,7 +93,8 @@ public:
     PrintSettingsPanel(Form& form, SettingsRecord& workSettings, PrintSettings& workPrint, Hooks hooks);
 
     // Fills the lists and shows the named setting LastSet, else the working
-    // print settings. Call with Filling at -1.
+    // print settings. Call with Filling at -1; again after the settings
+    // changed elsewhere.
     void Fill();
 
     // Runs the handler of a panel control's message; false for any other.
@@ -127,13 +132,19 @@ private:
     // The ratio's value, or nothing when the text holds a ratio out of range.
     std::optional<std::int16_t> Ratio() const;
     int Message(const std::string& text, const std::string& title, UINT buttons = MB_OK) const;
-    int SyncNamedSettingCount();
-    void SetNamedSettingCount(int count);
+    void StoreNamed(const NamedChange& change);
     void ListNamedSettings();
 
     Form& form_;
     SettingsRecord& work_;
     PrintSettings& print_;
     Hooks hooks_;
-    int seenChanges_ = 0;  // NamedSettingsChanges when the list was made
+    // Cleared when the panel goes while one of its message boxes is up (the
+    // dialog was closed from outside), so nothing after the box touches it.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+
+public:
+    ~PrintSettingsPanel() { *alive_ = false; }
+    PrintSettingsPanel(const PrintSettingsPanel&) = delete;
+    PrintSettingsPanel& operator=(const PrintSettingsPanel&) = delete;
 };

@@ -254,6 +254,11 @@ HWND Form::Item(int id) const {
     return nullptr;
 }
 
+bool Form::FocusMovedOnFrom(int field) const {
+    const HWND focus = GetFocus();
+    return focus && focus != Item(field) && IsChild(window_, focus) && focus != Item(IDCANCEL);
+}
+
 void Form::Show() {
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
@@ -410,6 +415,8 @@ LPARAM Form::ItemData(int id, int index) const {
 }
 
 int Form::ListIndex(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)); }
+
+bool Form::ListDropped(int id) const { return SendMessageW(Item(id), CB_GETDROPPEDSTATE, 0, 0) != FALSE; }
 
 void Form::SetListIndex(int id, int index) {
     SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);

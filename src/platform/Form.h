@@ -85,6 +85,12 @@ public:
     int Dpi() const { return dpi_; }
     int Pixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
 
+    // After a field lost the focus: whether it went to another control of
+    // this form, and not to its cancel button (IDCANCEL), whose click would be
+    // lost under the message of a field check. The focus going to a message
+    // box or to another program is no leaving either.
+    bool FocusMovedOnFrom(int field) const;
+
     void Show();
     void Hide();
     bool Visible() const;
@@ -125,6 +131,8 @@ public:
     LPARAM ItemData(int id, int index) const;
     int ListIndex(int id) const;
     void SetListIndex(int id, int index);
+    // Whether the combo box's list is dropped down.
+    bool ListDropped(int id) const;
 
     // Sends the form the WM_COMMAND a user's action on the control would.
     void Raise(int id, WORD notification);

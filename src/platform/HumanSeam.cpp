@@ -103,10 +103,13 @@ void SetInputBoxAnswerer(std::function<std::string(const InputBoxCall&)> answere
 
 using FileAnswerer = std::optional<std::wstring>(const OPENFILENAMEW&, bool);
 
-BOOL RunFileDialog(OPENFILENAMEW& record, bool save) {
-    if (!AnswererOf<FileAnswerer>()) return save ? GetSaveFileNameW(&record) : GetOpenFileNameW(&record);
+FileDialogResult RunFileDialog(OPENFILENAMEW& record, bool save) {
+    if (!AnswererOf<FileAnswerer>()) {
+        const BOOL chosen = save ? GetSaveFileNameW(&record) : GetOpenFileNameW(&record);
+        return {chosen != FALSE, chosen ? 0 : CommDlgExtendedError()};
+    }
     const std::optional<std::wstring> chosen = AnswererOf<FileAnswerer>()(record, save);
-    if (!chosen || !record.lpstrFile || record.nMaxFile == 0) return FALSE;
+    if (!chosen || !record.lpstrFile || record.nMaxFile == 0) return {false, 0};
     const std::size_t length = std::min<std::size_t>(chosen->size(), record.nMaxFile - 1);
     chosen->copy(record.lpstrFile, length);
     record.lpstrFile[length] = L'\0';
@@ -117,7 +120,7 @@ BOOL RunFileDialog(OPENFILENAMEW& record, bool save) {
         title.copy(record.lpstrFileTitle, n);
         record.lpstrFileTitle[n] = L'\0';
     }
-    return TRUE;
+    return {true, 0};
 }
 
 void SetFileDialogAnswerer(std::function<FileAnswerer> answerer) { AnswererOf<FileAnswerer>() = std::move(answerer); }

@@ -39,9 +39,13 @@ std::string ShowInputBox(HWND owner, const std::string& prompt, const std::strin
                          const std::string& defaultText);
 void SetInputBoxAnswerer(std::function<std::string(const InputBoxCall&)> answerer);
 
-// Runs GetOpenFileNameW or GetSaveFileNameW on the record. A test's answer
-// stands for the person's choice: a path is written to lpstrFile as the
-// dialog would (cut to nMaxFile) and the call returns TRUE; nothing is a
-// cancel and the call returns FALSE.
-BOOL RunFileDialog(OPENFILENAMEW& record, bool save);
+// Runs GetOpenFileNameW or GetSaveFileNameW on the record: whether a file
+// was chosen, else the dialog's extended error (0 for a cancel). A test's
+// answer stands for the person's choice: a path is written to lpstrFile as
+// the dialog would (cut to nMaxFile); nothing is a cancel.
+struct FileDialogResult {
+    bool chosen;
+    DWORD error;
+};
+FileDialogResult RunFileDialog(OPENFILENAMEW& record, bool save);
 void SetFileDialogAnswerer(std::function<std::optional<std::wstring>(const OPENFILENAMEW&, bool save)> answerer);

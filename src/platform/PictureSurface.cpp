@@ -2,6 +2,12 @@
 
 #include <utility>
 
+bool PictureSurface::Holdable(int width, int height) {
+    // A bitmap's size in bytes is a signed 32-bit number throughout GDI: one
+    // past it may even be made, and then break the drawing that follows.
+    return std::int64_t(width) * height * 4 <= 0x7FFFFFFF;
+}
+
 BITMAPINFO TopDownBitmapInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -15,6 +21,15 @@ BITMAPINFO TopDownBitmapInfo(int width, int height) {
 
 PictureSurface::~PictureSurface() {
     if (dc_) SelectObject(dc_.get(), originalBitmap_);
+}
+
+void PictureSurface::Swap(PictureSurface& other) noexcept {
+    std::swap(dc_, other.dc_);
+    std::swap(bitmap_, other.bitmap_);
+    std::swap(originalBitmap_, other.originalBitmap_);
+    std::swap(pixels_, other.pixels_);
+    std::swap(width_, other.width_);
+    std::swap(height_, other.height_);
 }
 
 void PictureSurface::EnsureDc() {
@@ -35,6 +50,7 @@ bool PictureSurface::Resize(int width, int height) {
     pixels_ = nullptr;
     width_ = height_ = 0;
     if (width <= 0 || height <= 0) return width == 0 || height == 0;
+    if (!Holdable(width, height)) return false;
 
     const BITMAPINFO info = TopDownBitmapInfo(width, height);
     void* bits = nullptr;
@@ -49,7 +65,7 @@ bool PictureSurface::Resize(int width, int height) {
 }
 
 bool PictureSurface::Replace(int width, int height, const std::function<bool(std::uint32_t*)>& fill) {
-    if (width <= 0 || height <= 0) return false;
+    if (width <= 0 || height <= 0 || !Holdable(width, height)) return false;
     EnsureDc();
     const BITMAPINFO info = TopDownBitmapInfo(width, height);
     void* bits = nullptr;

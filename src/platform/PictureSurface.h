@@ -19,10 +19,21 @@ public:
     ~PictureSurface();
     PictureSurface(const PictureSurface&) = delete;
     PictureSurface& operator=(const PictureSurface&) = delete;
+    // A capture travels from its source to its output without a copy.
+    PictureSurface(PictureSurface&& other) noexcept { Swap(other); }
+    PictureSurface& operator=(PictureSurface&& other) noexcept {
+        PictureSurface gone(std::move(other));
+        Swap(gone);
+        return *this;
+    }
 
     // Gives the picture a new size and clears it. A size that cannot be held
-    // (no memory for it) leaves an empty 0 x 0 picture and returns false.
+    // (no memory for it, or more than 2 GB) leaves an empty 0 x 0 picture and
+    // returns false.
     bool Resize(int width, int height);
+
+    // Whether a picture of that size is within what a bitmap can hold.
+    static bool Holdable(int width, int height);
 
     // Gives the picture a new size and the pixels that fill() writes into a
     // new bitmap (0x00RRGGBB, rows from the top), all or nothing: when that
@@ -46,6 +57,7 @@ public:
 
 private:
     void EnsureDc();
+    void Swap(PictureSurface& other) noexcept;
 
     unique_hdc dc_;
     unique_hbitmap bitmap_;

@@ -31,6 +31,33 @@ std::vector<BYTE> DriverDefaultMode(const std::wstring& name) {
     return mode;
 }
 
+bool DrawPicture(HDC dc, const PictureSurface& picture, const RECT& target, int bandRows) {
+    const int width = picture.Width(), height = picture.Height();
+    const std::uint32_t* pixels = picture.Pixels();
+    // Device rows of picture row `row`: each band ends where the next begins,
+    // so the bands meet without a gap or an overlap.
+    const auto deviceTop = [&](int row) {
+        return target.top + static_cast<int>(std::lround(double(target.bottom - target.top) * row / height));
+    };
+    int rows = std::max(1, std::min(bandRows, height));
+    for (int top = 0; top < height;) {
+        const int count = std::min(rows, height - top);
+        // The band is a top-down bitmap of its own that starts at its first row.
+        const BITMAPINFO info = TopDownBitmapInfo(width, count);
+        const int drawn = StretchDIBits(dc, target.left, deviceTop(top), target.right - target.left,
+                                        deviceTop(top + count) - deviceTop(top), 0, 0, width, count,
+                                        pixels + std::size_t(top) * width, &info, DIB_RGB_COLORS, SRCCOPY);
+        if (drawn > 0 && drawn != static_cast<int>(GDI_ERROR)) {
+            top += count;
+        } else if (rows > 1) {
+            rows /= 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 namespace {
 
 // The codes a printer lists for one of its capabilities (WORD each).
@@ -147,11 +174,12 @@ bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y
     const RECT paper{0, 0, GetDeviceCaps(dc.get(), PHYSICALWIDTH), GetDeviceCaps(dc.get(), PHYSICALHEIGHT)};
     FillRect(dc.get(), &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (picture && picture->Width() > 0 && picture->Height() > 0) {
-        const BITMAPINFO info = TopDownBitmapInfo(picture->Width(), picture->Height());
-        const int left = deviceX(x), top = deviceY(y);
-        StretchDIBits(dc.get(), left, top, deviceX(x + picture->Width() * tx) - left,
-                      deviceY(y + picture->Height() * ty) - top, 0, 0, picture->Width(), picture->Height(),
-                      picture->Pixels(), &info, DIB_RGB_COLORS, SRCCOPY);
+        const RECT target{deviceX(x), deviceY(y), deviceX(x + picture->Width() * tx), deviceY(y + picture->Height() * ty)};
+        // A page without its picture is no print.
+        if (!DrawPicture(dc.get(), *picture, target, picture->Height())) {
+            AbortDoc(dc.get());
+            return false;
+        }
     }
     if (EndPage(dc.get()) <= 0) {
         AbortDoc(dc.get());

@@ -20,6 +20,12 @@ struct PageMetrics {
     int dpiY = 0;
 };
 
+// Draws the picture stretched onto the rectangle of the device context. A
+// driver may refuse one large raster; the picture is then drawn again in
+// bands of rows, each half as high as the last that failed, down to single
+// rows, before it gives up (false). `bandRows` is the height of the first try.
+bool DrawPicture(HDC dc, const PictureSurface& picture, const RECT& target, int bandRows);
+
 // The system's default printer, or empty when none is installed.
 std::wstring DefaultPrinterName();
 
@@ -46,7 +52,7 @@ public:
     // One page, one job: white paper, the picture at (x, y) twips from the
     // printable area's corner at its natural size (w x tx by h x ty twips).
     // Returns false when the spooler did not take the job: it could not be
-    // started, its page could not be begun or ended (the job is then
+    // started, its page could not be begun, drawn or ended (the job is then
     // abandoned), or it could not be ended.
     bool PrintPage(const PictureSurface* picture, double x, double y, double tx, double ty);
 

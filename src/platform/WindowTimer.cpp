@@ -25,7 +25,7 @@ void WindowTimer::Start() {
     if (window_) SetTimer(window_, id_, static_cast<UINT>(interval_ < 0 ? 0 : interval_), nullptr);
 }
 
-bool WindowTimer::Dispatch(WPARAM timerId, void (*handler)()) {
+bool WindowTimer::Dispatch(WPARAM timerId, const std::function<void()>& handler) {
     if (timerId != id_) return false;
     if (!enabled_) return true;
     if (running_) {

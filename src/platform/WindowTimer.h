@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 class WindowTimer {
 public:
@@ -26,7 +27,7 @@ public:
     // again once it has returned, if the timer is still enabled then. A
     // handler that acts once per arming disables its timer first, so such a
     // tick can only come from an arming made meanwhile.
-    bool Dispatch(WPARAM timerId, void (*handler)());
+    bool Dispatch(WPARAM timerId, const std::function<void()>& handler);
 
 private:
     void Start();

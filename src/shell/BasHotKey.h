@@ -1,6 +1,6 @@
-// The nine global hot keys. They are registered on the hidden main window,
-// whose window procedure is replaced so that WM_HOTKEY reaches the slot's
-// action; every other message goes on to the window's own procedure.
+// The nine global hot keys, registered on the hidden main window with atoms
+// named after their slots. The main window's procedure hands WM_HOTKEY to the
+// slot's action.
 #pragma once
 #include <windows.h>
 
@@ -14,27 +14,24 @@ namespace BasHotKey {
 // Each slot's identifier: its atom, sign-widened (negative). A released
 // slot keeps its last value until it is registered again.
 inline std::array<std::int32_t, HotKeySlotCount> HotKeyId{};
-inline WNDPROC PrevWndProc = nullptr;
 
-void HookWindow(HWND window);
-void UnhookWindow(HWND window);
-bool IsHooked();
-
-// Either does nothing for a number that is no slot (0 to 8).
-void SetHotKey(HWND window, int slot);
+// Either does nothing for a number that is no slot (0 to 8). The binding is
+// the settings' for that slot.
+void SetHotKey(HWND window, int slot, const SettingsRecord& settings);
 void ReleaseHotKey(HWND window, int slot);
 // Whether the slot's registration was refused (its combination was taken);
 // false once the slot is released.
 bool Refused(int slot);
+bool AnyRefused();
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-void HotKeyAction(int slot);
+// The slot a WM_HOTKEY identifier belongs to, -1 for none of ours.
+int SlotOf(WPARAM id);
 
-// Every slot whose HotKeyOn is 1, the window hooked before the first one.
-void RegisterHotKeys(HWND window);
-// Releases the slots registered and unhooks the window when any was: at the
-// menu's end, and whenever the main window goes, because the atoms would
-// otherwise outlive the program in the session's atom table.
+// Every slot whose HotKeyOn is 1 in the settings.
+void RegisterHotKeys(HWND window, const SettingsRecord& settings);
+// Releases the slots registered: whenever the bindings change, at the menu's
+// end, and whenever the main window goes, because the atoms would otherwise
+// outlive the program in the session's atom table.
 void ReleaseHotKeys(HWND window);
 
 }  // namespace BasHotKey

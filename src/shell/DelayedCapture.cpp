@@ -7,51 +7,19 @@
 // printer message box pumps messages, so a hot key can arm a new capture
 // (even the same kind again) before the box is closed, and that capture must
 // still happen.
-#include "Capture.h"
-#include "FrmCustom.h"
 #include "FrmRuxa.h"
-#include "Globals.h"
-#include "Output.h"
-#include "ShellState.h"
 #include "Tray.h"
-
-namespace FrmRuxa {
-namespace {
 
 using namespace BasRuxa;
 
-void PrintTheCapture(const ShellRequest& request) {
-    PrintOutput();
-    // With the confirmation dialog open the shell is in its state now, and
-    // the dialog's closing ends the request.
-    ReturnToIdle(request);
-}
-
-void CopyTheCapture(const ShellRequest& request) {
-    CopyCaptureToClipboard();
-    ReturnToIdle(request);
-}
-
-}  // namespace
-
-void Timer1_Timer() {
-    Timer1().SetEnabled(false);
+void FrmRuxa::Timer1_Timer() {
+    timer1_.SetEnabled(false);
     const ShellRequest request = CurrentRequest();
     switch (request.state) {
-    case StateDtCopy:
-        Capture::CaptureDesktop();
-        PrintTheCapture(request);
-        break;
-    case StateRsCapture:
-    case StateRsCopy:
-        // The selection window finishes the request when the user lets go.
-        Capture::CaptureDesktop();
-        FrmCustom::Load();
-        break;
-    case StateDtCapture:
-        Capture::CaptureDesktop();
-        CopyTheCapture(request);
-        break;
+    case StateDtCopy: return Deliver(request, Output::Print, {CaptureDesktop(), {}});
+    case StateDtCapture: return Deliver(request, Output::Copy, {CaptureDesktop(), {}});
+    case StateRsCopy: return SelectRegion(request, Output::Print);
+    case StateRsCapture: return SelectRegion(request, Output::Copy);
     default:
         // Superseded: no desktop capture will put back the icon its arming hid.
         if (Settings.IconDelete == 1 && !Tray::IsShown()) Tray::ShowAgain();
@@ -59,40 +27,28 @@ void Timer1_Timer() {
     }
 }
 
-void Timer2_Timer() {
+void FrmRuxa::Timer2_Timer() {
     // A watch whose request was replaced would poll on while nothing is pending.
-    if (AppState != StateAwCopy && AppState != StateAwCapture) return Timer2().SetEnabled(false);
+    if (AppState != StateAwCopy && AppState != StateAwCapture) return timer2_.SetEnabled(false);
     const HWND foreground = GetForegroundWindow();
     if (!PrevForeground) {
         PrevForeground = foreground;
     } else if (foreground != PrevForeground) {
-        Timer3().SetInterval(shell::CaptureDelayMs(Settings.SelfTimer, Settings.SelfTime));
-        Timer2().SetEnabled(false);
-        Timer3().SetEnabled(true);
+        timer3_.SetInterval(shell::CaptureDelayMs(Settings.SelfTimer, Settings.SelfTime));
+        timer2_.SetEnabled(false);
+        timer3_.SetEnabled(true);
     }
 }
 
-void Timer3_Timer() {
-    Timer3().SetEnabled(false);
+void FrmRuxa::Timer3_Timer() {
+    timer3_.SetEnabled(false);
     const ShellRequest request = CurrentRequest();
-    switch (request.state) {
-    case StateAwCopy:
-    case StateAwCapture:
-        // The watch saw the foreground change to no window at all (one
-        // closing, another not yet active): a blank page or bitmap would go
-        // out without a word.
-        if (!Capture::CaptureActiveWindow(nullptr)) {
-            Capture::ReportMissingWindow(0, request.state == StateAwCopy);
-            ReturnToIdle(request);
-        } else if (request.state == StateAwCopy) {
-            PrintTheCapture(request);
-        } else {
-            CopyTheCapture(request);
-        }
-        break;
-    default:
-        break;
-    }
+    if (request.state != StateAwCopy && request.state != StateAwCapture) return;
+    const bool printing = request.state == StateAwCopy;
+    const Output output = printing ? Output::Print : Output::Copy;
+    // The watch saw the foreground change to no window at all (one closing,
+    // another not yet active): a blank page or bitmap would go out unsaid.
+    auto picture = Capture::CaptureActiveWindow(nullptr, Settings.IconCapture == 1);
+    if (!picture) return Deliver(request, output, {std::nullopt, Capture::MissingWindowText(0, printing)});
+    Deliver(request, output, {std::move(picture), {}});
 }
-
-}  // namespace FrmRuxa

@@ -1,50 +1,33 @@
 // What the menu items do. The desktop, region and active-window items only
-// arm a timer and record the request in AppState; the capture runs when the
+// arm a timer and take on the request in AppState; the capture runs when the
 // timer fires (DelayedCapture.cpp), after the menu has left the screen.
-#include <string>
-
-#include "BasHotKey.h"
-#include "Capture.h"
-#include "FrmAbout.h"
-#include "FrmCustom.h"
-#include "FrmOption.h"
 #include "FrmRuxa.h"
-#include "Globals.h"
 #include "ImageFileSource.h"
-#include "Output.h"
 #include "ProgramHelp.h"
-#include "ShellState.h"
 #include "Tray.h"
-
-namespace FrmRuxa {
-namespace {
 
 using namespace BasRuxa;
 
-std::int32_t CaptureDelay() { return shell::CaptureDelayMs(Settings.SelfTimer, Settings.SelfTime); }
-
 // Desktop and region: the icon leaves the tray so it is not in the picture;
 // the desktop capture puts it back.
-void ArmTimer1(std::int16_t state) {
-    Timer1().SetInterval(CaptureDelay());
-    Timer1().SetEnabled(true);
+void FrmRuxa::ArmTimer1(std::int16_t state) {
+    timer1_.SetInterval(shell::CaptureDelayMs(Settings.SelfTimer, Settings.SelfTime));
+    timer1_.SetEnabled(true);
     if (Settings.IconDelete == 1) Tray::DeleteTrayIcon();
     BeginRequest(state);
 }
 
 // Active window: the watch starts from the hidden window in front, so that
 // the window the user activates next is the one captured.
-void ArmTimer2(std::int16_t state) {
-    Timer2().SetInterval(100);
+void FrmRuxa::ArmTimer2(std::int16_t state) {
+    timer2_.SetInterval(100);
     PrevForeground = nullptr;
-    Timer2().SetEnabled(true);
-    SetForegroundWindow(MainWindow::Handle());
+    timer2_.SetEnabled(true);
+    SetForegroundWindow(window_);
     BeginRequest(state);
 }
 
-}  // namespace
-
-void RunCommand(shell::Command command) {
+void FrmRuxa::RunCommand(shell::Command command) {
     using shell::Command;
     switch (command) {
     case Command::DtCopy: return Pop_DtCopy_Click();
@@ -56,58 +39,53 @@ void RunCommand(shell::Command command) {
     case Command::RsCapture: return Pop_RsCapture_Click();
     case Command::FileCapture: return Pop_FileCapture_Click();
     case Command::Option: return Pop_Option_Click();
-    case Command::AwCaptureNow:
-        if (!Capture::CaptureActiveWindow(nullptr)) return Capture::ReportMissingWindow(0, false);
-        return CopyCaptureToClipboard();
+    case Command::AwCaptureNow: {
+        auto picture = Capture::CaptureActiveWindow(nullptr, Settings.IconCapture == 1);
+        if (!picture) return Deliver(NoShellState, Output::Copy, {std::nullopt, Capture::MissingWindowText(0, false)});
+        return Deliver(NoShellState, Output::Copy, {std::move(picture), {}});
+    }
     case Command::None: return;
     }
 }
 
-void Pop_DtCopy_Click() { ArmTimer1(StateDtCopy); }
-void Pop_DtCapture_Click() { ArmTimer1(StateDtCapture); }
-void Pop_RsCopy_Click() { ArmTimer1(StateRsCopy); }
-void Pop_RsCapture_Click() { ArmTimer1(StateRsCapture); }
-void Pop_AwCopy_Click() { ArmTimer2(StateAwCopy); }
-void Pop_AwCapture_Click() { ArmTimer2(StateAwCapture); }
+void FrmRuxa::Pop_DtCopy_Click() { ArmTimer1(StateDtCopy); }
+void FrmRuxa::Pop_DtCapture_Click() { ArmTimer1(StateDtCapture); }
+void FrmRuxa::Pop_RsCopy_Click() { ArmTimer1(StateRsCopy); }
+void FrmRuxa::Pop_RsCapture_Click() { ArmTimer1(StateRsCapture); }
+void FrmRuxa::Pop_AwCopy_Click() { ArmTimer2(StateAwCopy); }
+void FrmRuxa::Pop_AwCapture_Click() { ArmTimer2(StateAwCapture); }
 
-// An image file is the capture as soon as it is chosen. AppState stays as it
-// was: these run at once, so there is no request to record, and going idle
-// here would drop a capture armed meanwhile or open the tray to clicks while
-// another dialog is still up.
-void Pop_FileCopy_Click() {
-    if (Capture::CaptureImageFile()) PrintOutput();
-}
-void Pop_FileCapture_Click() {
-    if (Capture::CaptureImageFile()) CopyCaptureToClipboard();
-}
+// An image file is the capture as soon as it is chosen. It takes on no
+// request: it runs at once, and going idle afterwards would drop a capture
+// armed meanwhile or open the tray to clicks while another dialog is up.
+void FrmRuxa::Pop_FileCopy_Click() { Deliver(NoShellState, Output::Print, Capture::CaptureImageFile(window_)); }
+void FrmRuxa::Pop_FileCapture_Click() { Deliver(NoShellState, Output::Copy, Capture::CaptureImageFile(window_)); }
 
-void Pop_Option_Click() {
+void FrmRuxa::Pop_Option_Click() {
     AppState = StateOption;
-    FrmOption::Show();
+    OptionsDialog().Show();
 }
 
-void Pop_About_Click() {
+void FrmRuxa::Pop_About_Click() {
     AppState = StateAbout;
-    FrmAbout::Show();
+    AboutBox().Show();
 }
 
-void Pop_Help_Click() { ShowProgramHelp(MainWindow::Handle()); }
+void FrmRuxa::Pop_Help_Click() { ShowProgramHelp(window_); }
 
-void Pop_Can_Click() {
-    for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->SetEnabled(false);
+void FrmRuxa::Pop_Can_Click() {
+    for (WindowTimer* timer : {&timer1_, &timer2_, &timer3_}) timer->SetEnabled(false);
     // The selection window goes whatever the state: left open it would cover
-    // the screen with no way to close it.
-    FrmCustom::Unload();
+    // the screen with no way to close it. Its request is cancelled.
+    if (frmCustom_ && frmCustom_->Window()) {
+        frmCustom_->Unload();
+        RegionCancelled();
+    }
     // A region run from the command line has nothing left to do.
-    if (AppState == StateCommandLine) return MainWindow::EndRun();
+    if (AppState == StateCommandLine) return EndRun(RunExit::Cancelled);
     // Whatever was pending is given up; nothing will be captured, so going
     // idle also puts back an icon that the arming took out of the tray.
     ReturnToIdle(CurrentRequest());
 }
 
-void Pop_End_Click() {
-    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
-    MainWindow::EndRun();
-}
-
-}  // namespace FrmRuxa
+void FrmRuxa::Pop_End_Click() { EndRun(RunExit::Done); }

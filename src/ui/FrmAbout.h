@@ -1,30 +1,54 @@
 // The About box, shown modeless from the tray menu: the product, its version,
 // and the project's web page and mail address, which open when clicked.
 #pragma once
+#include <windows.h>
 
-class Form;
+#include "Form.h"
+#include "UniqueHandle.h"
 
-namespace FrmAbout {
+class AboutOwner {
+public:
+    virtual void AboutClosed() = 0;
 
-enum ControlId : int {
-    Command2 = 1,  // OK
-    Picture2 = 10,
-    Label1,
-    Label2,
-    Label3,
-    LblURL,
-    LblMail,
-    Label4,
-    Line1,
-    Line2,
+protected:
+    ~AboutOwner() = default;
 };
 
-// Shows the box, or brings the open one to the front.
-void Show();
-// Closes it; the shell returns to idle.
-void Unload();
+class FrmAbout {
+public:
+    enum ControlId : int {
+        Command2 = 1,  // OK
+        Picture2 = 10,
+        Label1,
+        Label2,
+        Label3,
+        LblURL,
+        LblMail,
+        Label4,
+        Line1,
+        Line2,
+    };
 
-// The open box, nullptr when it is not loaded.
-Form* Window();
+    explicit FrmAbout(AboutOwner& owner) : owner_(owner) {}
+    FrmAbout(const FrmAbout&) = delete;
+    FrmAbout& operator=(const FrmAbout&) = delete;
 
-}  // namespace FrmAbout
+    // Shows the box, or brings the open one to the front.
+    void Show();
+    // Closes it; the owner hears of it.
+    void Unload();
+
+    // The open box, nullptr when it is not loaded.
+    Form* Window() { return form_.Exists() ? &form_ : nullptr; }
+
+private:
+    INT_PTR Form_Message(UINT message, WPARAM wParam, LPARAM lParam);
+    void Form_Load();
+    bool IsLink(HWND control) const;
+    void LblURL_Click();
+    void LblMail_Click();
+
+    AboutOwner& owner_;
+    Form form_;
+    unique_hicon logo_;
+};

@@ -103,14 +103,17 @@ void cCommonDlg::ShowFileDialog(int kind) {
     record.lpstrInitialDir = initDir.c_str();
     record.lpstrTitle = title.c_str();
     record.Flags = static_cast<DWORD>(flags_);
-    record.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
+    // Always given, as the property always holds a text: an empty default
+    // extension is not none, it asks the dialog for the chosen type's
+    // extension when the name typed has none.
+    record.lpstrDefExt = defaultExt.c_str();
 
-    const BOOL chosen = RunFileDialog(record, kind == 2);
+    const FileDialogResult result = RunFileDialog(record, kind == 2);
     cancelButton_ = false;
-    if (!chosen) {
+    if (!result.chosen) {
         // A dialog that failed (a buffer too small, a name it cannot take)
         // says so here instead of passing for a cancel.
-        errNumber_ = static_cast<std::int32_t>(CommDlgExtendedError());
+        errNumber_ = static_cast<std::int32_t>(result.error);
         if (cancelError_) {
             cancelButton_ = true;
             fileName_.clear();

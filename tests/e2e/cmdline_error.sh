@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 LANG=C.UTF-8 start_ruxa /c
 expect_box 'ルクサさん' 'コマンドライン引数に誤りがあります。'
-wait_ruxa_exit
+wait_ruxa_exit 'the command-line message' 2
 # The title is stored in Shift-JIS, as earlier versions wrote it.
 grep -q $'^Title=\x83\x94\x83\x46\x83\x8b\x83\x82\r$' "$RUXA_INI" ||
   fail "Title is not ヴェルモ in code page 932"

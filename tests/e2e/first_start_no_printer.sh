@@ -11,7 +11,7 @@ bash "$cups" remove-all
 
 start_ruxa /c
 driver press --title 'ルクサさん' --button OK >/dev/null
-wait_ruxa_exit
+wait_ruxa_exit 'the command-line message' 2
 expect_ini first_start.ini PRINTER= ORIENTATION=0 PAPERBIN=7 PAPERSIZE=0
 
 # Printing without any printer fails at the first printer access: under the
@@ -23,7 +23,7 @@ expect_print_error() { # expect_print_error <title> <first line of the text>
   [[ $(sed -n 's/^text=//p' <<<"$box") == "$2"* ]] || fail "unexpected message: $box"
   [[ $box == *"button=1 "* ]] && [ "$(grep -c '^button=' <<<"$box")" -eq 1 ] || fail "not OK only: $box"
   driver press --title "$1" --button OK >/dev/null
-  wait_ruxa_exit "$1"
+  wait_ruxa_exit "$1" 1
 }
 expect_print_error '給紙方法エラー' '給紙方法が不正です。もう一度給紙方法を確認してください。'
 sed -i 's/^PaperSize=0\r$/PaperSize=9\r/' "$RUXA_INI"

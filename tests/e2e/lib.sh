@@ -74,14 +74,15 @@ start_ruxa() {
   RUXA_PID=$!
 }
 
-# Waits for ruxa.exe to end, which it must do with exit code 0 (RUXA_EXIT).
+# Waits for ruxa.exe to end, which it must do with the exit code given (0
+# unless told: 1 a failure, 2 a wrong command line, 3 cancelled by the user).
 ruxa_ended() { ! kill -0 "$RUXA_PID" 2>/dev/null; }
-wait_ruxa_exit() { # wait_ruxa_exit [what ended it]
+wait_ruxa_exit() { # wait_ruxa_exit [what ended it] [exit code]
   wait_for 60 "ruxa.exe did not end${1:+ after $1}" ruxa_ended
   RUXA_EXIT=0
   wait "$RUXA_PID" || RUXA_EXIT=$?
   RUXA_PID=
-  expect_eq "exit code${1:+ after $1}" 0 "$RUXA_EXIT"
+  expect_eq "exit code${1:+ after $1}" "${2:-0}" "$RUXA_EXIT"
 }
 
 # --- ruxa.ini -----------------------------------------------------------------

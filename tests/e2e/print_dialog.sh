@@ -28,5 +28,5 @@ expect_eq "stored confirmation" 0 "$(ini_value Option ConfirmBeforePrint)"
 start_ruxa /d /c
 await_dialog $DIALOG
 driver control --title $DIALOG --id $BTN_CANCEL --click 1 >/dev/null
-wait_ruxa_exit "closing the dialog"
+wait_ruxa_exit "closing the dialog" 3
 expect_no_pdf

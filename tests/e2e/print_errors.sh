@@ -21,7 +21,7 @@ start_ruxa /a "/h=$pattern"
 expect_box 用紙サイズエラー \
   '用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\nそれでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。'
 expect_eq "paper size message in front" 'topmost=1 foreground=1' "$(grep '^topmost=' <<<"$BOX")"
-wait_ruxa_exit "the paper size message"
+wait_ruxa_exit "the paper size message" 1
 expect_no_pdf
 
 # Wine hands the job to CUPS when the document ends, so EndDoc fails on a
@@ -30,7 +30,7 @@ write_ini
 cupsreject "$QUEUE"
 start_ruxa /a "/h=$pattern"
 expect_box 印刷エラー "プリンタ「$QUEUE」で印刷できませんでした。\\nプリンタの電源や接続、印刷の一時停止や中止の状態を確認してから、もう一度印刷してください。"
-wait_ruxa_exit "the refused job"
+wait_ruxa_exit "the refused job" 1
 cupsaccept "$QUEUE"
 expect_no_pdf
 
@@ -40,5 +40,5 @@ kill "$pattern_pid"
 wait "$pattern_pid" 2>/dev/null || true
 start_ruxa /a "/h=$pattern"
 expect_box ルクサさん "/h=$pattern のウィンドウが見つかりません。閉じられたか、番号が誤っています。\\n何も印刷しませんでした。"
-wait_ruxa_exit "the gone window"
+wait_ruxa_exit "the gone window" 1
 expect_no_pdf

@@ -45,5 +45,5 @@ wait_pdf 401 241 "0,0=$(pattern_hex 50 60)" "400,240=$(pattern_hex 450 300)"
 # "/r" closed with Alt+F4: nothing printed, and the run ends.
 select_region /r
 driver keys --keys alt+f4 --class FrmCustom >/dev/null
-wait_ruxa_exit Alt+F4
+wait_ruxa_exit Alt+F4 3
 expect_no_pdf

@@ -6,8 +6,6 @@
 #include "Capture.h"
 #include "ShellFixture.h"
 
-using namespace BasRuxa;
-
 namespace {
 
 using unique_hbrush = handles::unique_any<handles::NullTraits<HBRUSH, DeleteObject>>;
@@ -28,11 +26,10 @@ std::vector<std::uint32_t> Expected(HCURSOR cursor, int x, int y) {
     return PixelsOf(picture);
 }
 
-// How many pixels of the capture picture's part that shows the test window
-// (at left, top) differ from the expected picture; -1 when the capture is
-// too small to hold it.
-int Differences(int left, int top, const std::vector<std::uint32_t>& expected) {
-    const PictureSurface& picture = MainWindow::PicPrint();
+// How many pixels of the capture's part that shows the test window (at left,
+// top) differ from the expected picture; -1 when the capture is too small to
+// hold it.
+int Differences(const PictureSurface& picture, int left, int top, const std::vector<std::uint32_t>& expected) {
     if (picture.Width() < left + Width || picture.Height() < top + Height) return -1;
     int count = 0;
     for (int y = 0; y < Height; ++y)
@@ -46,7 +43,6 @@ int Differences(int left, int top, const std::vector<std::uint32_t>& expected) {
 }  // namespace
 
 TEST(CursorCapture, DrawnUpAndLeftOfThePointerWhenAskedAndInsideTheWindow) {
-    FrmRuxa::Load(GetModuleHandleW(nullptr));
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     const unique_hbrush brush(CreateSolidBrush(Plain));
     WNDCLASSW cls{};
@@ -73,33 +69,31 @@ TEST(CursorCapture, DrawnUpAndLeftOfThePointerWhenAskedAndInsideTheWindow) {
 
     const struct {
         const char* what;
-        std::int16_t iconCapture;
+        bool drawCursor;
         bool desktop;
         int pointerX;          // from the window's left edge; the pointer is 60 down
         int cursorX, cursorY;  // where the cursor must be drawn in the window; -1 for nowhere
     } cases[] = {
-        {"window: 8 pixels up and left", 1, false, 50, 42, 52},
-        {"window: 8 pixels back is still inside", 1, false, 8, 0, 52},
-        {"window: 8 pixels back is outside", 1, false, 7, -1, -1},
-        {"desktop: 10 pixels up and left", 1, true, 50, 40, 50},
-        {"window without IconCapture", 0, false, 50, -1, -1},
-        {"desktop without IconCapture", 0, true, 50, -1, -1},
+        {"window: 8 pixels up and left", true, false, 50, 42, 52},
+        {"window: 8 pixels back is still inside", true, false, 8, 0, 52},
+        {"window: 8 pixels back is outside", true, false, 7, -1, -1},
+        {"desktop: 10 pixels up and left", true, true, 50, 40, 50},
+        {"window without the cursor", false, false, 50, -1, -1},
+        {"desktop without the cursor", false, true, 50, -1, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Settings.IconCapture = c.iconCapture;
         // Where the pointer rests, the window's cursor becomes the thread's.
         const POINT at{Place.left + c.pointerX, Place.top + 60};
         SetCursorPos(at.x, at.y);
         POINT now{};
         ASSERT_TRUE(PumpUntil([&] { return GetCursorPos(&now) && now.x == at.x && now.y == at.y; }));
         SetCursor(arrow);
-        if (c.desktop) Capture::CaptureDesktop();
-        else Capture::CaptureActiveWindow(window.get());
+        const PictureSurface picture = c.desktop ? Capture::CaptureDesktop(c.drawCursor)
+                                                 : *Capture::CaptureActiveWindow(window.get(), c.drawCursor);
         const auto expected = c.cursorX < 0 ? Expected(nullptr, 0, 0) : Expected(arrow, c.cursorX, c.cursorY);
-        EXPECT_EQ(Differences(c.desktop ? Place.left : 0, c.desktop ? Place.top : 0, expected), 0);
+        EXPECT_EQ(Differences(picture, c.desktop ? Place.left : 0, c.desktop ? Place.top : 0, expected), 0);
     }
-    Settings.IconCapture = 0;
     window.reset();
     UnregisterClassW(cls.lpszClassName, cls.hInstance);
 }

@@ -11,7 +11,7 @@ TEST_F(CommonDlgTest, TypedPathIsChosenAndCancelIsReported) {
     folder.Write(L"写真.png", "x");
     const std::wstring path = folder.File(L"写真.png");
     cCommonDlg dialog;
-    dialog.Form(MainWindow::Handle());
+    dialog.Form(main->Handle());
     dialog.DialogTitle("ピクチャ画像の指定");
     dialog.Filter("イメージファイル(*.BMP;*.JPG;*.JPEG)|*.bmp;*.jpg;*.jpeg|");
     dialog.Flags(0x280804);
@@ -35,7 +35,7 @@ TEST_F(CommonDlgTest, TypedPathIsChosenAndCancelIsReported) {
 
 TEST_F(CommonDlgTest, CancelledFontDialogClearsTheFont) {
     cCommonDlg dialog;
-    dialog.Form(MainWindow::Handle());
+    dialog.Form(main->Handle());
     dialog.FontName("ＭＳ Ｐゴシック");
     dialog.FontSize(12);
     dialog.FontBold(true);

@@ -1,20 +1,17 @@
 // The print confirmation dialog in-process, on the real printer list, clipboard
 // and files: opening, the size-mode rule, detaching from a named setting, the
 // ratio field, saving and deleting named settings, the reverse box, values out
-// of range, copying and saving the picture.
+// of range, copying and saving the picture, and captures that arrive while it
+// is busy.
 
 #include <tuple>
 
-#include "FrmPrint.h"
-#include "FrmPrinting.h"
 #include "IniFile.h"
-#include "Output.h"
 #include "PictureLoad.h"
 #include "ShellFixture.h"
 
 using namespace BasRuxa;
 using namespace PrintPanel;
-using namespace std::literals;
 
 namespace {
 
@@ -31,36 +28,37 @@ bool Same(const PrintSettings& a, const PrintSettings& b) {
     return fields(a) == fields(b);
 }
 
-// The picture the print is made from, as 0x00RRGGBB.
-std::vector<std::uint32_t> LayoutPixels() { return PixelsOf(MainWindow::PicPrint2()); }
+// Every channel of every pixel turned over, as the reverse box prints them.
+std::vector<std::uint32_t> Reversed(std::vector<std::uint32_t> pixels) {
+    for (auto& p : pixels) p ^= 0xFFFFFF;
+    return pixels;
+}
 
 class PrintDialogTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        LastPicturePath = AppPath;
-        Settings.Title = "ヴェルモ";
-        Settings.Version = "2.50";
-        Settings.ConfirmBeforePrint = 1;
-        Settings.LastSet = -1;
-        CurrentPrint = Setting("", 3, 1, 100, 9, 1);
+        SetSettings([](SettingsModel& s) {
+            s.Settings.ConfirmBeforePrint = 1;
+            s.CurrentPrint = Setting("", 3, 1, 100, 9, 1);
+        });
         SetInputBoxAnswerer([this](const InputBoxCall& call) {
             asked.push_back(call.defaultText);
             return name;
         });
-        // A capture whose every pixel tells where it is.
-        PictureSurface& capture = MainWindow::PicPrint();
-        capture.Resize(40, 30);
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 40; ++x) SetPixel(capture.Dc(), x, y, RGB(x * 6, y * 8, 200));
     }
 
+    FrmPrint& Dialog() { return main->PrintDialog(); }
+    Form& F() { return Dialog().Window(); }
+    // The dialog for a 40 x 30 capture of the pattern with the stored settings.
+    void Open() { Dialog().Load(PatternPicture(40, 30), CurrentPrint, Settings.LastSet); }
     void Named(std::initializer_list<PrintSettings> settings) {
-        int n = 0;
-        for (const PrintSettings& s : settings) NamedSettings[n++] = s;
-        Settings.PrinterCount = static_cast<std::int16_t>(n);
+        SetSettings([&](SettingsModel& s) {
+            int n = 0;
+            for (const PrintSettings& p : settings) s.NamedSettings[n++] = p;
+            s.Settings.PrinterCount = static_cast<std::int16_t>(n);
+        });
     }
-    Form& F() { return FrmPrint::Window(); }
     std::string Saved(const char* section, const char* key) {
         return ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), section, key);
     }
@@ -93,30 +91,30 @@ TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrOnTheCurrentSettings) {
     } cases[] = {{-1, {-1, 3, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"}},
                  {1, {1, 5, 3, 2, "150", "A3、297 x 420 mm", "指定なし", "PDF"}}};
     for (const auto& c : cases) {
-        Settings.LastSet = c.lastSet;
-        FrmPrint::Load();
+        SetSettings([&](SettingsModel& s) { s.Settings.LastSet = c.lastSet; });
+        Open();
         EXPECT_EQ(Shown(), c.shown);
         EXPECT_EQ(F().Enabled(TxtSizeP), c.lastSet == 1);  // size mode 3 only
         EXPECT_EQ(F().ListText(CmbPrinterName, 0), "指定なし");
         EXPECT_EQ(F().ListCount(CmbPaperSize), 44);
         EXPECT_EQ(F().ListCount(CmbPaperBin), 13);
         // The controls and the working copy agree; nothing is detached by filling.
-        EXPECT_TRUE(Same(FrmPrint::WorkPrint, c.lastSet < 0 ? CurrentPrint : NamedSettings[c.lastSet]));
-        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, c.lastSet);
+        EXPECT_TRUE(Same(Dialog().WorkPrint, c.lastSet < 0 ? CurrentPrint : NamedSettings[c.lastSet]));
+        EXPECT_EQ(Dialog().WorkSettings.LastSet, c.lastSet);
         EXPECT_TRUE(F().Visible());
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), FrmPrint::BtnOK);
         EXPECT_TRUE(GetWindowLongW(F().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-        FrmPrint::Unload();
+        Dialog().Unload();
     }
     EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(PrintDialogTest, SizeModeEnablesTheRatioFieldOrTheAspectBox) {
-    FrmPrint::Load();
+    Open();
     const unique_window_dc dc = GetDcOf(F().Item(TxtSizeP));
     for (int mode = 1; mode <= SizeCount; ++mode) {
         F().SelectOption(OptSize1 + mode - 1);
-        EXPECT_EQ(FrmPrint::WorkPrint.Size, mode);
+        EXPECT_EQ(Dialog().WorkPrint.Size, mode);
         EXPECT_EQ(F().Enabled(TxtSizeP), mode == 3);
         EXPECT_EQ(F().Enabled(ChkHiritsu), mode == 2);
         // A disabled field asks for its colour as a static does.
@@ -152,49 +150,51 @@ TEST_F(PrintDialogTest, EveryEditDetachesTheChosenNamedSetting) {
          [](PrintSettings& p) { p.Pos = 1; }},
     };
     Named({Setting("他", 4, 1, 100, 9, 1), chosen});
-    FrmPrint::Load();
+    Open();
     for (const auto& e : edits) {
         F().SetListIndex(CmbSetting, 1);
         F().SetCheck(FrmPrint::ChkReverse, 1);  // the reverse box is no print setting
-        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, 1) << e.edit;
+        EXPECT_EQ(Dialog().WorkSettings.LastSet, 1) << e.edit;
         e.act(F());
         PrintSettings expected = chosen;
         e.expected(expected);
-        EXPECT_TRUE(Same(FrmPrint::WorkPrint, expected)) << e.edit;
-        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, -1) << e.edit;
+        EXPECT_TRUE(Same(Dialog().WorkPrint, expected)) << e.edit;
+        EXPECT_EQ(Dialog().WorkSettings.LastSet, -1) << e.edit;
         EXPECT_EQ(F().ListIndex(CmbSetting), -1) << e.edit;
-        EXPECT_EQ(FrmPrint::Panel().SettingName, "旧") << e.edit;
+        EXPECT_EQ(Dialog().Panel().SettingName, "旧") << e.edit;
     }
 }
 
 TEST_F(PrintDialogTest, RatioFieldTakesDigitsAndHoldsItsRange) {
-    FrmPrint::Load();
+    Open();
     F().SelectOption(OptSize1 + 2);
     F().SetText(TxtSizeP, "");
-    EXPECT_EQ(FrmPrint::WorkPrint.SizeP, 0);  // cleared while typing
+    EXPECT_EQ(Dialog().WorkPrint.SizeP, 0);  // cleared while typing
     for (const wchar_t ch : {L'2', L'a', L'5', L'-'}) SendMessageW(F().Item(TxtSizeP), WM_CHAR, ch, 1);
     EXPECT_EQ(F().Text(TxtSizeP), "25");
-    EXPECT_EQ(FrmPrint::WorkPrint.SizeP, 25);
+    EXPECT_EQ(Dialog().WorkPrint.SizeP, 25);
     EXPECT_TRUE(boxes.empty());
     SendMessageW(F().Item(TxtSizeP), WM_CHAR, L'0', 1);
     ASSERT_EQ(boxes.size(), 1u);
     ExpectBox(0, "倍率は1から200の範囲で設定してください", "設定エラー");
     EXPECT_EQ(F().Text(TxtSizeP), "100");
-    EXPECT_EQ(FrmPrint::WorkPrint.SizeP, 100);
+    EXPECT_EQ(Dialog().WorkPrint.SizeP, 100);
 }
 
 TEST_F(PrintDialogTest, SavingANameAppendsOrOverwritesInPlaceUpToTheLastSlot) {
-    for (int i = 0; i < NamedSettingsCapacity - 1; ++i)
-        NamedSettings[i] = Setting(("設定" + std::to_string(i + 1)).c_str(), 1, 1, 100, 9, 1);
-    Settings.PrinterCount = NamedSettingsCapacity - 1;
-    FrmPrint::Load();
+    SetSettings([](SettingsModel& s) {
+        for (int i = 0; i < NamedSettingsCapacity - 1; ++i)
+            s.NamedSettings[i] = Setting(("設定" + std::to_string(i + 1)).c_str(), 1, 1, 100, 9, 1);
+        s.Settings.PrinterCount = NamedSettingsCapacity - 1;
+    });
+    Open();
     const auto save = [&](const char* answer) {
         name = answer;
         F().Raise(BtnSaveSetting, BN_CLICKED);
     };
 
     save("最後");  // the 101st fills slot 100
-    EXPECT_EQ(FrmPrint::WorkSettings.PrinterCount, 101);
+    EXPECT_EQ(Dialog().WorkSettings.PrinterCount, 101);
     EXPECT_EQ(F().ListIndex(CmbSetting), 100);
     EXPECT_EQ(NamedSettings[100].Title, "最後");
     EXPECT_EQ(Saved("Printer101", "Title"), "最後");
@@ -209,7 +209,7 @@ TEST_F(PrintDialogTest, SavingANameAppendsOrOverwritesInPlaceUpToTheLastSlot) {
     ExpectBox(0, "設定2は既に存在します。上書きしますか？", "上書き確認", MB_YESNO);
     EXPECT_EQ(NamedSettings[1].Pos, 3);
     EXPECT_EQ(F().ListIndex(CmbSetting), 1);
-    EXPECT_EQ(FrmPrint::WorkSettings.PrinterCount, 101);
+    EXPECT_EQ(Dialog().WorkSettings.PrinterCount, 101);
 
     const std::string file = folder.Read(L"ruxa.ini");
     F().SelectOption(OptPos1 + 3);
@@ -221,9 +221,8 @@ TEST_F(PrintDialogTest, SavingANameAppendsOrOverwritesInPlaceUpToTheLastSlot) {
     save("もう一つ");  // no slot left: refused, nothing lost
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[2].title, "設定エラー");
-    EXPECT_EQ(FrmPrint::WorkSettings.PrinterCount, 101);
     EXPECT_EQ(F().ListCount(CmbSetting), 101);
-    EXPECT_EQ(FrmPrint::WorkPrint.Pos, 4);
+    EXPECT_EQ(Dialog().WorkPrint.Pos, 4);
     EXPECT_EQ(folder.Read(L"ruxa.ini"), file);
 
     asked.clear();
@@ -236,8 +235,8 @@ TEST_F(PrintDialogTest, SavingANameAppendsOrOverwritesInPlaceUpToTheLastSlot) {
 
 TEST_F(PrintDialogTest, DeletingTheFirstOfThreeKeepsTheOrderAndTheControls) {
     Named({Setting("一", 1, 1, 100, 9, 1), Setting("二", 2, 1, 100, 9, 1), Setting("三", 3, 1, 100, 9, 1)});
-    Settings.LastSet = 0;
-    FrmPrint::Load();
+    SetSettings([](SettingsModel& s) { s.Settings.LastSet = 0; });
+    Open();
     answers = {IDNO, IDCANCEL, IDYES};
     for (int i = 0; i < 3; ++i) F().Raise(BtnDelSetting, BN_CLICKED);
     ASSERT_EQ(boxes.size(), 3u);
@@ -248,7 +247,7 @@ TEST_F(PrintDialogTest, DeletingTheFirstOfThreeKeepsTheOrderAndTheControls) {
     EXPECT_EQ(Saved("Printer2", "Title"), "三");
     EXPECT_EQ(F().ListCount(CmbSetting), 2);
     EXPECT_EQ(Shown(), std::tuple(-1, 1, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"));
-    EXPECT_EQ(FrmPrint::WorkPrint.Pos, 1);
+    EXPECT_EQ(Dialog().WorkPrint.Pos, 1);
 
     F().Raise(BtnDelSetting, BN_CLICKED);  // nothing chosen now
     ExpectBox(3, "削除できません", "エラー");
@@ -256,27 +255,24 @@ TEST_F(PrintDialogTest, DeletingTheFirstOfThreeKeepsTheOrderAndTheControls) {
 
 TEST_F(PrintDialogTest, ReverseBoxAppliesToTheCopyAndThePrintAndIsNeverStored) {
     AppState = StatePrintDialog;
-    FrmPrint::Load();
+    Open();
     F().SetCheck(FrmPrint::ChkReverse, 1);
     F().SelectOption(OptSize1 + 2);
     F().SetText(TxtSizeP, "50");
     F().Raise(FrmPrint::BtnClipBoard, BN_CLICKED);
     const ClipboardImage copied = ReadClipboardImage();
-    ASSERT_EQ(copied.width, 20);
-    ASSERT_EQ(copied.height, 15);
-    EXPECT_EQ(copied.pixels, LayoutPixels());
-    EXPECT_EQ(copied.At(0, 0), 0xFFFF37u);  // 255 - (0, 0, 200)
+    EXPECT_EQ(copied.width, 20);
+    EXPECT_EQ(copied.height, 15);
+    EXPECT_EQ(copied.At(0, 0), 0xFFFFA5u);  // 255 - (0, 0, 0x5A)
     EXPECT_EQ(Saved("Option", "ReversePrint"), "0");
     EXPECT_EQ(Saved("DefaultPrinter", "SizeP"), "50");
     EXPECT_TRUE(F().Visible());
 
-    MainWindow::PicPrint2().Clear();
     F().Raise(FrmPrint::BtnOK, BN_CLICKED);
     EXPECT_FALSE(F().Visible());
-    EXPECT_TRUE(FrmPrinting::Loaded());
-    ASSERT_TRUE(PumpUntil([] { return !FrmPrint::Loaded(); }));
-    EXPECT_FALSE(FrmPrinting::Loaded());
-    EXPECT_EQ(LayoutPixels()[0], 0xFFFF37u);  // printed reversed
+    EXPECT_NE(FindWindowW(L"#32770", L"印刷中"), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return !Dialog().Loaded(); }));
+    EXPECT_EQ(FindWindowW(L"#32770", L"印刷中"), nullptr);
     EXPECT_EQ(Settings.ReversePrint, 0);
     EXPECT_EQ(Saved("Option", "ReversePrint"), "0");
     EXPECT_EQ(AppState, StateIdle);
@@ -285,37 +281,39 @@ TEST_F(PrintDialogTest, ReverseBoxAppliesToTheCopyAndThePrintAndIsNeverStored) {
 
 TEST_F(PrintDialogTest, ValuesOutOfRangeOpenSafelyAndSelectNothing) {
     // Each opening holds several values that no control offers.
-    const std::function<void()> cases[] = {
-        [] {  // LastSet beyond the settings, paper codes beyond the tables, Pos
-            Settings.LastSet = 5;
-            CurrentPrint.PaperSize = 300;
-            CurrentPrint.PaperBin = 200;
-            CurrentPrint.Pos = 9;
+    const std::function<void(SettingsModel&)> cases[] = {
+        [](SettingsModel& s) {  // LastSet beyond the settings, paper codes beyond the tables, Pos
+            s.Settings.LastSet = 5;
+            s.CurrentPrint.PaperSize = 300;
+            s.CurrentPrint.PaperBin = 200;
+            s.CurrentPrint.Pos = 9;
         },
-        [] {  // LastSet below -1, a paper size without a name, Size, Orientation, PrinterCount beyond the store
-            Settings.LastSet = -9;
-            CurrentPrint.PaperSize = 42;
-            CurrentPrint.PaperBin = 12;
-            CurrentPrint.Size = 0;
-            CurrentPrint.Orientation = 7;
-            Settings.PrinterCount = 300;
+        [](SettingsModel& s) {  // LastSet below -1, a paper size without a name, Size, Orientation, PrinterCount beyond the store
+            s.Settings.LastSet = -9;
+            s.CurrentPrint.PaperSize = 42;
+            s.CurrentPrint.PaperBin = 12;
+            s.CurrentPrint.Size = 0;
+            s.CurrentPrint.Orientation = 7;
+            s.Settings.PrinterCount = 300;
         },
-        [] {  // negative codes
-            CurrentPrint.PaperSize = -3;
-            CurrentPrint.PaperBin = -1;
-            CurrentPrint.Pos = -1;
+        [](SettingsModel& s) {  // negative codes
+            s.CurrentPrint.PaperSize = -3;
+            s.CurrentPrint.PaperBin = -1;
+            s.CurrentPrint.Pos = -1;
         },
-        [] {},  // a named setting with a paper size no list offers, chosen below
+        [](SettingsModel&) {},  // a named setting with a paper size no list offers, chosen below
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
         Named({Setting("一", 1, 1, 100, 9, 1), Setting("二", 2, 1, 100, 300, 1)});
-        CurrentPrint = Setting("", 3, 1, 100, 9, 1);
-        Settings.LastSet = -1;
-        cases[i]();
-        FrmPrint::Load();
-        ASSERT_TRUE(FrmPrint::Loaded());
-        EXPECT_EQ(FrmPrint::WorkSettings.LastSet, -1);
+        SetSettings([&](SettingsModel& s) {
+            s.CurrentPrint = Setting("", 3, 1, 100, 9, 1);
+            s.Settings.LastSet = -1;
+            cases[i](s);
+        });
+        Open();
+        ASSERT_TRUE(Dialog().Loaded());
+        EXPECT_EQ(Dialog().WorkSettings.LastSet, -1);
         EXPECT_LE(F().ListCount(CmbSetting), NamedSettingsCapacity);
         if (i + 1 < std::size(cases)) {
             EXPECT_EQ(Shown(), std::tuple(-1, CurrentPrint.Pos == 3 ? 3 : 0, CurrentPrint.Size == 1 ? 1 : 0,
@@ -324,13 +322,16 @@ TEST_F(PrintDialogTest, ValuesOutOfRangeOpenSafelyAndSelectNothing) {
             F().SetListIndex(CmbSetting, 1);
             EXPECT_EQ(Shown(), std::tuple(1, 2, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"));
         }
-        FrmPrint::Unload();
+        Dialog().Unload();
     }
     EXPECT_TRUE(boxes.empty());
 }
 
+// Saved files hold the laid-out picture in the format the name asks for; a
+// file that cannot be written, or a save dialog that failed, is reported and
+// changes nothing; the user's own files beside the target are never touched.
 TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
-    FrmPrint::Load();
+    Open();
     F().SetCheck(FrmPrint::ChkReverse, 1);
     std::vector<FileDialogCall> seen;
     std::wstring target;
@@ -339,25 +340,25 @@ TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
         seen.push_back(Recorded(record, save));
         return target;
     });
+    folder.Write(L"shot.bmp.tmp", "the user's");
     for (const wchar_t* file : {L"shot.bmp", L"shot.PNG"}) {
         target = folder.File(file);
         F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
         PictureSurface saved;
         ASSERT_TRUE(LoadPicture(text::Narrow(target), saved).loaded);
-        EXPECT_EQ(saved.Width(), 40);
-        EXPECT_EQ(PixelsOf(saved), LayoutPixels());
+        EXPECT_EQ(PixelsOf(saved), Reversed(Pattern(0, 0, 40, 30)));
         EXPECT_EQ(LastPicturePath, text::Narrow(target));
         EXPECT_TRUE(F().Visible());
     }
     EXPECT_EQ(folder.Read(L"shot.bmp").substr(28, 2), std::string("\x18\0", 2));  // 24 bits per pixel
     EXPECT_EQ(folder.Read(L"shot.PNG").substr(1, 3), "PNG");
+    EXPECT_EQ(folder.Read(L"shot.bmp.tmp"), "the user's");
     const std::wstring filter = L"ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|";
     const std::vector<FileDialogCall> expected = {
         {F().Handle(), L"ピクチャ画像の保存", filter, 0, OFN_OVERWRITEPROMPT, L"", folder.Path(), true},
         {F().Handle(), L"ピクチャ画像の保存", filter, 0, OFN_OVERWRITEPROMPT, L"", folder.File(L"shot.bmp"), true}};
     EXPECT_EQ(seen, expected);
 
-    // What cannot be written is reported; the old file and the last folder stay.
     folder.Write(L"old.bmp", "old");
     SetFileAttributesW(folder.File(L"old.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
     for (const std::wstring& file : {folder.File(L"old.bmp"), folder.File(L"no such folder\\x.png")}) {
@@ -367,30 +368,57 @@ TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "ファイル保存エラー");
         EXPECT_EQ(boxes[0].text.rfind("画像を保存できませんでした。\n" + text::Narrow(file) + "\n", 0), 0u);
-        EXPECT_EQ(LastPicturePath, text::Narrow(folder.File(L"shot.PNG")));
     }
+    // The real dialog, given a name longer than it has room for.
+    SetFileDialogAnswerer(nullptr);
+    boxes.clear();
+    std::thread person = AnswerFileDialog(L"ピクチャ画像の保存", PathTooLongForTheDialog(folder, L".bmp"));
+    F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
+    person.join();
+    ASSERT_EQ(boxes.size(), 1u);
+    ExpectBox(0, "画像を保存できませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）",
+              "ファイル保存エラー", MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(folder.Read(L"old.bmp"), "old");
-    EXPECT_FALSE(folder.Exists(L"old.bmp.tmp"));
+    EXPECT_EQ(LastPicturePath, text::Narrow(folder.File(L"shot.PNG")));
+    WIN32_FIND_DATAW found;
+    const HANDLE leftovers = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
+    EXPECT_EQ(leftovers, INVALID_HANDLE_VALUE);
+    if (leftovers != INVALID_HANDLE_VALUE) FindClose(leftovers);
+}
+
+// A capture that arrives while the dialog is busy with the one the user
+// confirmed (here its save dialog) waits its turn: the file holds the first,
+// and the dialog comes back with the second once the first is done with.
+TEST_F(PrintDialogTest, ACaptureArrivingWhileBusyWaitsItsTurn) {
+    Open();
+    SetFileDialogAnswerer([&](const OPENFILENAMEW&, bool) -> std::optional<std::wstring> {
+        Dialog().Load(PatternPicture(7, 5), CurrentPrint, -1);
+        return folder.File(L"first.bmp");
+    });
+    F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
+    PictureSurface saved;
+    ASSERT_TRUE(LoadPicture(text::Narrow(folder.File(L"first.bmp")), saved).loaded);
+    EXPECT_EQ(saved.Width(), 40);
+    EXPECT_EQ(Dialog().Waiting(), 1u);
+
+    F().Raise(FrmPrint::BtnCancel, BN_CLICKED);  // done with the first: the second comes
+    ASSERT_TRUE(Dialog().Loaded());
+    EXPECT_TRUE(F().Visible());
+    F().Raise(FrmPrint::BtnClipBoard, BN_CLICKED);
+    EXPECT_EQ(ReadClipboardImage().width, 7);
+    F().Raise(FrmPrint::BtnCancel, BN_CLICKED);
+    EXPECT_FALSE(Dialog().Loaded());
 }
 
 TEST_F(PrintDialogTest, ACommandLineRunEndsWithTheDialogAndKeepsTheFilesConfirmation) {
-    AppState = StateDtCopy;
-    PrintOutput();
-    EXPECT_EQ(AppState, StatePrintDialog);
-    ASSERT_TRUE(FrmPrint::Loaded());
-    F().Hide();
-    PrintOutput();  // another capture while it is open: shown again
-    EXPECT_TRUE(F().Visible());
-    FrmPrint::Unload();
-    EXPECT_EQ(AppState, StateIdle);
-
-    AppState = StateCommandLine;
-    ConfirmBeforePrintInFile = 0;
-    PrintOutput();
+    SetSettings([](SettingsModel& s) { s.Settings.ConfirmBeforePrint = 0; });
+    Restart(true);
+    main->RunCommandLine(ParseCommandLine(SplitCommandLine("/d /c"), ""));
+    ASSERT_TRUE(Dialog().Loaded());
     F().Raise(FrmPrint::BtnClipBoard, BN_CLICKED);  // stores the settings
     EXPECT_EQ(Saved("Option", "ConfirmBeforePrint"), "0");
-    EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
     F().Raise(FrmPrint::BtnCancel, BN_CLICKED);
-    EXPECT_FALSE(FrmPrint::Loaded());
-    EXPECT_EQ(MainWindow::Handle(), nullptr);  // the run is over
+    EXPECT_FALSE(Dialog().Loaded());
+    EXPECT_EQ(main->Handle(), nullptr);  // the run is over, nothing printed
+    EXPECT_EQ(main->ExitCode(), RunExit::Cancelled);
 }

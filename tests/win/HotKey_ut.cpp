@@ -1,6 +1,6 @@
 // The hot keys on the real hidden main window: atoms and identifiers, which
-// slot holds a shared combination, the replaced window procedure and the
-// release at the end.
+// slot holds a shared combination, WM_HOTKEY in the window's own procedure,
+// and registrations that follow what is stored.
 
 #include "BasHotKey.h"
 #include "ShellFixture.h"
@@ -12,103 +12,117 @@ namespace {
 
 ATOM FindAtom(int slot) { return GlobalFindAtomW(text::Widen(shell::HotKeyAtomName(slot)).c_str()); }
 
-LONG_PTR WindowProcedure() { return GetWindowLongPtrW(MainWindow::Handle(), GWLP_WNDPROC); }
-
-void EnableSlot(int slot, int key) {
-    Settings.HotKeyOn[slot] = Settings.HotKeyALT[slot] = Settings.HotKeyCTRL[slot] = 1;
-    Settings.HotKeyButton[slot] = static_cast<std::int16_t>(key);
+void EnableSlot(SettingsModel& s, int slot, int key) {
+    s.Settings.HotKeyOn[slot] = s.Settings.HotKeyALT[slot] = s.Settings.HotKeyCTRL[slot] = 1;
+    s.Settings.HotKeyButton[slot] = static_cast<std::int16_t>(key);
 }
 
-void SendHotKey(int slot) {
-    SendMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[slot])), 0);
-}
+class HotKeyTest : public ShellTest {
+protected:
+    void SendHotKey(WPARAM id) { SendMessageW(main->Handle(), WM_HOTKEY, id, 0); }
+    WPARAM IdOf(int slot) { return static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[slot])); }
+};
 
 }  // namespace
 
-TEST_F(ShellTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
-    const LONG_PTR original = WindowProcedure();
-    BasHotKey::RegisterHotKeys(MainWindow::Handle());  // no slot enabled: the window is never hooked
-    EXPECT_FALSE(BasHotKey::IsHooked());
-    EXPECT_EQ(WindowProcedure(), original);
-
-    for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(slot, 'P');
-    BasHotKey::RegisterHotKeys(MainWindow::Handle());
-    EXPECT_NE(WindowProcedure(), original);
+TEST_F(HotKeyTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
+    SetSettings([](SettingsModel& s) {
+        for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(s, slot, 'P');
+    });
+    Restart(false);
     for (int slot = 0; slot < HotKeySlotCount; ++slot) {
         ASSERT_NE(FindAtom(slot), 0) << slot;
         EXPECT_EQ(BasHotKey::HotKeyId[slot], static_cast<std::int16_t>(FindAtom(slot)));
         EXPECT_LT(BasHotKey::HotKeyId[slot], 0);
+        EXPECT_EQ(BasHotKey::Refused(slot), slot != 0) << slot;
     }
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
 
     // What the key delivers: slot 0's identifier, the desktop print.
-    PostMessageW(MainWindow::Handle(), WM_HOTKEY, static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[0])),
-                 MAKELPARAM(MOD_ALT | MOD_CONTROL, 'P'));
+    PostMessageW(main->Handle(), WM_HOTKEY, IdOf(0), MAKELPARAM(MOD_ALT | MOD_CONTROL, 'P'));
     ASSERT_TRUE(PumpUntil([] { return AppState != StateIdle; }));
     EXPECT_EQ(AppState, StateDtCopy);
-    EXPECT_TRUE(FrmRuxa::Timer1().Enabled());
-    FrmRuxa::Pop_Can_Click();
+    main->Pop_Can_Click();
 
-    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
-    EXPECT_EQ(WindowProcedure(), original);
+    BasHotKey::ReleaseHotKeys(main->Handle());
     for (int slot = 0; slot < HotKeySlotCount; ++slot) EXPECT_EQ(FindAtom(slot), 0) << slot;
     EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
     // A second release gives back nothing that another holder still needs.
     const ATOM other = GlobalAddAtomW(L"RUXAHOTKEY0");
-    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
+    BasHotKey::ReleaseHotKeys(main->Handle());
     EXPECT_EQ(FindAtom(0), other);
-    EXPECT_EQ(WindowProcedure(), original);
     GlobalDeleteAtom(other);
 }
 
-TEST_F(ShellTest, HookedWindowPassesOtherMessagesOnWithTheirResults) {
-    EnableSlot(4, 'C');
-    EnableSlot(6, 'R');
-    Settings.HotKeySHIFT[6] = 1;
-    BasHotKey::RegisterHotKeys(MainWindow::Handle());
-    ASSERT_TRUE(BasHotKey::IsHooked());
+TEST_F(HotKeyTest, EachIdentifierReachesItsSlotsActionAndNoOther) {
+    SetSettings([](SettingsModel& s) {
+        EnableSlot(s, 4, 'C');
+        EnableSlot(s, 6, 'R');
+        s.Settings.HotKeySHIFT[6] = 1;
+    });
+    Restart(false);
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'C'));
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL | MOD_SHIFT, 'R'));
     EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'R'));
-
-    wchar_t caption[16] = {};
-    EXPECT_EQ(SendMessageW(MainWindow::Handle(), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(caption)), 4);
-    EXPECT_STREQ(caption, L"ヴェルモ");
-
-    // Each slot's identifier reaches its own action; identifiers that are not
-    // ours do nothing, 0 included.
-    SendHotKey(6);
+    SendHotKey(IdOf(6));
     EXPECT_EQ(AppState, StateRsCapture);
-    SendHotKey(4);
+    SendHotKey(IdOf(4));
     EXPECT_EQ(AppState, StateDtCapture);
-    AppState = StateIdle;
-    SendMessageW(MainWindow::Handle(), WM_HOTKEY, 0, 0);
-    SendMessageW(MainWindow::Handle(), WM_HOTKEY, 12345, 0);
+    main->Pop_Can_Click();
+    // Identifiers that are not ours do nothing, 0 and a released slot's included.
+    for (const WPARAM id : {WPARAM{0}, WPARAM{12345}, IdOf(3)}) SendHotKey(id);
     EXPECT_EQ(AppState, StateIdle);
 }
 
-TEST_F(ShellTest, ForegroundWindowCopyHappensAtOnce) {
+TEST_F(HotKeyTest, ForegroundWindowCopyHappensAtOnce) {
     unique_hwnd front(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 40, 50, 123, 45,
                                       nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(front.get());
     ASSERT_EQ(GetForegroundWindow(), front.get());
-    Settings.SelfTimer = 1;
-    Settings.SelfTime = 20;
+    SetSettings([](SettingsModel& s) {
+        s.Settings.SelfTimer = 1;
+        s.Settings.SelfTime = 20;
+    });
     PutTextOnClipboard();
-    BasHotKey::HotKeyAction(5);
+    main->RunCommand(shell::HotKeyCommand(5));
     const ClipboardImage image = ReadClipboardImage();
     EXPECT_EQ(image.width, 123);
     EXPECT_EQ(image.height, 45);
     EXPECT_EQ(AppState, StateIdle);
-    EXPECT_FALSE(FrmRuxa::Timer1().Enabled());
+    EXPECT_FALSE(main->Timer1().Enabled());
 }
 
-TEST_F(ShellTest, CommandLineRunRegistersNoHotKey) {
-    MainWindow::EndRun();
-    for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(slot, 'P');
-    AppState = StateCommandLine;
-    FrmRuxa::Load(GetModuleHandleW(nullptr));
-    EXPECT_FALSE(BasHotKey::IsHooked());
-    EXPECT_EQ(FindAtom(0), 0);
+// Whatever stores the settings (the options dialog's OK or 適用, a named
+// setting saved with other edits pending), the keys registered are the ones
+// stored; a store also tries again a key another program held.
+TEST_F(HotKeyTest, RegistrationsFollowEveryStore) {
+    SetSettings([](SettingsModel& s) { EnableSlot(s, 0, 'P'); });
+    Restart(false);
+    ASSERT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
+    SettingsModel next = Store().Model();
+    next.Settings.HotKeyButton[0] = 'Q';
+    EnableSlot(next, 2, 'W');
+    Store().Commit(next);
     EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
+    EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'Q'));
+    EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'W'));
+
+    // Held elsewhere first, the key is refused; stored again once it is free,
+    // it is taken.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 77, MOD_ALT | MOD_CONTROL, 'E'));
+    next.Settings.HotKeyButton[2] = 'E';
+    Store().Commit(next);
+    EXPECT_TRUE(BasHotKey::Refused(2));
+    UnregisterHotKey(nullptr, 77);
+    next.Settings.Title = "another title";
+    Store().Commit(next);
+    EXPECT_FALSE(BasHotKey::Refused(2));
+    EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'E'));
+
+    // A command-line run registers none and follows no store.
+    Restart(true);
+    EXPECT_EQ(FindAtom(0), 0);
+    EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'Q'));
+    Store().Commit(next);
+    EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'Q'));
 }

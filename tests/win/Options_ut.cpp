@@ -1,23 +1,22 @@
 // The options dialog on a real shell: what it shows when it opens, the checks
-// that keep bad input out, what Apply, OK and Cancel store, and the hot keys
-// it registers again.
+// that keep bad input out, what Apply, OK and Cancel store, the hot keys that
+// follow, and the settings it shares with the print dialog.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "BasHotKey.h"
 #include "Form.h"
-#include "FrmOption.h"
-#include "FrmOptionControls.h"
-#include "FrmPrint.h"
+#include "IniFile.h"
 #include "MessageLoop.h"
 #include "ShellFixture.h"
 
 using namespace BasRuxa;
-using namespace FrmOption;
 
 namespace {
 
 bool IsFree(char key) { return CombinationIsFree(MOD_ALT | MOD_CONTROL, static_cast<UINT>(key)); }
+
+using F = FrmOption;
 
 // Slot 0 on Ctrl+Alt+Q and registered, the others off on Ctrl+Alt+P, slot 7
 // on a key no list offers; the dialog opened from the tray.
@@ -25,40 +24,58 @@ class OptionsTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        Settings.Title = "ヴェルモ";
-        Settings.SelfTimer = 1;
-        Settings.SelfTime = 5;
-        Settings.DoubleClick = Settings.DoubleClickDo = 1;
-        for (int slot = 0; slot < HotKeySlotCount; ++slot) {
-            Settings.HotKeyALT[slot] = Settings.HotKeyCTRL[slot] = 1;
-            Settings.HotKeyButton[slot] = 'P';
-        }
-        Settings.HotKeyOn[0] = 1;
-        Settings.HotKeyButton[0] = 'Q';
-        Settings.HotKeyButton[7] = VK_ESCAPE;
-        BasHotKey::RegisterHotKeys(MainWindow::Handle());
-        FrmRuxa::Pop_Option_Click();
-        form = FrmOption::Window();
+        SetSettings([](SettingsModel& s) {
+            s.Settings.SelfTimer = 1;
+            s.Settings.SelfTime = 5;
+            s.Settings.DoubleClick = s.Settings.DoubleClickDo = 1;
+            for (int slot = 0; slot < HotKeySlotCount; ++slot) {
+                s.Settings.HotKeyALT[slot] = s.Settings.HotKeyCTRL[slot] = 1;
+                s.Settings.HotKeyButton[slot] = 'P';
+            }
+            s.Settings.HotKeyOn[0] = 1;
+            s.Settings.HotKeyButton[0] = 'Q';
+            s.Settings.HotKeyButton[7] = VK_ESCAPE;
+        });
+        Restart(false);
+        main->Pop_Option_Click();
+        form = main->OptionsDialog().Window();
         ASSERT_NE(form, nullptr);
     }
 
+    FrmOption& Dialog() { return main->OptionsDialog(); }
     void Press(int button) { form->Raise(button, BN_CLICKED); }
     bool Stored() const { return folder.Exists(L"ruxa.ini"); }
-    bool PageShown(int k) const { return IsWindowVisible(form->Item(Fra_Tab(k))) != FALSE; }
+    bool PageShown(int k) const { return IsWindowVisible(form->Item(F::Fra_Tab(k))) != FALSE; }
     // The refusal mark of a slot, shown on its page whether or not the page is.
-    bool Marked(int slot) const { return (GetWindowLongW(form->Item(Img_KeyTaken(slot)), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool Marked(int slot) const { return (GetWindowLongW(form->Item(F::Img_KeyTaken(slot)), GWL_STYLE) & WS_VISIBLE) != 0; }
+    // The focus leaves a field for another control: the check comes once the
+    // move is over.
+    void Leave(int field, int to) {
+        form->Focus(field);
+        form->Focus(to);
+        PumpPending();
+    }
+    void NamedSettings(std::initializer_list<PrintSettings> named) {
+        SetSettings([&](SettingsModel& s) {
+            int n = 0;
+            for (const PrintSettings& p : named) s.NamedSettings[n++] = p;
+            s.Settings.PrinterCount = static_cast<std::int16_t>(n);
+        });
+    }
 
     Form* form = nullptr;
 };
 
+}  // namespace
+
 TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsWithApplyOff) {
     EXPECT_EQ(AppState, StateOption);
-    EXPECT_FALSE(form->Enabled(BtnTekiyo));
-    for (int k = 0; k < PageCount; ++k) EXPECT_EQ(PageShown(k), k == 0) << k;
-    EXPECT_EQ(form->Text(TxtByo), "5");
-    EXPECT_EQ(form->Check(Opt_HardCopy), 1);
-    EXPECT_EQ(form->Check(Opt_DeskTop), 1);
-    EXPECT_EQ(form->Text(Txt_AppName), "ヴェルモ");
+    EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
+    for (int k = 0; k < F::PageCount; ++k) EXPECT_EQ(PageShown(k), k == 0) << k;
+    EXPECT_EQ(form->Text(F::TxtByo), "5");
+    EXPECT_EQ(form->Check(F::Opt_HardCopy), 1);
+    EXPECT_EQ(form->Check(F::Opt_DeskTop), 1);
+    EXPECT_EQ(form->Text(F::Txt_AppName), "ヴェルモ");
 
     // Every key list: the same 50 keys, each with its virtual-key code.
     const struct {
@@ -67,27 +84,27 @@ TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsWithApplyOff) {
         int key;
     } keys[] = {{0, "A", 'A'},  {25, "Z", 'Z'},   {26, "0", '0'},          {35, "9", '9'},
                 {36, "F1", 112}, {47, "F12", 123}, {48, "Spaceキー", 32}, {49, "Enterキー", 13}};
-    for (int slot = 0; slot < HotKeySlotCount; ++slot) ASSERT_EQ(form->ListCount(Cmb_Key(slot)), 50) << slot;
+    for (int slot = 0; slot < HotKeySlotCount; ++slot) ASSERT_EQ(form->ListCount(F::Cmb_Key(slot)), 50) << slot;
     for (const auto& key : keys) {
-        EXPECT_EQ(form->ListText(Cmb_Key(8), key.index), key.text);
-        EXPECT_EQ(form->ItemData(Cmb_Key(8), key.index), key.key) << key.text;
+        EXPECT_EQ(form->ListText(F::Cmb_Key(8), key.index), key.text);
+        EXPECT_EQ(form->ItemData(F::Cmb_Key(8), key.index), key.key) << key.text;
     }
-    EXPECT_EQ(form->Text(Cmb_Key(0)), "Q");
-    EXPECT_EQ(form->ListIndex(Cmb_Key(7)), -1);  // a stored key no entry carries
+    EXPECT_EQ(form->Text(F::Cmb_Key(0)), "Q");
+    EXPECT_EQ(form->ListIndex(F::Cmb_Key(7)), -1);  // a stored key no entry carries
     // A row that is off shows its values greyed.
-    EXPECT_FALSE(form->Enabled(Chk_Alt(1)));
-    EXPECT_FALSE(form->Enabled(Cmb_Key(1)));
-    EXPECT_EQ(form->Check(Chk_Alt(1)), 1);
-    EXPECT_TRUE(form->Enabled(Chk_Alt(0)));
+    EXPECT_FALSE(form->Enabled(F::Chk_Alt(1)));
+    EXPECT_FALSE(form->Enabled(F::Cmb_Key(1)));
+    EXPECT_EQ(form->Check(F::Chk_Alt(1)), 1);
+    EXPECT_TRUE(form->Enabled(F::Chk_Alt(0)));
 }
 
 TEST_F(OptionsTest, CancelStoresNothing) {
-    form->SetCheck(ChkDialog, 1);
-    form->SetText(Txt_AppName, "別名");
-    form->SetCheck(Chk_Enable(0), 0);
-    EXPECT_TRUE(form->Enabled(BtnTekiyo));
-    Press(BtnCancel);
-    EXPECT_EQ(FrmOption::Window(), nullptr);
+    form->SetCheck(F::ChkDialog, 1);
+    form->SetText(F::Txt_AppName, "別名");
+    form->SetCheck(F::Chk_Enable(0), 0);
+    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
+    Press(F::BtnCancel);
+    EXPECT_EQ(Dialog().Window(), nullptr);
     EXPECT_EQ(AppState, StateIdle);
     EXPECT_FALSE(Stored());
     EXPECT_EQ(Settings.Title, "ヴェルモ");
@@ -97,10 +114,10 @@ TEST_F(OptionsTest, CancelStoresNothing) {
 
 TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStoring) {
     // Only entering the seconds field enables Apply without a change.
-    form->Focus(ChkDialog);
-    EXPECT_FALSE(form->Enabled(BtnTekiyo));
-    form->Focus(TxtByo);
-    EXPECT_TRUE(form->Enabled(BtnTekiyo));
+    form->Focus(F::ChkDialog);
+    EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
+    form->Focus(F::TxtByo);
+    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
 
     const struct {
         const char* typed;
@@ -109,45 +126,92 @@ TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStorin
     } cases[] = {{"21", true, 5}, {"20", false, 20}, {"0", false, 0}};
     for (const auto& c : cases) {
         boxes.clear();
-        form->Focus(TxtByo);
-        form->SetText(TxtByo, c.typed);
-        form->Focus(ChkDialog);
-        PumpPending();
-        Press(BtnTekiyo);
+        form->Focus(F::TxtByo);
+        form->SetText(F::TxtByo, c.typed);
+        Leave(F::TxtByo, F::ChkDialog);
+        Press(F::BtnTekiyo);
         // Once on leaving, once more on Apply; the text stays for mending.
         ASSERT_EQ(boxes.size(), c.refused ? 2u : 0u) << c.typed;
         if (c.refused) {
             ExpectBox(0, "セルフタイマの秒数は20秒以内で設定してください", "ヴェルモ");
-            EXPECT_EQ(GetFocus(), form->Item(TxtByo));
-            EXPECT_EQ(form->Text(TxtByo), c.typed);
+            EXPECT_EQ(GetFocus(), form->Item(F::TxtByo));
+            EXPECT_EQ(form->Text(F::TxtByo), c.typed);
             EXPECT_FALSE(Stored());
         }
         EXPECT_EQ(Settings.SelfTime, c.stored) << c.typed;
     }
     // Enter presses OK while the field still has the focus: what was typed
     // counts, it is not lost.
-    form->Focus(TxtByo);
-    form->SetText(TxtByo, "7");
-    Press(BtnOK);
+    form->Focus(F::TxtByo);
+    form->SetText(F::TxtByo, "7");
+    Press(F::BtnOK);
     EXPECT_EQ(Settings.SelfTime, 7);
-    EXPECT_EQ(FrmOption::Window(), nullptr);
+    EXPECT_EQ(Dialog().Window(), nullptr);
+}
+
+// A click on ｷｬﾝｾﾙ moves the focus out of a field that holds a value out of
+// range: no check runs, so the click is not lost under its message. And a
+// check whose message is up when the program is closed from outside touches
+// nothing of the dialog that went meanwhile.
+TEST_F(OptionsTest, LeavingByCancelChecksNothingAndAClosedDialogIsLeftAlone) {
+    const struct {
+        int field;
+        int page;
+        const char* value;
+    } fields[] = {{F::TxtByo, 0, "21"}, {PrintPanel::TxtSizeP, 1, "250"}};
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f.field);
+        main->Pop_Option_Click();
+        form = Dialog().Window();
+        form->SelectOption(PrintPanel::OptSize1 + 2);
+        form->SetText(f.field, f.value);
+        Leave(f.field, F::BtnCancel);
+        EXPECT_TRUE(boxes.empty());
+        Press(F::BtnCancel);
+        EXPECT_EQ(Dialog().Window(), nullptr);
+        EXPECT_TRUE(boxes.empty());
+    }
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f.field);
+        Restart(false);
+        main->Pop_Option_Click();
+        form = Dialog().Window();
+        form->SelectOption(PrintPanel::OptSize1 + 2);
+        form->SetText(f.field, f.value);
+        boxes.clear();
+        SetMessageBoxAnswerer([&](const MessageBoxCall& call) {
+            boxes.push_back(call);
+            SendMessageW(main->Handle(), WM_CLOSE, 0, 0);  // another program closes ruxa
+            return IDOK;
+        });
+        Leave(f.field, F::ChkDialog);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(main->Handle(), nullptr);
+        EXPECT_EQ(Dialog().Window(), nullptr);
+        PumpPending();
+    }
 }
 
 TEST_F(OptionsTest, SelfTimerOffGreysTheSecondsAndAClipboardDoubleClickTheFileCapture) {
-    form->SetCheck(ChkByo, 0);
-    EXPECT_FALSE(form->Enabled(TxtByo));
-    form->SelectOption(Opt_File);
-    form->SelectOption(Opt_Copy);
-    EXPECT_FALSE(form->Enabled(Opt_File));
-    EXPECT_EQ(form->Check(Opt_File), 1);  // greyed, yet kept
-    Press(BtnTekiyo);
+    form->SetCheck(F::ChkByo, 0);
+    EXPECT_FALSE(form->Enabled(F::TxtByo));
+    form->SelectOption(F::Opt_File);
+    form->SelectOption(F::Opt_Copy);
+    EXPECT_FALSE(form->Enabled(F::Opt_File));
+    EXPECT_EQ(form->Check(F::Opt_File), 1);  // greyed, yet kept
+    Press(F::BtnTekiyo);
     EXPECT_EQ(Settings.DoubleClick, 2);
     EXPECT_EQ(Settings.DoubleClickDo, 4);
-    form->SelectOption(Opt_HardCopy);
-    EXPECT_TRUE(form->Enabled(Opt_File));
+    form->SelectOption(F::Opt_HardCopy);
+    EXPECT_TRUE(form->Enabled(F::Opt_File));
 }
 
-TEST_F(OptionsTest, TitleMustNotBeEmptyOrZero) {
+// OK and 適用 refuse a title the next start would take for a file never set
+// up; a named setting saved with such a title pending stores the rest and
+// keeps the stored title, so the next start finds every setting.
+TEST_F(OptionsTest, ATitleThatWouldWipeTheSettingsIsNeverWritten) {
+    int saves = 0;
+    SetInputBoxAnswerer([&](const InputBoxCall&) { return "頁" + std::to_string(++saves); });
     const struct {
         const char* title;
         const char* message;
@@ -155,78 +219,97 @@ TEST_F(OptionsTest, TitleMustNotBeEmptyOrZero) {
                  {"0", "アプリケーションタイトルに、この文字列は設定できません。"},
                  {" ", nullptr}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        if (!Dialog().Window()) main->Pop_Option_Click();
+        form = Dialog().Window();
         boxes.clear();
-        form->SetText(Txt_AppName, c.title);
-        Press(BtnOK);
-        ASSERT_EQ(boxes.size(), c.message ? 1u : 0u) << c.title;
-        EXPECT_EQ(FrmOption::Window() == nullptr, !c.message);
-        EXPECT_EQ(Stored(), !c.message);
-        if (c.message) {
-            ExpectBox(0, c.message, "ヴェルモ", MB_OK | MB_ICONERROR);
-        }
+        form->SetText(F::Txt_AppName, c.title);
+        form->SetCheck(F::ChkDialog, 1);
+        form->Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
+        EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
+        EXPECT_EQ(Settings.Title, c.message ? "ヴェルモ" : c.title);
+        EXPECT_EQ(ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), "Application", "Title"),
+                  c.message ? "ヴェルモ" : c.title);
+        Press(F::BtnOK);
+        ASSERT_EQ(boxes.size(), c.message ? 1u : 0u);
+        EXPECT_EQ(Dialog().Window() == nullptr, !c.message);
+        if (c.message) ExpectBox(0, c.message, "ヴェルモ", MB_OK | MB_ICONERROR);
     }
-    EXPECT_EQ(Settings.Title, " ");
 }
 
-TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndReleasesWhatWasRegistered) {
+TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSay) {
     // Clearing Enable greys the row and keeps its values.
-    form->SetCheck(Chk_Enable(0), 0);
-    for (const int id : {Chk_Alt(0), Chk_Shift(0), Chk_CTRL(0), Cmb_Key(0)}) EXPECT_FALSE(form->Enabled(id)) << id;
-    EXPECT_EQ(form->Check(Chk_CTRL(0)), 1);
-    EXPECT_EQ(form->Text(Cmb_Key(0)), "Q");
-    form->SetCheck(Chk_Enable(2), 1);
-    // A named print setting saved meanwhile has copied the pending switches;
-    // what was registered is released all the same.
-    Settings.HotKeyOn[0] = 0;
-    Settings.HotKeyOn[2] = 1;
-    Press(BtnTekiyo);
-    EXPECT_FALSE(form->Enabled(BtnTekiyo));
+    form->SetCheck(F::Chk_Enable(0), 0);
+    for (const int id : {F::Chk_Alt(0), F::Chk_Shift(0), F::Chk_CTRL(0), F::Cmb_Key(0)}) EXPECT_FALSE(form->Enabled(id)) << id;
+    EXPECT_EQ(form->Check(F::Chk_CTRL(0)), 1);
+    EXPECT_EQ(form->Text(F::Cmb_Key(0)), "Q");
+    form->SetCheck(F::Chk_Enable(2), 1);
+    Press(F::BtnTekiyo);
+    EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
     EXPECT_TRUE(IsFree('Q'));
     EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY0"), 0);
     EXPECT_FALSE(IsFree('P'));
-    EXPECT_TRUE(Stored());
     EXPECT_EQ(Settings.HotKeyOn[0], 0);
     EXPECT_EQ(Settings.HotKeyCTRL[0], 1);
     EXPECT_EQ(Settings.HotKeyButton[0], 'Q');
-    // Registered once: one release leaves nothing behind.
-    BasHotKey::ReleaseHotKeys(MainWindow::Handle());
-    EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY2"), 0);
+
+    // Stored with a named setting and then cancelled: the keys are as stored.
+    form->SetCheck(F::Chk_Enable(2), 0);
+    SetInputBoxAnswerer([](const InputBoxCall&) { return std::string("頁"); });
+    form->Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
+    Press(F::BtnCancel);
+    EXPECT_EQ(Settings.HotKeyOn[2], 0);
     EXPECT_TRUE(IsFree('P'));
 }
 
-TEST_F(OptionsTest, TypedKeyTextIsRefusedAndTheLetterAChosen) {
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetComboBoxInfo(form->Item(Cmb_Key(0)), &info));
-    SendMessageW(info.hwndItem, WM_CHAR, L'x', 1);
+// Typed into the edit field, a key is refused and A chosen; typed into the
+// open list, the letter chooses its entry, and that key is what is stored.
+TEST_F(OptionsTest, KeysTypedIntoTheListAreTakenOnlyFromTheOpenList) {
+    const auto type = [&](int slot, wchar_t key) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(form->Item(F::Cmb_Key(slot)), &info);
+        SendMessageW(info.hwndItem, WM_CHAR, key, 1);
+    };
+    type(0, L'x');
     ASSERT_EQ(boxes.size(), 1u);
     ExpectBox(0, "キーの種類は、一覧の中から選択してください．", "ヴェルモ", MB_OK | MB_ICONERROR);
-    EXPECT_EQ(form->Text(Cmb_Key(0)), "A");
-    Press(BtnTekiyo);
-    EXPECT_EQ(Settings.HotKeyButton[0], 65);
-    EXPECT_FALSE(IsFree('A'));
+    EXPECT_EQ(form->Text(F::Cmb_Key(0)), "A");
+
+    Press(F::BtnTekiyo);
+    SendMessageW(form->Item(F::Cmb_Key(0)), CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(form->Item(F::Cmb_Key(0)), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    type(0, L'b');
+    EXPECT_EQ(Dialog().WorkSettings.HotKeyButton[0], 'B');
+    SendMessageW(form->Item(F::Cmb_Key(0)), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(form->Text(F::Cmb_Key(0)), "B");
+    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
+    Press(F::BtnOK);
+    EXPECT_EQ(Settings.HotKeyButton[0], 'B');
+    EXPECT_FALSE(IsFree('B'));
+    EXPECT_EQ(boxes.size(), 1u);
 }
 
 TEST_F(OptionsTest, KeyAnotherProgramHoldsIsMarkedWithTheReason) {
     ASSERT_TRUE(RegisterHotKey(nullptr, 77, MOD_ALT | MOD_CONTROL, 'Z'));
-    form->SetCheck(Chk_Enable(4), 1);
-    form->SetListIndex(Cmb_Key(4), 25);  // Z
-    Press(BtnTekiyo);
+    form->SetCheck(F::Chk_Enable(4), 1);
+    form->SetListIndex(F::Cmb_Key(4), 25);  // Z
+    Press(F::BtnTekiyo);
     EXPECT_TRUE(Marked(4));
-    EXPECT_EQ(form->Tip(Img_KeyTaken(4)),
+    EXPECT_EQ(form->Tip(F::Img_KeyTaken(4)),
               "このキーの組み合わせは、ほかのプログラムか上にあるホットキーが使用しているため、登録できませんでした。");
     EXPECT_FALSE(Marked(0));
-    EXPECT_EQ(form->Tip(Img_KeyTaken(0)), "");
+    EXPECT_EQ(form->Tip(F::Img_KeyTaken(0)), "");
 
     // Opened again, the dialog still says so; once the key is free, Apply
     // takes it and the mark goes.
-    FrmOption::Unload();
-    FrmOption::Show();
-    form = FrmOption::Window();
+    Dialog().Unload();
+    Dialog().Show();
+    form = Dialog().Window();
     EXPECT_TRUE(Marked(4));
     UnregisterHotKey(nullptr, 77);
-    form->SetCheck(ChkDialog, 1);
-    Press(BtnTekiyo);
+    form->SetCheck(F::ChkDialog, 1);
+    Press(F::BtnTekiyo);
     EXPECT_FALSE(Marked(4));
     EXPECT_FALSE(IsFree('Z'));
 }
@@ -239,18 +322,28 @@ TEST_F(OptionsTest, IconChooserFillsTheFieldAndLeavesThePictureFolder) {
         asked.push_back(Recorded(record, save));
         return answer;
     });
-    Press(Btn_IconSansho);
-    EXPECT_EQ(form->Text(Txt_IconPath), "C:\\アイコン\\新.ico");
-    EXPECT_TRUE(form->Enabled(BtnTekiyo));
+    Press(F::Btn_IconSansho);
+    EXPECT_EQ(form->Text(F::Txt_IconPath), "C:\\アイコン\\新.ico");
+    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
     answer.reset();  // cancelled: nothing changes
-    Press(Btn_IconSansho);
+    Press(F::Btn_IconSansho);
     const FileDialogCall icon{form->Handle(), L"アイコンファイルの指定", L"アイコンファイル(*.ICO)|*.ico|", 0, 0x280804,
                               L"", L"C:\\写真\\", false};
     EXPECT_EQ(asked, (std::vector{icon, icon}));
-    EXPECT_EQ(form->Text(Txt_IconPath), "C:\\アイコン\\新.ico");
+    EXPECT_EQ(form->Text(F::Txt_IconPath), "C:\\アイコン\\新.ico");
     EXPECT_EQ(LastPicturePath, "C:\\写真\\");
-    Press(BtnTekiyo);
+    Press(F::BtnTekiyo);
     EXPECT_EQ(Settings.Icon, "C:\\アイコン\\新.ico");
+
+    // The real dialog, given a name longer than it has room for, fails: that
+    // is said, not taken for a cancel.
+    SetFileDialogAnswerer(nullptr);
+    LastPicturePath = text::Narrow(folder.Path());
+    std::thread person = AnswerFileDialog(L"アイコンファイルの指定", PathTooLongForTheDialog(folder, L".ico"));
+    Press(F::Btn_IconSansho);
+    person.join();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "アイコンファイルを指定できませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）");
 }
 
 TEST_F(OptionsTest, CtrlTabTurnsThePagesBothWays) {
@@ -277,14 +370,14 @@ TEST_F(OptionsTest, CtrlTabTurnsThePagesBothWays) {
 TEST_F(OptionsTest, PrintPageEditsEnableApplyAndTheRatioIsCheckedOnLeaving) {
     using namespace PrintPanel;
     // A click on the print page's tab.
-    const HWND tabs = FindWindowExW(form->Item(Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
+    const HWND tabs = FindWindowExW(form->Item(F::Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
     SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
     NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageW(form->Item(Pic_Tab), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    SendMessageW(form->Item(F::Pic_Tab), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
     EXPECT_TRUE(PageShown(1));
 
     form->SelectOption(OptSize1 + 2);
-    EXPECT_TRUE(form->Enabled(BtnTekiyo));
+    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
     form->Focus(TxtSizeP);
     form->SetText(TxtSizeP, "250");
     EXPECT_TRUE(boxes.empty());  // typing is free; leaving the field is checked
@@ -293,44 +386,83 @@ TEST_F(OptionsTest, PrintPageEditsEnableApplyAndTheRatioIsCheckedOnLeaving) {
     EXPECT_EQ(boxes[0].text, RatioMessage);
     EXPECT_EQ(form->Text(TxtSizeP), "250");
     form->SetText(TxtSizeP, "80");
-    Press(BtnOK);  // Enter while the field still holds the focus
+    Press(F::BtnOK);  // Enter while the field still holds the focus
     EXPECT_EQ(CurrentPrint.SizeP, 80);
 }
 
-TEST_F(OptionsTest, NamedSettingsSavedOnThePrintPageOrElsewhereStayStored) {
-    std::string name = "頁";
-    SetInputBoxAnswerer([&](const InputBoxCall&) { return name; });
-    form->SetText(Txt_AppName, "別名");
-    form->Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
-    EXPECT_EQ(Settings.Title, "別名");  // a save stores every page's edits
-    // Meanwhile the print dialog, opened by a hot key, saves one of its own
-    // and deletes the first.
-    name = "印刷側";
-    FrmPrint::Load();
-    FrmPrint::Panel().BtnSaveSetting_Click(0);
+// A named setting chosen on the print page is what OK and 適用 store: its
+// ratio was filled in by the choice, which is no edit.
+TEST_F(OptionsTest, AChosenNamedSettingSurvivesOkAndApply) {
+    PrintSettings half = CurrentPrint;
+    half.Title = "半分";
+    half.Size = 3;
+    half.SizeP = 50;
+    NamedSettings({half});
+    Dialog().Unload();
+    main->Pop_Option_Click();
+    form = Dialog().Window();
+    for (const int button : {F::BtnTekiyo, F::BtnOK}) {
+        form->SetListIndex(PrintPanel::CmbSetting, 0);
+        Press(button);
+        EXPECT_EQ(Settings.LastSet, 0) << button;
+        EXPECT_EQ(CurrentPrint.Title, "") << button;
+        EXPECT_EQ(CurrentPrint.SizeP, 50) << button;
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+// Both dialogs open at once (a hot key opens the print dialog): what one
+// stores shows in the other before it stores, its own edits stay, and a
+// setting chosen in it follows its name when the list changes.
+TEST_F(OptionsTest, WhatTheOtherDialogStoresShowsHereBeforeThisOneStores) {
+    PrintSettings wide = CurrentPrint;
+    wide.Title = "幅";
+    wide.Size = 3;
+    wide.SizeP = 120;
+    PrintSettings two = CurrentPrint;
+    two.Title = "二";
+    NamedSettings({two, wide});
+    Dialog().Unload();
+    main->Pop_Option_Click();
+    form = Dialog().Window();
+    form->SetListIndex(PrintPanel::CmbSetting, 1);
+    form->SetCheck(F::ChkDialog, 1);  // edits of this dialog's own
+
+    // Something else stores a reversed print and deletes "二" ahead of "幅".
+    SettingsModel next = Store().Model();
+    next.Settings.ReversePrint = 1;
+    next.NamedSettings[0] = next.NamedSettings[1];
+    next.Settings.PrinterCount = 1;
+    Store().Commit(next);
+    EXPECT_EQ(form->ListCount(PrintPanel::CmbSetting), 1);
+    EXPECT_EQ(form->ListIndex(PrintPanel::CmbSetting), 0);
+    EXPECT_EQ(form->Check(F::ChkReverse), 1);
+    EXPECT_EQ(form->Check(F::ChkDialog), 1);
+
+    // The print dialog overwrites "幅" with a new ratio.
+    FrmPrint& print = main->PrintDialog();
+    print.Load(PatternPicture(8, 8), CurrentPrint, 0);
+    SetInputBoxAnswerer([](const InputBoxCall&) { return std::string("幅"); });
+    print.Window().SetText(PrintPanel::TxtSizeP, "150");
     answers = {IDYES};
-    FrmPrint::Window().SetListIndex(PrintPanel::CmbSetting, 0);
-    FrmPrint::Panel().BtnDelSetting_Click(0);
-    FrmPrint::Unload();
-    // Back in this dialog, its list is made again from what is stored.
-    SendMessageW(form->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-    ASSERT_EQ(form->ListCount(PrintPanel::CmbSetting), 1);
-    EXPECT_EQ(form->ListText(PrintPanel::CmbSetting, 0), "印刷側");
-    EXPECT_EQ(form->ListIndex(PrintPanel::CmbSetting), -1);
-    Press(BtnOK);
-    ASSERT_EQ(Settings.PrinterCount, 1);
-    EXPECT_EQ(NamedSettings[0].Title, "印刷側");
-    EXPECT_EQ(Settings.LastSet, -1);
+    print.Window().Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
+    print.Unload();
+    EXPECT_EQ(form->ListIndex(PrintPanel::CmbSetting), 0);
+    EXPECT_EQ(form->Text(PrintPanel::TxtSizeP), "150");
+    Press(F::BtnOK);
+    EXPECT_EQ(CurrentPrint.SizeP, 150);
+    EXPECT_EQ(Settings.LastSet, 0);
+    EXPECT_EQ(Settings.ReversePrint, 1);
+    EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
+    EXPECT_EQ(Settings.PrinterCount, 1);
 }
 
 TEST_F(OptionsTest, HotKeyForTheDialogShowsTheOpenOneAgain) {
     const HWND window = form->Handle();
     AppState = StateIdle;
-    BasHotKey::HotKeyAction(8);
+    main->RunCommand(shell::HotKeyCommand(8));
     EXPECT_EQ(AppState, StateOption);
-    ASSERT_NE(FrmOption::Window(), nullptr);
-    EXPECT_EQ(FrmOption::Window()->Handle(), window);
+    ASSERT_NE(Dialog().Window(), nullptr);
+    EXPECT_EQ(Dialog().Window()->Handle(), window);
     EXPECT_TRUE(form->Visible());
 }
-
-}  // namespace

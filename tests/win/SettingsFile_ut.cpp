@@ -3,6 +3,9 @@
 // the legacy take-over, and files that cannot be read or written, which must
 // lose nothing.
 
+#include <windows.h>
+#include <knownfolders.h>
+
 #include "FileIo.h"
 #include "PaperTables.h"
 #include "SettingsFile.h"
@@ -28,32 +31,34 @@ std::string Utf16(std::wstring_view text, bool bigEndian) {
 }  // namespace
 
 TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlace) {
-    Settings.Title = "ルクサ";
-    Settings.Icon = "C:\\icons\\ruxa.ico";
-    Settings.Version = "2.50";
-    Settings.SelfTime = 5;
-    Settings.DoubleClick = 2;
-    Settings.DoubleClickDo = 3;
-    Settings.ConfirmBeforePrint = 1;
-    Settings.ReversePrint = 1;
-    Settings.SelfTimer = 1;
-    Settings.LastSet = -1;
+    SettingsModel next = Store().Model();
+    SettingsRecord& s = next.Settings;
+    s.Title = "ルクサ";
+    s.Icon = "C:\\icons\\ruxa.ico";
+    s.SelfTime = 5;
+    s.DoubleClick = 2;
+    s.DoubleClickDo = 3;
+    s.ConfirmBeforePrint = 1;
+    s.ReversePrint = 1;
+    s.SelfTimer = 1;
     for (int i = 0; i < HotKeySlotCount; ++i) {
-        Settings.HotKeyOn[i] = i == 4 ? 0 : 1;
-        Settings.HotKeyALT[i] = static_cast<std::int16_t>(i % 2);
-        Settings.HotKeySHIFT[i] = i >= 6 ? 1 : 0;
-        Settings.HotKeyCTRL[i] = 1;
-        Settings.HotKeyButton[i] = static_cast<std::int16_t>('A' + i);
+        s.HotKeyOn[i] = i == 4 ? 0 : 1;
+        s.HotKeyALT[i] = static_cast<std::int16_t>(i % 2);
+        s.HotKeySHIFT[i] = i >= 6 ? 1 : 0;
+        s.HotKeyCTRL[i] = 1;
+        s.HotKeyButton[i] = static_cast<std::int16_t>('A' + i);
     }
-    CurrentPrint = {"applied", "PDF", 3, 2, 100, 1, 9, 7, 2};
-    NamedSettings[0] = {"縮小", "PDF", 1, 3, 50, 0, 8, 0, 1};
-    NamedSettings[1] = {"拡大", "Other printer", 5, 1, 200, 1, 256, 15, 2};
-    NamedSettings[2] = {"stale", "", 0, 0, 0, 0, 0, 0, 0};  // past PrinterCount: not written
-    Settings.PrinterCount = 2;
+    next.CurrentPrint = {"applied", "PDF", 3, 2, 100, 1, 9, 7, 2};
+    next.NamedSettings[0] = {"縮小", "PDF", 1, 3, 50, 0, 8, 0, 1};
+    next.NamedSettings[1] = {"拡大", "Other printer", 5, 1, 200, 1, 256, 15, 2};
+    next.NamedSettings[2] = {"stale", "", 0, 0, 0, 0, 0, 0, 0};  // past PrinterCount: not written
+    s.PrinterCount = 2;
+    // A file of the user's that merely looks like a temporary one is left alone.
+    folder.Write(L"ruxa.ini.tmp", "the user's");
 
-    ASSERT_TRUE(SaveSettings());
+    ASSERT_TRUE(Store().Commit(next));
     EXPECT_EQ(folder.Read(L"ruxa.ini"), fileio::ReadWholeFile(TestData(L"saved.ini")).bytes);
-    EXPECT_FALSE(folder.Exists(L"ruxa.ini.tmp"));
+    EXPECT_EQ(folder.Read(L"ruxa.ini.tmp"), "the user's");
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -75,14 +80,14 @@ TEST_F(SettingsFileTest, FileWithAByteOrderMarkIsReadAndSavedByIt) {
     for (const auto& f : files) {
         SCOPED_TRACE(f.what);
         folder.Write(L"ruxa.ini", f.bytes);
-        Model = SettingsModel{};
         ASSERT_TRUE(LoadSettings());
         EXPECT_EQ(Settings.Title, "ルクサ");
         EXPECT_EQ(Settings.SelfTime, 7);
         EXPECT_EQ(Settings.HotKeyButton[3], 81);
 
-        Settings.SelfTime = 8;
-        ASSERT_TRUE(SaveSettings());
+        SettingsModel next = Store().Model();
+        next.Settings.SelfTime = 8;
+        ASSERT_TRUE(Store().Commit(next));
         const std::string saved = folder.Read(L"ruxa.ini");
         EXPECT_EQ(saved.rfind(f.mark, 0), 0u);
         for (const std::wstring_view line : {L"\r\nTitle=ルクサ\r\n", L"\r\nSelfTime=8\r\n"}) {
@@ -98,11 +103,11 @@ TEST_F(SettingsFileTest, FileWithAByteOrderMarkIsReadAndSavedByIt) {
 TEST_F(SettingsFileTest, TextCodePage932CannotHoldMakesTheFileUtf8) {
     ASSERT_TRUE(LoadSettings());
     ASSERT_EQ(folder.Read(L"ruxa.ini").rfind("[Application]", 0), 0u);  // code page 932, no mark
-    CurrentPrint.DeviceName = "Café 프린터 №2";
-    ASSERT_TRUE(SaveSettings());
+    SettingsModel next = Store().Model();
+    next.CurrentPrint.DeviceName = "Café 프린터 №2";
+    ASSERT_TRUE(Store().Commit(next));
     EXPECT_EQ(folder.Read(L"ruxa.ini").rfind("\xEF\xBB\xBF[Application]\r\n", 0), 0u);
 
-    Model = SettingsModel{};
     ASSERT_TRUE(LoadSettings());
     EXPECT_EQ(CurrentPrint.DeviceName, "Café 프린터 №2");
     EXPECT_EQ(Settings.Title, "ヴェルモ");
@@ -147,7 +152,6 @@ TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
         EXPECT_EQ(after.dwFileAttributes, before.dwFileAttributes);
         EXPECT_EQ(after.nFileSizeLow, before.nFileSizeLow);
         EXPECT_EQ(CompareFileTime(&after.ftLastWriteTime, &before.ftLastWriteTime), 0);
-        EXPECT_FALSE(own.Exists(L"ruxa.ini.tmp"));
     }
 
     // Another program holds the file: the user is told which file and why,
@@ -181,7 +185,6 @@ TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeleted) {
                                    Utf16(L"1,10,0,1,0,0,2\r\n", false)}) {
         TestFolder own;
         AppPath = text::Narrow(own.Path());
-        Model = SettingsModel{};
         own.Write(L"ruxa.inf", inf);
         ASSERT_TRUE(LoadSettings());
         EXPECT_EQ(Settings.SelfTimer, 1);
@@ -233,23 +236,49 @@ TEST_F(SettingsFileTest, FailedSaveSaysSoAndKeepsFileAndMemory) {
     const std::string before = folder.Read(L"ruxa.ini");
     SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_READONLY);
 
-    Settings.SelfTime = 17;
-    EXPECT_FALSE(SaveSettings());
+    SettingsModel next = Store().Model();
+    next.Settings.SelfTime = 17;
+    EXPECT_FALSE(Store().Commit(next));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "ルクサさん");
     EXPECT_EQ(boxes[0].text.rfind("設定を保存できませんでした。", 0), 0u);
     EXPECT_EQ(folder.Read(L"ruxa.ini"), before);
-    EXPECT_FALSE(folder.Exists(L"ruxa.ini.tmp"));
     EXPECT_EQ(Settings.SelfTime, 17);
 
     SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_TRUE(SaveSettings());
-    Model = SettingsModel{};
+    EXPECT_TRUE(Store().Commit(next));
     ASSERT_TRUE(LoadSettings());
     EXPECT_EQ(Settings.SelfTime, 17);
 
     // The program folder has gone meanwhile.
-    AppPath = text::Narrow(folder.File(L"gone\\"));
-    EXPECT_FALSE(SaveSettings());
+    Store().BindFile(folder.File(L"gone\\ruxa.ini"), TextEncoding::Cp932);
+    EXPECT_FALSE(Store().Commit(next));
     EXPECT_EQ(boxes.size(), 2u);
+    WIN32_FIND_DATAW found;
+    const HANDLE leftovers = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
+    EXPECT_EQ(leftovers, INVALID_HANDLE_VALUE);
+    if (leftovers != INVALID_HANDLE_VALUE) FindClose(leftovers);
+}
+
+// A program folder that cannot be written (a copy in Program Files) keeps its
+// settings in the user's folder: the first start there says where, and later
+// starts read them from there without a word.
+TEST_F(SettingsFileTest, SettingsMoveToTheUsersFolderWhereTheProgramsCannotBeWritten) {
+    const std::wstring userIni = fileio::UserFolder(FOLDERID_RoamingAppData) + L"ruxa.ini";
+    DeleteFileW(userIni.c_str());
+    AppPath = "Z:\\proc\\";  // no file can be made here, whoever asks
+    ASSERT_TRUE(LoadSettings());
+    ASSERT_EQ(boxes.size(), 1u);
+    ExpectBox(0, "プログラムのフォルダーには書き込めないため、設定は次のファイルに保存します。\n" + text::Narrow(userIni),
+              "ルクサさん", MB_OK | MB_ICONINFORMATION);
+    EXPECT_EQ(Store().FilePath(), userIni);
+    SettingsModel next = Store().Model();
+    next.Settings.SelfTime = 12;
+    ASSERT_TRUE(Store().Commit(next));
+
+    boxes.clear();
+    ASSERT_TRUE(LoadSettings());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(Settings.SelfTime, 12);
+    DeleteFileW(userIni.c_str());
 }

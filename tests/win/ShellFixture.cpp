@@ -1,9 +1,6 @@
 #include "ShellFixture.h"
 
 #include "BasHotKey.h"
-#include "FrmCustom.h"
-#include "FrmOption.h"
-#include "FrmPrint.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "PaperTables.h"
@@ -47,6 +44,23 @@ std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture) {
     return pixels;
 }
 
+std::uint32_t PatternAt(int x, int y) { return std::uint32_t(x & 0xFF) << 16 | std::uint32_t(y & 0xFF) << 8 | 0x5A; }
+
+std::vector<std::uint32_t> Pattern(int left, int top, int width, int height) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x) pixels.push_back(PatternAt(x, y));
+    return pixels;
+}
+
+PictureSurface PatternPicture(int width, int height) {
+    PictureSurface picture;
+    picture.Resize(width, height);
+    const std::vector<std::uint32_t> pattern = Pattern(0, 0, width, height);
+    std::copy(pattern.begin(), pattern.end(), picture.Pixels());
+    return picture;
+}
+
 std::wstring TestData(const wchar_t* name) {
     std::wstring path = L"Z:" + text::Widen(RUXA_TEST_DATA) + name;  // Wine's drive for the Unix root
     for (auto& c : path)
@@ -85,6 +99,12 @@ FileDialogCall Recorded(const OPENFILENAMEW& record, bool save) {
             record.lpstrFile,  record.lpstrInitialDir ? record.lpstrInitialDir : L"", save};
 }
 
+std::wstring PathTooLongForTheDialog(const TestFolder& folder, const wchar_t* extension) {
+    const std::wstring longFolder = folder.File(std::wstring(200, L'd')) + L"\\";
+    CreateDirectoryW(longFolder.c_str(), nullptr);
+    return longFolder + std::wstring(254 - longFolder.size(), L'f') + extension;
+}
+
 std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path) {
     return std::thread([title, path] {
         HWND dialog = nullptr, field = nullptr;
@@ -100,19 +120,30 @@ std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path) {
     });
 }
 
-void ShellTest::SetUp() {
-    BasPrinterConst::InitPaperTables();
-    Model = SettingsModel{};
-    AppPath = text::Narrow(folder.Path());
-    CurrentPrint.DeviceName = "PDF";
-    CurrentPrint.Orientation = 1;
-    // A command-line run of an earlier test ended by asking the message
-    // loop to quit; this thread has no loop to take that request.
+void ShellTest::Restart(bool commandLine) {
+    main.reset();
+    // A run that ended asked the message loop to quit; this thread has no
+    // loop to take that request.
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     AppState = StateIdle;
-    FrmRuxa::Load(GetModuleHandleW(nullptr));
+    main = std::make_unique<FrmRuxa>(GetModuleHandleW(nullptr), commandLine);
+}
+
+void ShellTest::SetUp() {
+    BasPrinterConst::InitPaperTables();
+    SettingsModel settings;
+    settings.Settings.Title = "ヴェルモ";
+    settings.Settings.Version = "2.50";
+    settings.Settings.LastSet = -1;
+    settings.CurrentPrint.DeviceName = "PDF";
+    settings.CurrentPrint.Orientation = 1;
+    Store().Reset(settings);
+    Store().BindFile(folder.File(L"ruxa.ini"), TextEncoding::Cp932);
+    AppPath = text::Narrow(folder.Path());
+    LastPicturePath = AppPath;
+    Restart(false);
     SetMessageBoxAnswerer([this](const MessageBoxCall& call) {
         boxes.push_back(call);
         const int answer = answers.empty() ? IDOK : answers.front();
@@ -159,11 +190,7 @@ private:
 }  // namespace
 
 void ShellTest::TearDown() {
-    for (WindowTimer* timer : {&FrmRuxa::Timer1(), &FrmRuxa::Timer2(), &FrmRuxa::Timer3()}) timer->SetEnabled(false);
-    FrmCustom::Unload();
-    FrmPrint::Unload();
-    FrmOption::Unload();
-    if (MainWindow::Handle()) BasHotKey::ReleaseHotKeys(MainWindow::Handle());
+    main.reset();
     SetMessageBoxAnswerer(nullptr);
     SetInputBoxAnswerer(nullptr);
     SetFileDialogAnswerer(nullptr);

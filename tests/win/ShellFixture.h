@@ -1,8 +1,9 @@
 // What the in-process tests share: a fresh shell state on a real hidden main
-// window with a program folder of its own, message boxes answered by script,
-// message pumping, pictures and the clipboard's bitmap read back, and the
-// fixture files of tests/win/data. It brings the headers nearly every test
-// uses: the program's globals and main window, text conversion and handles.
+// window with a program folder of its own, settings set in memory, message
+// boxes answered by script, message pumping, pictures and the clipboard's
+// bitmap read back, and the fixture files of tests/win/data. It brings the
+// headers nearly every test uses: the program's state and main window, text
+// conversion and handles.
 #pragma once
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -21,6 +23,8 @@
 #include "Globals.h"
 #include "HumanSeam.h"
 #include "PictureSurface.h"
+#include "SettingsStore.h"
+#include "ShellState.h"
 #include "TestFolder.h"
 #include "Text.h"
 #include "UniqueHandle.h"
@@ -38,6 +42,20 @@ void PutTextOnClipboard();
 
 // A picture's pixels as 0x00RRGGBB, to compare whole pictures.
 std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture);
+
+// A picture whose every pixel tells where it is (PatternAt), so any cut or
+// copy of it can be checked exactly.
+std::uint32_t PatternAt(int x, int y);
+PictureSurface PatternPicture(int width, int height);
+std::vector<std::uint32_t> Pattern(int left, int top, int width, int height);
+
+// The settings in memory as a test sets the scene; nothing is written.
+template <typename Change>
+void SetSettings(Change change) {
+    SettingsModel settings = BasRuxa::Store().Model();
+    change(settings);
+    BasRuxa::Store().Reset(settings);
+}
 
 // A file of tests/win/data, as a Windows path.
 std::wstring TestData(const wchar_t* name);
@@ -58,6 +76,10 @@ bool PumpUntil(const std::function<bool()>& done);
 using FileDialogCall = std::tuple<HWND, std::wstring, std::wstring, DWORD, DWORD, std::wstring, std::wstring, bool>;
 FileDialogCall Recorded(const OPENFILENAMEW& record, bool save);
 
+// A path in the folder that the file dialogs' buffer of 255 characters cannot
+// hold, yet under MAX_PATH (beyond which Wine's own dialog breaks down).
+std::wstring PathTooLongForTheDialog(const TestFolder& folder, const wchar_t* extension);
+
 // A person at the real file dialog titled `title`, one of this process's:
 // types `path` into the name field and presses OK, or cancels when `path` is
 // empty. Join the thread once the dialog has returned.
@@ -69,8 +91,11 @@ protected:
     void TearDown() override;
     // Box i was shown with exactly this text, title and type.
     void ExpectBox(std::size_t i, const std::string& text, const std::string& title, UINT type = MB_OK) const;
+    // A new main window, for a command-line run or a resident one.
+    void Restart(bool commandLine);
 
-    TestFolder folder;                  // the program folder, AppPath
+    TestFolder folder;                  // the program folder, AppPath, where ruxa.ini is written
+    std::unique_ptr<FrmRuxa> main;
     std::vector<MessageBoxCall> boxes;  // every box shown
     std::deque<int> answers;            // the buttons pressed, in turn; IDOK once none is left
 };

@@ -2,14 +2,10 @@
 // menu layout, arming, the timers firing, cancelling and the tray icon.
 
 #include "Form.h"
-#include "FrmAbout.h"
-#include "FrmCustom.h"
-#include "FrmOption.h"
 #include "ShellFixture.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
-using namespace FrmRuxa;
 
 namespace {
 
@@ -29,8 +25,6 @@ std::vector<std::wstring> Captions(HMENU menu) {
     return captions;
 }
 
-bool NoTimerRuns() { return !Timer1().Enabled() && !Timer2().Enabled() && !Timer3().Enabled(); }
-
 // Lets the timers tick for a while, as a modal box's own message loop does.
 void PumpFor(DWORD milliseconds) {
     const ULONGLONG until = GetTickCount64() + milliseconds;
@@ -44,125 +38,136 @@ unique_hwnd ShowWindowAt(int x) {
     return window;
 }
 
-// The active-window print: armed, then another window is activated.
-void PrintTheNextActiveWindow() {
-    static unique_hwnd before, after;
-    before = ShowWindowAt(40);
-    Pop_AwCopy_Click();
-    PumpUntil([] { return PrevForeground != nullptr; });
-    after = ShowWindowAt(200);
-}
+class ShellMenusTest : public ShellTest {
+protected:
+    bool NoTimerRuns() { return !main->Timer1().Enabled() && !main->Timer2().Enabled() && !main->Timer3().Enabled(); }
+    bool Idle() { return AppState == StateIdle; }
+
+    // The active-window print: armed, then another window is activated.
+    void PrintTheNextActiveWindow() {
+        before = ShowWindowAt(40);
+        main->Pop_AwCopy_Click();
+        PumpUntil([&] { return main->PrevForeground != nullptr; });
+        after = ShowWindowAt(200);
+    }
+
+    unique_hwnd before, after;
+};
 
 }  // namespace
 
-TEST_F(ShellTest, MenusHaveTheirCaptionsInOrder) {
+TEST_F(ShellMenusTest, MenusHaveTheirCaptionsInOrder) {
     using Items = std::vector<std::wstring>;
-    EXPECT_EQ(Captions(Pop_Menu1()), (Items{L"ﾊｰﾄﾞｺﾋﾟｰ(&H)", L"ｺﾋﾟｰ(&C)", L"-", L"ｵﾌﾟｼｮﾝ(&O)", L"-", L"ﾍﾙﾌﾟ(&H)",
-                                             L"ﾊﾞｰｼﾞｮﾝ情報(&A)", L"-", L"終了(&X)"}));
+    EXPECT_EQ(Captions(main->Pop_Menu1()), (Items{L"ﾊｰﾄﾞｺﾋﾟｰ(&H)", L"ｺﾋﾟｰ(&C)", L"-", L"ｵﾌﾟｼｮﾝ(&O)", L"-", L"ﾍﾙﾌﾟ(&H)",
+                                                   L"ﾊﾞｰｼﾞｮﾝ情報(&A)", L"-", L"終了(&X)"}));
     for (int sub : {0, 1})
-        EXPECT_EQ(Captions(GetSubMenu(Pop_Menu1(), sub)),
+        EXPECT_EQ(Captions(GetSubMenu(main->Pop_Menu1(), sub)),
                   (Items{L"ﾃﾞｽｸﾄｯﾌﾟ全体(&D)", L"ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳ(&A)", L"領域指定(&C)", L"ﾌｧｲﾙ指定(&F)"}));
-    EXPECT_EQ(Captions(Pop_Menu2()), Items{L"ｷｬﾝｾﾙ(&C)"});
+    EXPECT_EQ(Captions(main->Pop_Menu2()), Items{L"ｷｬﾝｾﾙ(&C)"});
 }
 
-TEST_F(ShellTest, DesktopCopyWaitsForItsTimerThenReturnsToIdle) {
+TEST_F(ShellMenusTest, DesktopCopyWaitsForItsTimerThenReturnsToIdle) {
     PutTextOnClipboard();
-    Pop_DtCapture_Click();
+    main->Pop_DtCapture_Click();
     EXPECT_EQ(AppState, StateDtCapture);
-    EXPECT_TRUE(Timer1().Enabled());
-    EXPECT_EQ(Timer1().Interval(), 100);
+    EXPECT_TRUE(main->Timer1().Enabled());
+    EXPECT_EQ(main->Timer1().Interval(), 100);
     EXPECT_EQ(ReadClipboardImage().width, 0);  // nothing inside the menu command itself
 
-    ASSERT_TRUE(PumpUntil([] { return AppState == StateIdle; }));
+    ASSERT_TRUE(PumpUntil([&] { return Idle(); }));
     const ClipboardImage image = ReadClipboardImage();
     EXPECT_EQ(image.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(image.height, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_TRUE(NoTimerRuns());
 }
 
-TEST_F(ShellTest, SelfTimerDelayIsSetBeforeEachArming) {
-    Settings.SelfTimer = 1;
-    Settings.SelfTime = 33;  // past what 16-bit milliseconds hold
-    Pop_RsCopy_Click();
-    EXPECT_EQ(Timer1().Interval(), 33000);
+TEST_F(ShellMenusTest, SelfTimerDelayIsSetBeforeEachArming) {
+    SetSettings([](SettingsModel& s) {
+        s.Settings.SelfTimer = 1;
+        s.Settings.SelfTime = 33;  // past what 16-bit milliseconds hold
+    });
+    main->Pop_RsCopy_Click();
+    EXPECT_EQ(main->Timer1().Interval(), 33000);
     EXPECT_EQ(AppState, StateRsCopy);
-    Settings.SelfTime = 2;
-    Pop_DtCopy_Click();  // re-arming: the newest request and delay win
-    EXPECT_EQ(Timer1().Interval(), 2000);
+    SetSettings([](SettingsModel& s) { s.Settings.SelfTime = 2; });
+    main->Pop_DtCopy_Click();  // re-arming: the newest request and delay win
+    EXPECT_EQ(main->Timer1().Interval(), 2000);
     EXPECT_EQ(AppState, StateDtCopy);
-    Pop_AwCopy_Click();
-    EXPECT_EQ(Timer2().Interval(), 100);
-    EXPECT_EQ(PrevForeground, nullptr);
+    main->Pop_AwCopy_Click();
+    EXPECT_EQ(main->Timer2().Interval(), 100);
+    EXPECT_EQ(main->PrevForeground, nullptr);
     EXPECT_EQ(AppState, StateAwCopy);
-    Pop_Can_Click();
+    main->Pop_Can_Click();
     EXPECT_EQ(AppState, StateIdle);
     EXPECT_TRUE(NoTimerRuns());
 }
 
-TEST_F(ShellTest, SupersededWatchStopsSoNothingPollsWhileIdle) {
+TEST_F(ShellMenusTest, SupersededWatchStopsSoNothingPollsWhileIdle) {
     PutTextOnClipboard();
-    Pop_AwCapture_Click();
-    EXPECT_TRUE(Timer2().Enabled());
-    Pop_DtCapture_Click();
-    ASSERT_TRUE(PumpUntil([] { return AppState == StateIdle; }));
-    ASSERT_TRUE(PumpUntil(NoTimerRuns));
+    main->Pop_AwCapture_Click();
+    EXPECT_TRUE(main->Timer2().Enabled());
+    main->Pop_DtCapture_Click();
+    ASSERT_TRUE(PumpUntil([&] { return Idle() && NoTimerRuns(); }));
     EXPECT_EQ(ReadClipboardImage().width, GetSystemMetrics(SM_CXSCREEN));
 }
 
-TEST_F(ShellTest, HiddenIconComesBackAfterCaptureOrCancel) {
-    Settings.IconDelete = 1;
-    Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
+TEST_F(ShellMenusTest, HiddenIconComesBackAfterCaptureOrCancel) {
+    SetSettings([](SettingsModel& s) { s.Settings.IconDelete = 1; });
+    Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
     ASSERT_TRUE(Tray::IsShown());
 
-    Pop_DtCapture_Click();
+    main->Pop_DtCapture_Click();
     EXPECT_FALSE(Tray::IsShown());
-    ASSERT_TRUE(PumpUntil([] { return AppState == StateIdle; }));
+    ASSERT_TRUE(PumpUntil([&] { return Idle(); }));
     EXPECT_TRUE(Tray::IsShown());
     EXPECT_STREQ(Tray::TrayData.szTip, L"ｳﾞｪﾙﾓ");
 
     // Cancelled, nothing is captured, yet the tray must not stay empty.
-    Pop_RsCapture_Click();
+    main->Pop_RsCapture_Click();
     EXPECT_FALSE(Tray::IsShown());
-    Pop_Can_Click();
+    main->Pop_Can_Click();
     EXPECT_TRUE(Tray::IsShown());
 
     // Replaced by an active-window request before it fired: the same.
-    Pop_DtCopy_Click();
-    Pop_AwCopy_Click();
-    ASSERT_TRUE(PumpUntil([] { return !Timer1().Enabled(); }));
+    main->Pop_DtCopy_Click();
+    main->Pop_AwCopy_Click();
+    ASSERT_TRUE(PumpUntil([&] { return !main->Timer1().Enabled(); }));
     EXPECT_TRUE(Tray::IsShown());
-    Pop_Can_Click();
-    Tray::DeleteTrayIcon();
+    main->Pop_Can_Click();
 }
 
 // A print that ends in a printer message box: while the box is open the user
 // presses a hot key or cancels from the tray, and the box is answered after
 // the newer request's timer has run out.
-TEST_F(ShellTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
+TEST_F(ShellMenusTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
+    using Step = std::function<void()>;
+    const Step desktopPrint = [&] { main->Pop_DtCopy_Click(); }, desktopCopy = [&] { main->Pop_DtCapture_Click(); };
     const struct {
         const char* what;
-        void (*print)();     // ends in the box
-        void (*meanwhile)();
+        Step print;  // ends in the box
+        Step meanwhile;
         std::int16_t iconDelete;
         std::size_t boxes;  // the first print's and any later one's
         bool copied;        // the desktop reached the clipboard
     } cases[] = {
-        {"desktop print, then a desktop copy", Pop_DtCopy_Click, Pop_DtCapture_Click, 1, 1, true},
-        {"desktop print, then the same again", Pop_DtCopy_Click, Pop_DtCopy_Click, 1, 2, false},
-        {"desktop print, then a print cancelled from the tray", Pop_DtCopy_Click,
-         [] {
-             Pop_DtCopy_Click();
-             Pop_Can_Click();
+        {"desktop print, then a desktop copy", desktopPrint, desktopCopy, 1, 1, true},
+        {"desktop print, then the same again", desktopPrint, desktopPrint, 1, 2, false},
+        {"desktop print, then a print cancelled from the tray", desktopPrint,
+         [&] {
+             main->Pop_DtCopy_Click();
+             main->Pop_Can_Click();
          },
          0, 1, false},
-        {"window print, then a desktop copy", PrintTheNextActiveWindow, Pop_DtCapture_Click, 1, 1, true},
+        {"window print, then a desktop copy", [&] { PrintTheNextActiveWindow(); }, desktopCopy, 1, 1, true},
     };
 
-    CurrentPrint.PaperSize = 12;  // not offered by the PDF queue: a paper size message
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Settings.IconDelete = c.iconDelete;
-        Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
+        SetSettings([&](SettingsModel& s) {
+            s.CurrentPrint.PaperSize = 12;  // not offered by the PDF queue: a paper size message
+            s.Settings.IconDelete = c.iconDelete;
+        });
+        Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
         PutTextOnClipboard();
         boxes.clear();
         SetMessageBoxAnswerer([&](const MessageBoxCall& call) {
@@ -175,7 +180,7 @@ TEST_F(ShellTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
         });
 
         c.print();
-        ASSERT_TRUE(PumpUntil([&] { return boxes.size() >= c.boxes && AppState == StateIdle && NoTimerRuns(); }));
+        ASSERT_TRUE(PumpUntil([&] { return boxes.size() >= c.boxes && Idle() && NoTimerRuns(); }));
         PumpFor(300);  // nothing more follows
         EXPECT_EQ(boxes.size(), c.boxes);
         EXPECT_EQ(boxes[0].title, "用紙サイズエラー");
@@ -185,43 +190,59 @@ TEST_F(ShellTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
     }
 }
 
-TEST_F(ShellTest, DialogItemsSetTheirStatesAndLeaveTheTrayUsable) {
+TEST_F(ShellMenusTest, DialogItemsSetTheirStatesAndLeaveTheTrayUsable) {
     // A dialog holds its state while it is open, one window however often
     // it is asked for; closing it returns to idle.
-    Pop_Option_Click();
+    main->Pop_Option_Click();
     EXPECT_EQ(AppState, StateOption);
-    FrmOption::Unload();
+    main->OptionsDialog().Unload();
     EXPECT_EQ(AppState, StateIdle);
-    Pop_About_Click();
-    const HWND about = FrmAbout::Window()->Handle();
-    Pop_About_Click();
-    EXPECT_EQ(FrmAbout::Window()->Handle(), about);
+    main->Pop_About_Click();
+    const HWND about = main->AboutBox().Window()->Handle();
+    main->Pop_About_Click();
+    EXPECT_EQ(main->AboutBox().Window()->Handle(), about);
     EXPECT_EQ(AppState, StateAbout);
-    FrmAbout::Window()->Raise(IDCANCEL, BN_CLICKED);  // Esc and the close box
-    EXPECT_EQ(FrmAbout::Window(), nullptr);
+    main->AboutBox().Window()->Raise(IDCANCEL, BN_CLICKED);  // Esc and the close box
+    EXPECT_EQ(main->AboutBox().Window(), nullptr);
     EXPECT_EQ(AppState, StateIdle);
     EXPECT_TRUE(NoTimerRuns());
 }
 
-TEST_F(ShellTest, CancelClosesTheSelectionWhateverTheState) {
-    Pop_RsCapture_Click();
-    ASSERT_TRUE(PumpUntil([] { return FrmCustom::Window() != nullptr; }));
+TEST_F(ShellMenusTest, CancelClosesTheSelectionWhateverTheState) {
+    main->Pop_RsCapture_Click();
+    ASSERT_TRUE(PumpUntil([&] { return main->RegionSelection().Window() != nullptr; }));
     EXPECT_EQ(AppState, StateRsCapture);
-    AppState = StateDtCapture;  // a hot key armed another capture meanwhile
-    Pop_Can_Click();
-    EXPECT_EQ(FrmCustom::Window(), nullptr);
+    main->Pop_DtCapture_Click();  // a hot key armed another capture meanwhile
+    main->Pop_Can_Click();
+    EXPECT_EQ(main->RegionSelection().Window(), nullptr);
     EXPECT_EQ(AppState, StateIdle);
     EXPECT_TRUE(NoTimerRuns());
 }
 
-TEST_F(ShellTest, EndRemovesTheIconAndEndsTheLoop) {
-    Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
-    NOTIFYICONDATAW icon = Tray::TrayData;
-    icon.uFlags = 0;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
-    Pop_End_Click();
-    EXPECT_EQ(MainWindow::Handle(), nullptr);
-    EXPECT_FALSE(Tray::IsShown());
-    MSG msg;
-    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+// The end of the program, by the menu or by another program closing the
+// hidden window: the icon goes, the loop ends, and the hot keys are given
+// back, or their atoms would outlive the program in the session.
+TEST_F(ShellMenusTest, EndRemovesTheIconReleasesTheHotKeysAndEndsTheLoop) {
+    for (const bool byTheMenu : {true, false}) {
+        SCOPED_TRACE(byTheMenu);
+        SetSettings([](SettingsModel& s) {
+            s.Settings.HotKeyOn[0] = s.Settings.HotKeyALT[0] = s.Settings.HotKeyCTRL[0] = 1;
+            s.Settings.HotKeyButton[0] = 'P';
+        });
+        Restart(false);
+        ASSERT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
+        Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
+        NOTIFYICONDATAW icon = Tray::TrayData;
+        icon.uFlags = 0;
+        ASSERT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+        if (byTheMenu) main->Pop_End_Click();
+        else SendMessageW(main->Handle(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(main->Handle(), nullptr);
+        EXPECT_FALSE(Tray::IsShown());
+        EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
+        EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY0"), 0);
+        MSG msg;
+        EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(msg.wParam, 0u);
+    }
 }

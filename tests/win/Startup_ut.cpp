@@ -1,7 +1,7 @@
-// Start-up pieces that run in-process: the command-line run's decisions and
-// its error box, the application icon and the tray icon record.
+// Start-up pieces that run in-process: the command-line run's decisions, its
+// error box and exit codes, the application icon and the tray icon record.
 
-#include "FrmPrint.h"
+#include "AppIcon.h"
 #include "Main.h"
 #include "ShellFixture.h"
 #include "Tray.h"
@@ -17,12 +17,13 @@ class StartupTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        CurrentPrint.Pos = 0;
+        SetSettings([](SettingsModel& s) { s.CurrentPrint.Pos = 0; });
     }
     void Run(const char* argumentText) {
-        CmdLine = SplitCommandLine(argumentText);
-        RunCommandLine();
+        Restart(true);
+        main->RunCommandLine(ParseCommandLine(SplitCommandLine(argumentText), CurrentPrint.Title));
     }
+    void TaskbarCreated() { SendMessageW(main->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0); }
 };
 
 std::uint32_t IconColour(HICON icon) {
@@ -32,40 +33,46 @@ std::uint32_t IconColour(HICON icon) {
     return picture.Pixels()[8 * 16 + 8] & 0xFFFFFF;
 }
 
-void TaskbarCreated() { SendMessageW(MainWindow::Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0); }
-
 }  // namespace
 
-TEST_F(StartupTest, MalformedCommandLinesShowTheErrorBoxOnly) {
+TEST_F(StartupTest, MalformedCommandLinesShowTheErrorBoxAndEndWithTheirCode) {
     for (const char* line : {"/c", "-d", "/dx", "/a /h=2147483648", "/a /h=&H100000000"}) {
         SCOPED_TRACE(line);
         boxes.clear();
         Run(line);
         ASSERT_EQ(boxes.size(), 1u);
         ExpectBox(0, "コマンドライン引数に誤りがあります。", "ルクサさん");
-        EXPECT_EQ(AppState, StateCommandLine);
+        EXPECT_EQ(main->Handle(), nullptr);
+        EXPECT_EQ(main->ExitCode(), RunExit::BadCommandLine);
     }
 }
 
-TEST_F(StartupTest, CommandLineForcesConfirmationOffUnlessAskedAndAppliesTheNamedSetting) {
-    Settings.ConfirmBeforePrint = 1;
+// The run decides for itself whether to confirm, whatever the settings say,
+// and a named setting applies to the run without being stored.
+TEST_F(StartupTest, CommandLineConfirmsOnlyWhenAskedAndAppliesTheNamedSetting) {
+    SetSettings([](SettingsModel& s) {
+        s.Settings.ConfirmBeforePrint = 1;
+        s.Settings.PrinterCount = 2;
+        s.NamedSettings[0] = s.NamedSettings[1] = s.CurrentPrint;
+        s.NamedSettings[0].Title = "縮小";
+        s.NamedSettings[0].SizeP = 50;
+        s.NamedSettings[1].Title = "拡大";
+        s.NamedSettings[1].SizeP = 200;
+        s.CurrentPrint.SizeP = 100;
+    });
     Run("/d");
-    EXPECT_EQ(Settings.ConfirmBeforePrint, 0);
-    Run("/d  /c");
-    EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
-    EXPECT_TRUE(FrmPrint::Loaded());  // the print waits for the dialog
-    FrmPrint::Unload();
+    EXPECT_EQ(main->Handle(), nullptr);  // printed at once: the run is over
+    EXPECT_EQ(main->ExitCode(), RunExit::Done);
 
-    Settings.PrinterCount = 2;
-    NamedSettings[0].Title = "縮小";
-    NamedSettings[0].SizeP = 50;
-    NamedSettings[1] = CurrentPrint;
-    NamedSettings[1].Title = "拡大";
-    NamedSettings[1].SizeP = 200;
-    CurrentPrint.SizeP = 100;
-    Run("/d /s:拡大");
-    EXPECT_EQ(CurrentPrint.SizeP, 200);
-    EXPECT_EQ(Settings.LastSet, 1);
+    Run("/d  /c /s:拡大");
+    ASSERT_TRUE(main->PrintDialog().Loaded());  // the print waits for the dialog
+    EXPECT_EQ(main->PrintDialog().WorkPrint.SizeP, 200);
+    EXPECT_EQ(main->PrintDialog().WorkSettings.LastSet, 1);
+    EXPECT_EQ(CurrentPrint.SizeP, 100);
+    EXPECT_EQ(Settings.LastSet, -1);
+    main->PrintDialog().BtnCancel_Click();
+    EXPECT_EQ(main->ExitCode(), RunExit::Cancelled);
+    EXPECT_FALSE(folder.Exists(L"ruxa.ini"));  // closing stores nothing
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -80,33 +87,24 @@ TEST_F(StartupTest, AppIconComesFromTheFileOrFallsBackToTheBuiltInOne) {
     const struct {
         const wchar_t* file;
         bool loads;
-    } cases[] = {{L"red16.ico", true}, {L"missing.ico", false}, {L"text.jpg", false}};
+    } cases[] = {{L"red16.ico", true}, {L"missing.ico", false}, {L"text.jpg", false}, {nullptr, false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(text::Narrow(c.file));
-        FrmRuxa::SetIcon(before);
-        Settings.Icon = text::Narrow(TestData(c.file));
-        LoadAppIcon(instance);
+        SCOPED_TRACE(c.file ? text::Narrow(c.file) : "no icon file");
+        main->SetIcon(before);
+        SetSettings([&](SettingsModel& s) { s.Settings.Icon = c.file ? text::Narrow(TestData(c.file)) : ""; });
+        const unique_hicon icon = LoadAppIcon(instance, *main);
         EXPECT_EQ(Settings.UsesDefaultIcon, c.loads ? 0 : -1);
-        if (c.loads) {
-            EXPECT_EQ(IconColour(MainWindow::Icon()), 0xFF0000u);
-        } else {
-            EXPECT_EQ(MainWindow::Icon(), builtIn);
-        }
+        if (c.loads) EXPECT_EQ(IconColour(AppIcon::Main()), 0xFF0000u);
+        // No icon file: the window keeps the icon it has.
+        else EXPECT_EQ(AppIcon::Main(), c.file ? builtIn : before);
     }
-
-    // No icon file: the window keeps the icon it has.
-    FrmRuxa::SetIcon(before);
-    Settings.Icon.clear();
-    LoadAppIcon(instance);
-    EXPECT_EQ(Settings.UsesDefaultIcon, -1);
-    EXPECT_EQ(MainWindow::Icon(), before);
     EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
     std::string title;
     for (int i = 0; i < 70; ++i) title += "あ";
-    Tray::AddTrayIcon(MainWindow::Handle(), title);
+    Tray::AddTrayIcon(main->Handle(), title);
     EXPECT_EQ(std::wstring(Tray::TrayData.szTip).size(), 63u);
     EXPECT_EQ(Tray::TrayData.uID, 1u);
     EXPECT_EQ(Tray::TrayData.uCallbackMessage, static_cast<UINT>(WM_MOUSEMOVE));
@@ -115,7 +113,7 @@ TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
 
     // A restarted taskbar has lost every icon; ours is added again as it was.
     Tray::DeleteTrayIcon();
-    Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
+    Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
     TaskbarCreated();
     EXPECT_TRUE(Tray::IsShown());
     EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
@@ -136,9 +134,9 @@ TEST_F(StartupTest, TrayIconRefusedAtFirstComesLater) {
     };
     for (const bool announced : {true, false}) {
         SCOPED_TRACE(announced ? "TaskbarCreated" : "retry");
-        held.hWnd = MainWindow::Handle();
+        held.hWnd = main->Handle();
         ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &held));
-        Tray::AddTrayIcon(MainWindow::Handle(), "ヴェルモ");
+        Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
         EXPECT_FALSE(Tray::IsShown());
         Shell_NotifyIconW(NIM_DELETE, &held);
         ASSERT_FALSE(inTray());

@@ -9,20 +9,14 @@
 #include <string>
 
 #include "Capture.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
-#include "Output.h"
+#include "Clipboard.h"
 #include "UniqueHandle.h"
 
 int main() {
-    FrmRuxa::Load(GetModuleHandleW(nullptr));
-    BasRuxa::Settings.IconCapture = 1;
+    const unique_hwnd owner(CreateWindowExW(0, L"STATIC", L"soak", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
     int done = 0;
     for (int checkpoint : {100, 1000}) {
-        for (; done < checkpoint; ++done) {
-            Capture::CaptureDesktop();
-            BasRuxa::CopyCaptureToClipboard();
-        }
+        for (; done < checkpoint; ++done) CopyPictureToClipboard(owner.get(), Capture::CaptureDesktop(true));
         std::printf("checkpoint %d handles=%ld\n", done, handles::LiveCount());
         std::fflush(stdout);
         std::string line;

@@ -1,6 +1,5 @@
 #include "ShellState.h"
 
-#include "Globals.h"
 #include "Tray.h"
 
 namespace BasRuxa {
@@ -15,9 +14,9 @@ void BecomeIdle() {
 
 }  // namespace
 
-void BeginRequest(std::int16_t state) {
-    ++requestSerial;
+ShellRequest BeginRequest(std::int16_t state) {
     AppState = state;
+    return {state, ++requestSerial};
 }
 
 ShellRequest CurrentRequest() { return {AppState, requestSerial}; }
@@ -27,7 +26,7 @@ void ReturnToIdle(std::int16_t from) {
 }
 
 void ReturnToIdle(const ShellRequest& finished) {
-    if (AppState == finished.state && requestSerial == finished.serial) BecomeIdle();
+    if (finished.state != 0 && AppState == finished.state && requestSerial == finished.serial) BecomeIdle();
 }
 
 }  // namespace BasRuxa

@@ -1,0 +1,38 @@
+#include "ResidentInstance.h"
+
+#include "FrmRuxa.h"
+
+namespace BasRuxa {
+namespace {
+
+// Per session, whatever folder the copy was started from: two resident
+// copies would fight over the same hot keys in any case.
+constexpr const wchar_t* ResidentMutex = L"Local\\RuxaResident";
+
+BOOL CALLBACK AskToOpen(HWND window, LPARAM message) {
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (std::wstring_view(className) != FrmRuxa::ClassName || !GetPropW(window, FrmRuxa::ResidentProperty)) return TRUE;
+    // The user started this copy: the running one may come to the front.
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    AllowSetForegroundWindow(process);
+    PostMessageW(window, static_cast<UINT>(message), 0, 0);
+    return FALSE;
+}
+
+}  // namespace
+
+unique_mutex ClaimResidence() {
+    unique_mutex claim(CreateMutexW(nullptr, TRUE, ResidentMutex));
+    if (claim && GetLastError() != ERROR_ALREADY_EXISTS) return claim;
+    // The resident copy may still be starting: its window comes when its
+    // settings have been read. Give it a moment rather than a second icon.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (!EnumWindows(AskToOpen, RegisterWindowMessageW(FrmRuxa::OpenAgainMessage))) break;
+        Sleep(100);
+    }
+    return unique_mutex();
+}
+
+}  // namespace BasRuxa
