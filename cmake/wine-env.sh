@@ -3,7 +3,7 @@
 # CUPS PDF printer, an X display, one persistent wineserver and the prefix.
 #
 #   wine-env.sh start [--use-display]   --use-display keeps a set $DISPLAY
-#   wine-env.sh stop
+#   wine-env.sh stop                    also stops two-monitor-env.sh's part
 #
 # RUXA_SCREEN sets Xvfb's screen (default 1280x1024x24). State (display, PIDs,
 # logs) goes to $RUXA_TEST_ENV; see wine-vars.sh.
@@ -15,6 +15,8 @@ state=$RUXA_TEST_ENV
 log=$state/wine.log
 
 stop() {
+  # The two monitors' display lives inside this one.
+  "$here/two-monitor-env.sh" stop
   stop_prefix
   stop_x_server Xvfb
 }
