@@ -3,7 +3,8 @@
 # and the CUPS PDF printer. The fixture WineEnv starts it before the first such
 # test and stops it after the last (cmake/wine-env.sh).
 #
-#   ruxa_wine_test(NAME name COMMAND cmd args... [WORKING_DIRECTORY dir] [TIMEOUT seconds])
+#   ruxa_wine_test(NAME name COMMAND cmd args... [WORKING_DIRECTORY dir] [TIMEOUT seconds]
+#                  [TWO_MONITORS])
 #
 # COMMAND is an executable target (CMake puts the Wine launcher,
 # CMAKE_CROSSCOMPILING_EMULATOR, in front of it) or a host program such as
@@ -11,6 +12,11 @@
 # cmake/wine-vars.sh, which picks up the same prefix and display. Wine tests
 # run one at a time: they share the display, the clipboard, the printer queue
 # and the hot keys registered in the one wineserver.
+#
+# TWO_MONITORS also starts, once for the tests that ask for it, a display with
+# two monitors and a prefix and wineserver of its own on it (fixture
+# TwoMonitorEnv, cmake/two-monitor-env.sh); an end-to-end script moves onto it
+# with use_two_monitors (tests/e2e/lib.sh).
 include_guard(GLOBAL)
 
 # What every test of the fixture shares: this build's prefix and state, never
@@ -31,8 +37,16 @@ add_test(NAME wine_env_cleanup COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-env.s
 _ruxa_wine_test_properties(wine_env_setup FIXTURES_SETUP WineEnv TIMEOUT 600)
 _ruxa_wine_test_properties(wine_env_cleanup FIXTURES_CLEANUP WineEnv TIMEOUT 120)
 
+# The two monitors' display runs inside WineEnv's; its prefix takes Wine some
+# 20 seconds to create the first time.
+add_test(NAME two_monitor_env_setup COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/two-monitor-env.sh start)
+add_test(NAME two_monitor_env_cleanup COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/two-monitor-env.sh stop)
+_ruxa_wine_test_properties(two_monitor_env_setup FIXTURES_SETUP TwoMonitorEnv FIXTURES_REQUIRED WineEnv TIMEOUT 600)
+_ruxa_wine_test_properties(two_monitor_env_cleanup FIXTURES_CLEANUP TwoMonitorEnv FIXTURES_REQUIRED WineEnv
+  TIMEOUT 120)
+
 function(ruxa_wine_test)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;WORKING_DIRECTORY;TIMEOUT" "COMMAND")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "TWO_MONITORS" "NAME;WORKING_DIRECTORY;TIMEOUT" "COMMAND")
   if(NOT arg_NAME OR NOT arg_COMMAND)
     message(FATAL_ERROR "ruxa_wine_test needs NAME and COMMAND")
   endif()
@@ -43,5 +57,10 @@ function(ruxa_wine_test)
     set(arg_TIMEOUT 120)
   endif()
   add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND} WORKING_DIRECTORY ${arg_WORKING_DIRECTORY})
-  _ruxa_wine_test_properties(${arg_NAME} FIXTURES_REQUIRED WineEnv TIMEOUT ${arg_TIMEOUT})
+  set(fixtures WineEnv)
+  if(arg_TWO_MONITORS)
+    list(APPEND fixtures TwoMonitorEnv)
+  endif()
+  _ruxa_wine_test_properties(${arg_NAME} TIMEOUT ${arg_TIMEOUT})
+  set_tests_properties(${arg_NAME} PROPERTIES FIXTURES_REQUIRED "${fixtures}")
 endfunction()

@@ -12,6 +12,8 @@ packages=(
   # Wine and the X libraries it loads at run time (installed without recommends)
   wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3
   xvfb xdotool imagemagick
+  # a nested X server with two Xinerama heads, on which Wine sees two monitors
+  xserver-xephyr
   # Japanese text and glyphs
   locales fonts-ipafont-gothic
   # printing to PDF and reading it back (measured by a Python script)
@@ -28,8 +30,10 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "deps: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -q
-  "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+  # Others may run apt on this machine at the same time: wait for their lock.
+  apt=(apt-get -o DPkg::Lock::Timeout=600)
+  "${sudo[@]}" "${apt[@]}" update -q
+  "${sudo[@]}" "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}" </dev/null
 fi
 
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then

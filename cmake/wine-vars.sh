@@ -6,6 +6,9 @@
 #   RUXA_TEST_ENV    state of a running environment: display number, PIDs, logs
 #                    (default <repo>/build/win/test-env)
 #   DISPLAY          kept when set; otherwise the one the environment started
+#
+# The two-monitor display (two-monitor-env.sh) has a prefix of its own beside
+# that one, RUXA_TWO_MONITOR_PREFIX.
 
 RUXA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 RUXA_WINE=/usr/lib/wine/wine64
@@ -13,6 +16,7 @@ RUXA_WINESERVER=/usr/lib/wine/wineserver
 : "${RUXA_TEST_ENV:=$RUXA_ROOT/build/win/test-env}"
 
 export WINEPREFIX=${RUXA_WINEPREFIX:-$RUXA_ROOT/build/win/wineprefix}
+RUXA_TWO_MONITOR_PREFIX=$WINEPREFIX-two-monitors
 export WINEDEBUG=-all
 # Keeps Wine from offering to download Mono and Gecko on a new prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -168,10 +168,11 @@ WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1
 
 # paint <variable> [driver paint options]  Shows a window of known content in
 # front; its handle goes into the variable, the driver's process into
-# <variable>_pid and a quadrant pattern's colours into COLOUR[name] ("R G B").
-# It goes when the test ends. Wine shows the tray's own window at the top
-# left of the screen above the windows there before it, so a test paints
-# after start_resident.
+# <variable>_pid, the file of its output lines into <variable>_out (down=x,y
+# and up=x,y follow there as the left button goes down and up on it) and a
+# quadrant pattern's colours into COLOUR[name] ("R G B"). It goes when the
+# test ends. Wine shows the tray's own window at the top left of the screen
+# above the windows there before it, so a test paints after start_resident.
 declare -A COLOUR
 paint() {
   local var=$1 out pid name value
@@ -185,6 +186,14 @@ paint() {
     if [ "$name" = hwnd ]; then printf -v "$var" '%s' "$value"; else COLOUR[$name]=$value; fi
   done <"$out"
   printf -v "${var}_pid" '%s' "$pid"
+  printf -v "${var}_out" '%s' "$out"
+}
+
+# The paint options that place a window on the rectangle "left,top,right,bottom".
+placed() { # placed <rectangle>
+  local l t r b
+  IFS=, read -r l t r b <<<"$1"
+  echo "--x $l --y $t --width $((r - l)) --height $((b - t))"
 }
 
 # Whether a window of that class (and caption) is there and shown.
@@ -216,6 +225,31 @@ expect_box() { # expect_box <title> <text, line breaks as \n>
   expect_eq "message $1" "$2" "$(sed -n 's/^text=//p' <<<"$BOX")"
   expect_eq "buttons of $1" 'button=1' "$(grep '^button=' <<<"$BOX" | cut -d' ' -f1 | paste -sd' ')"
   driver press --title "$1" --button OK >/dev/null
+}
+
+# --- two monitors -------------------------------------------------------------
+
+# use_two_monitors [left|right]  Runs the test's Wine programs (ruxa.exe and
+# the driver) and xdotool from here on on two monitors: 640x480 on the left,
+# 800x600 on its right, tops aligned, the one named the primary (the left by
+# default). Sets their rectangles, "left,top,right,bottom" in virtual-screen
+# coordinates as the driver prints them: LEFT_MONITOR, RIGHT_MONITOR and
+# VIRTUAL_SCREEN. With the right one primary the left one lies at negative x;
+# xdotool still counts from the left edge, the driver's pointer and drag take
+# virtual-screen coordinates. A change of the primary ends every program
+# already running there. The test needs the fixture TwoMonitorEnv
+# (ruxa_wine_test ... TWO_MONITORS).
+use_two_monitors() {
+  local primary=${1:-left}
+  bash "$E2E_HERE/../../cmake/two-monitor-env.sh" layout "$primary" ||
+    fail "no two-monitor display with the $primary one primary (is the test TWO_MONITORS?)"
+  DISPLAY=$(<"$RUXA_TEST_ENV/two-monitors/display")
+  export DISPLAY WINEPREFIX=$RUXA_TWO_MONITOR_PREFIX
+  if [ "$primary" = left ]; then
+    LEFT_MONITOR=0,0,640,480 RIGHT_MONITOR=640,0,1440,600 VIRTUAL_SCREEN=0,0,1440,600
+  else
+    LEFT_MONITOR=-640,0,0,480 RIGHT_MONITOR=0,0,800,600 VIRTUAL_SCREEN=-640,0,800,600
+  fi
 }
 
 # --- the resident program -------------------------------------------------------

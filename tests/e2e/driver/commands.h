@@ -34,6 +34,14 @@ int Atom(const Options& options);
 // paint.cpp: a window of known content to capture
 int Paint(const Options& options);
 
+// monitors.cpp: the monitors and the virtual screen
+int Monitors(const Options& options);
+int Screen(const Options& options);
+
+// mouse.cpp: the pointer and the left button
+int Pointer(const Options& options);
+int Drag(const Options& options);
+
 // shell_screen.cpp: the foreground window, the clipboard and the tray
 int Activate(const Options& options);
 int ClipboardSize(const Options& options);
