@@ -290,7 +290,7 @@ void BtnOK_Click() {
     if (Store()) Unload();
 }
 
-void BtnHelp_Click() { ShowProgramHelp(form.Handle()); }
+void BtnHelp_Click() { ShowProgramHelp(form.Handle(), OptionsHelpPage(clsTabStrip->SelectedItem() - 1)); }
 
 // --- messages ----------------------------------------------------------------
 

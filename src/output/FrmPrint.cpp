@@ -212,7 +212,7 @@ void BtnSaveA_Click() {
     SaveSettings();
 }
 
-void BtnHelp_Click() { ShowProgramHelp(form.Handle()); }
+void BtnHelp_Click() { ShowProgramHelp(form.Handle(), HelpPage::PrintDialog); }
 
 void BtnCancel_Click() { Unload(); }
 

@@ -91,7 +91,7 @@ void Pop_About_Click() {
     FrmAbout::Show();
 }
 
-void Pop_Help_Click() { ShowProgramHelp(MainWindow::Handle()); }
+void Pop_Help_Click() { ShowProgramHelp(MainWindow::Handle(), HelpPage::Contents); }
 
 void Pop_Can_Click() {
     for (WindowTimer* timer : {&Timer1(), &Timer2(), &Timer3()}) timer->SetEnabled(false);
