@@ -283,11 +283,13 @@ record_opened() { # record_opened <scheme or .extension> <file>
 
 # The recorder of .html files was asked to open the help page <page>: a file
 # of ruxa's help folder that is there, has the heading given and links back
-# to the contents. The record is removed for the next one.
+# to the contents. HELP_OPENED keeps its Windows path; the record is removed
+# for the next one.
 expect_help_page() { # expect_help_page <record> <page> <heading>
   local opened page
   wait_for 10 "no help page was opened (expected $2)" test -s "$1"
   opened=$(tr -d '\r\n' <"$1")
+  HELP_OPENED=$opened
   rm -f "$1"
   [[ $opened == *'\ruxa\help\'*"\\$2" ]] || fail "opened [$opened] instead of the help page $2"
   page=$(unix_path "$opened")

@@ -91,7 +91,8 @@ rm "$PROGRAM_DIR/ruxa.hlp"
 # Without it, the contents open in the browser.
 choose up,up,up,return >/dev/null
 expect_help_page "$E2E_DIR/opened.txt" index.html 'ヴェルモ ヘルプ'
-version=$(ls "$help_base")
+version=${HELP_OPENED%\\index.html}
+version=${version##*\\}
 
 # Pages that cannot be written give the message with the folder and the
 # system's reason, and leave nothing: neither where the help folder cannot
@@ -110,7 +111,7 @@ expect_help_unwritable() { # expect_help_unwritable <folder made unwritable>
   chattr -i "$1"
 }
 folder=$(windows_path "$help_base/$version" | sed 's/\\/\\\\/g')
-rm -rf "${help_base:?}/$version"
+rm -rf "${help_base:?}"/*
 expect_help_unwritable "$help_base" ""
 mkdir "$help_base/$version"
 expect_help_unwritable "$help_base/$version" "$version"
