@@ -311,7 +311,7 @@ void FrmOption::BtnOK_Click() {
     if (Store()) Unload();
 }
 
-void FrmOption::BtnHelp_Click() { ShowProgramHelp(form_.Handle()); }
+void FrmOption::BtnHelp_Click() { ShowProgramHelp(form_.Handle(), OptionsHelpPage(clsTabStrip_->SelectedItem() - 1)); }
 
 // --- messages ----------------------------------------------------------------
 

@@ -249,7 +249,7 @@ void FrmPrint::SaveLayoutPicture(const PictureSurface& layout) {
     LastPicturePath = dialog.FileName();
 }
 
-void FrmPrint::BtnHelp_Click() { ShowProgramHelp(form_.Handle()); }
+void FrmPrint::BtnHelp_Click() { ShowProgramHelp(form_.Handle(), HelpPage::PrintDialog); }
 
 void FrmPrint::BtnCancel_Click() {
     if (!NextCapture()) Unload();

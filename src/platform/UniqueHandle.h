@@ -72,6 +72,12 @@ struct FileTraits {
     static void close(pointer h) { CloseHandle(h); }
 };
 
+struct FindTraits {
+    using pointer = HANDLE;
+    static pointer invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(pointer h) { FindClose(h); }
+};
+
 // A window's device context goes back to its window.
 struct WindowDc {
     HWND window = nullptr;
@@ -87,6 +93,7 @@ struct WindowDcTraits {
 }  // namespace handles
 
 using unique_hfile = handles::unique_any<handles::FileTraits>;
+using unique_hfind = handles::unique_any<handles::FindTraits>;
 using unique_hdc = handles::unique_any<handles::NullTraits<HDC, DeleteDC>>;
 using unique_hbitmap = handles::unique_any<handles::NullTraits<HBITMAP, DeleteObject>>;
 using unique_hicon = handles::unique_any<handles::NullTraits<HICON, DestroyIcon>>;

@@ -71,7 +71,7 @@ void FrmRuxa::Pop_About_Click() {
     AboutBox().Show();
 }
 
-void FrmRuxa::Pop_Help_Click() { ShowProgramHelp(window_); }
+void FrmRuxa::Pop_Help_Click() { ShowProgramHelp(window_, HelpPage::Contents); }
 
 void FrmRuxa::Pop_Can_Click() {
     for (WindowTimer* timer : {&timer1_, &timer2_, &timer3_}) timer->SetEnabled(false);

@@ -280,6 +280,59 @@ end_ruxa() {
   expect_no_pdf
 }
 
+# --- what the shell is asked to open -------------------------------------------
+
+windows_path() { "$RUXA_WINE" winepath -w "$1" 2>/dev/null; }
+unix_path() { "$RUXA_WINE" winepath -u "$1" 2>/dev/null; }
+reg_quiet() { "$RUXA_WINE" reg "$@" </dev/null >/dev/null 2>&1; }
+
+# The registry key goes back to what it was when the test ends: deleted, and
+# imported again when it was there.
+restore_key_at_end() { # restore_key_at_end <key>
+  local saved
+  saved=$(mktemp "$E2E_DIR/key.XXXXXX")
+  if reg_quiet export "$1" "$saved" /y; then
+    on_cleanup "reg_quiet delete '$1' /f; reg_quiet import '$saved'"
+  else
+    on_cleanup "reg_quiet delete '$1' /f"
+  fi
+}
+
+# A recorder stands in as the program that opens a URL scheme (mailto) or a
+# file type (.html): what the shell is asked to open with it is written to
+# the file. Wine 8 looks handlers up in the machine's classes only (a
+# per-user one is not consulted), so the machine's are replaced for the test.
+record_opened() { # record_opened <scheme or .extension> <file>
+  local classes='HKLM\Software\Classes' verbs
+  restore_key_at_end "$classes\\$1"
+  verbs=$classes\\$1
+  if [[ $1 == .* ]]; then
+    # A file type names a class, which holds the verbs.
+    verbs=$classes\\ruxa-e2e-recorder
+    restore_key_at_end "$verbs"
+    reg_quiet add "$classes\\$1" /ve /d ruxa-e2e-recorder /f || fail "could not register a class for $1"
+  fi
+  reg_quiet add "$verbs\\shell\\open\\command" /ve /f \
+    /d "C:\\windows\\system32\\cmd.exe /c echo %1> $(windows_path "$2")" || fail "could not set the recorder for $1"
+}
+
+# The recorder of .html files was asked to open the help page <page>: a file
+# of ruxa's help folder that is there, has the heading given and links back
+# to the contents. HELP_OPENED keeps its Windows path; the record is removed
+# for the next one.
+expect_help_page() { # expect_help_page <record> <page> <heading>
+  local opened page
+  wait_for 10 "no help page was opened (expected $2)" test -s "$1"
+  opened=$(tr -d '\r\n' <"$1")
+  HELP_OPENED=$opened
+  rm -f "$1"
+  [[ $opened == *'\ruxa\help\'*"\\$2" ]] || fail "opened [$opened] instead of the help page $2"
+  page=$(unix_path "$opened")
+  [ -f "$page" ] || fail "the help page opened is not there: $opened"
+  expect_eq "heading of $2" "$3" "$(sed -n 's:.*<h1>\(.*\)</h1>.*:\1:p' "$page")"
+  [ "$2" = index.html ] || grep -q 'href="index.html"' "$page" || fail "$2 does not link back to the contents"
+}
+
 # --- the clipboard ------------------------------------------------------------
 
 # Puts text on the clipboard, so that a bitmap there later is a new one.

@@ -6,16 +6,21 @@
 # ruxa.ini then holds exactly the new values, and Ctrl+Alt+Q opens the print
 # confirmation while Ctrl+Alt+P is free, at once and after a restart. Closing
 # the hidden window (as another program may) ends the first run normally.
+# On the way, ﾍﾙﾌﾟ(&H) opens the page of what shows, in the browser: the
+# contents from the tray menu, the page of each tab, 印刷確認's page.
 source "$(dirname "$0")/lib.sh"
 
 TITLE='ｵﾌﾟｼｮﾝ設定'
-HOTKEY_PAGE=32    # Fra_Tab(2)
+PAGE0=30          # Fra_Tab(k) = 30 + k
 CHK_ENABLE0=420   # Chk_Enable(i) = 420 + i
 CMB_KEY0=460
 DIALOG=印刷確認
 
 # Every key of the file as section.key=value, sorted.
 ini_keys() { ini_text | awk '/^\[/ { s = tolower($0); next } { print s $0 }' | sort; }
+
+OPENED=$E2E_DIR/opened.txt
+record_opened .html "$OPENED"
 
 start_resident
 expect_eq "main window shown" 0 "$(driver wait-window --class FrmRuxa | sed -n 's/.* visible=//p')"
@@ -27,11 +32,25 @@ expect_eq "Ctrl+Alt+P at the start" free=0 "$(driver hotkey-free --keys ctrl+alt
   echo '[application]Icon='
 } | sort >"$E2E_DIR/expected.keys"
 
-page_shown() { driver controls --title "$TITLE" | grep -q "^id=$HOTKEY_PAGE .* visible=1"; }
+choose up,up,up,return >/dev/null
+expect_help_page "$OPENED" index.html 'ヴェルモ ヘルプ'
+
+page_shown() { driver controls --title "$TITLE" | grep -q "^id=$((PAGE0 + $1)) .* visible=1"; }
+# Once the tab shows, ﾍﾙﾌﾟ(&H) opens its page.
+help_on_page() { # help_on_page <tab> <page file> <heading>
+  wait_for 10 "Ctrl+Tab did not show tab $1" page_shown "$1"
+  driver keys --title "$TITLE" --keys alt+h >/dev/null
+  expect_help_page "$OPENED" "$2" "$3"
+}
 choose o >/dev/null
 await_dialog "$TITLE"
+help_on_page 0 options-basic.html 'ｵﾌﾟｼｮﾝ設定：基本設定'
+driver keys --title "$TITLE" --keys ctrl+tab >/dev/null
+help_on_page 1 options-print.html 'ｵﾌﾟｼｮﾝ設定：印刷設定'
 driver keys --title "$TITLE" --keys ctrl+tab,ctrl+tab >/dev/null
-wait_for 10 "Ctrl+Tab twice did not show the hot key page" page_shown
+help_on_page 3 options-other.html 'ｵﾌﾟｼｮﾝ設定：その他'
+driver keys --title "$TITLE" --keys ctrl+shift+tab >/dev/null
+help_on_page 2 options-hotkeys.html 'ｵﾌﾟｼｮﾝ設定：ホットキー設定'
 for slot in 1 2 3 4 5 6 7 8; do
   driver control --title "$TITLE" --id $((CHK_ENABLE0 + slot)) --check 0 >/dev/null
 done
@@ -50,6 +69,10 @@ for run in first restarted; do
   expect_eq "Ctrl+Alt+P ($run run)" free=1 "$(driver hotkey-free --keys ctrl+alt+p)"
   driver keys --keys ctrl+alt+q >/dev/null
   await_dialog $DIALOG
+  if [ "$run" = first ]; then
+    driver keys --keys alt+h --title $DIALOG >/dev/null
+    expect_help_page "$OPENED" print-dialog.html 印刷確認
+  fi
   driver keys --keys escape --title $DIALOG >/dev/null
   driver wait-gone --class '#32770' --title $DIALOG >/dev/null
 done

@@ -2,22 +2,17 @@
 # at the pointer; the desktop items copy and print, as does the double-click
 # with its action; the active-window items wait for the user to activate
 # another window; the file items take an image from the real file dialog;
-# the help item hands the viewer the help file in the program folder; the
-# About box keeps the tray from answering and hands the shell its mail
-# address; "終了(&X)" removes the icon and ends the program.
+# the help item hands the old viewer a ruxa.hlp beside the program, else
+# opens the contents in the browser or says why it cannot; the About box
+# keeps the tray from answering and hands the shell its mail address;
+# "終了(&X)" removes the icon and ends the program.
 source "$(dirname "$0")/lib.sh"
 
-# A recorder stands in for the mail program. Wine 8 looks URL handlers up in
-# the machine's classes only (a per-user handler is not consulted), so the
-# machine's is replaced for the test and put back afterwards.
-handler='HKLM\Software\Classes\mailto'
-"$RUXA_WINE" reg export "$handler" "$E2E_DIR/mailto.reg" /y </dev/null >/dev/null 2>&1 ||
-  fail "could not save the mailto handler"
-on_cleanup "\"\$RUXA_WINE\" reg import \"\$E2E_DIR/mailto.reg\" </dev/null >/dev/null 2>&1"
-windows_path() { "$RUXA_WINE" winepath -w "$1" 2>/dev/null; }
-"$RUXA_WINE" reg add "$handler\\shell\\open\\command" /ve /f \
-  /d "C:\\windows\\system32\\cmd.exe /c echo %1> $(windows_path "$E2E_DIR/mailto.txt")" </dev/null >/dev/null 2>&1 ||
-  fail "could not set the recording mailto handler"
+# Recorders stand in for the mail program and the browser.
+record_opened mailto "$E2E_DIR/mailto.txt"
+record_opened .html "$E2E_DIR/opened.txt"
+# The help folder of the prefix's user, for the case it cannot be written.
+help_base=$(unix_path "$("$RUXA_WINE" cmd /c echo %LOCALAPPDATA% </dev/null 2>/dev/null | tr -d '\r')")/ruxa/help
 
 images=$E2E_DIR/画像
 mkdir "$images"
@@ -80,14 +75,47 @@ expect_eq "next dialog's folder" folder=画像 \
   "$(driver file-dialog --title $title --path "$(windows_path "$images/写真.jpg")")"
 wait_pdf 64 48
 
-# ﾍﾙﾌﾟ(&H): the viewer is asked for ruxa.hlp in the program folder, which
-# does not exist; it says so. The driver writes each backslash twice.
+# ﾍﾙﾌﾟ(&H) with a ruxa.hlp beside the program: its viewer is asked for it,
+# as always (Wine's cannot read this one and says so, naming it; the driver
+# writes each backslash twice), and no browser.
+printf 'not a help file' >"$PROGRAM_DIR/ruxa.hlp"
 choose up,up,up,return >/dev/null
 help=$(driver msgbox --title 'エラー')
 help_file=$(windows_path "$PROGRAM_DIR/ruxa.hlp" | sed 's/\\/\\\\/g')
-grep -qF "'$help_file'" <<<"$help" || fail "the help viewer did not get $help_file: $help"
-driver press --title 'エラー' --button No >/dev/null
+grep -qF "\`$help_file'" <<<"$help" || fail "the help viewer did not get $help_file: $help"
+driver press --title 'エラー' --button OK >/dev/null
 driver post --class MS_WINHELP --msg 16 >/dev/null
+[ ! -e "$E2E_DIR/opened.txt" ] || fail "a browser was asked as well: $(cat "$E2E_DIR/opened.txt")"
+rm "$PROGRAM_DIR/ruxa.hlp"
+
+# Without it, the contents open in the browser.
+choose up,up,up,return >/dev/null
+expect_help_page "$E2E_DIR/opened.txt" index.html 'ヴェルモ ヘルプ'
+version=${HELP_OPENED%\\index.html}
+version=${version##*\\}
+
+# Pages that cannot be written give the message with the folder and the
+# system's reason, and leave nothing: neither where the help folder cannot
+# be written at all, nor where the set written cannot be put in place (an
+# unfinished folder of its version that cannot be moved away).
+expect_help_unwritable() { # expect_help_unwritable <folder made unwritable>
+  chattr +i "$1" || fail "chattr +i (root, on a file system that has it) makes a folder unwritable"
+  on_cleanup "[ ! -e '$1' ] || chattr -i '$1'"
+  choose up,up,up,return >/dev/null
+  help=$(sed -n 's/^text=//p' <<<"$(driver msgbox --title ルクサさん)")
+  [[ $help == 'ヘルプのページを次のフォルダーに書き込めませんでした。\n'"$folder"'\n'?* ]] ||
+    fail "unexpected message: $help"
+  driver press --title ルクサさん --button OK >/dev/null
+  expect_eq "left in the help folder" "$2" "$(ls -A "$help_base")"
+  [ ! -e "$E2E_DIR/opened.txt" ] || fail "a browser was asked after all"
+  chattr -i "$1"
+}
+folder=$(windows_path "$help_base/$version" | sed 's/\\/\\\\/g')
+rm -rf "${help_base:?}"/*
+expect_help_unwritable "$help_base" ""
+mkdir "$help_base/$version"
+expect_help_unwritable "$help_base/$version" "$version"
+rmdir "$help_base/$version"
 
 # ﾊﾞｰｼﾞｮﾝ情報(&A), its mail line, and OK.
 about='ヴェルモ のﾊﾞｰｼﾞｮﾝ情報'
