@@ -4,8 +4,9 @@
 # another window; the file items take an image from the real file dialog;
 # the help item hands the old viewer a ruxa.hlp beside the program, else
 # opens the contents in the browser or says why it cannot; the About box
-# keeps the tray from answering and hands the shell its mail address;
-# "終了(&X)" removes the icon and ends the program.
+# keeps the tray from answering and hands the shell its mail address; a
+# second start opens the running copy's menu and ends; "終了(&X)" removes the
+# icon and ends the program.
 source "$(dirname "$0")/lib.sh"
 
 # Recorders stand in for the mail program and the browser.
@@ -130,6 +131,13 @@ expect_eq "what the shell was asked to open" "mailto:ruxa@example.org" "$(tr -d 
 driver press --title "$about" --button OK >/dev/null
 driver wait-gone --class '#32770' --title "$about" >/dev/null
 choose escape >/dev/null
+
+# A second start hands over to the copy that runs: that one's menu opens at
+# the pointer, and the second ends at once, without an icon of its own.
+second=0
+(cd "$PROGRAM_DIR" && exec timeout 30 "$RUXA_WINE" "$PROGRAM_DIR/ruxa.exe") </dev/null >>"$E2E_DIR/ruxa.log" 2>&1 || second=$?
+expect_eq "exit code of the second start" 0 "$second"
+driver menu --keys escape >/dev/null
 
 end_ruxa
 driver wait-gone --class FrmRuxa >/dev/null
