@@ -1,12 +1,14 @@
 // The controls of another process's dialog, read and worked as a user
-// would: every control's state in one listing, and one action at a time on
-// a control named by its id.
+// would: every control's state in one listing, and one action at a time on a
+// control named as a user names it, by what it says (its caption), never by
+// the program's numbers for it.
 #include "commands.h"
 #include "find.h"
 #include "output.h"
 
 #include <commctrl.h>
 
+#include <climits>
 #include <cwchar>
 #include <string>
 
@@ -22,23 +24,76 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return static_cast<LRESULT>(result);
 }
 
-// The control with that id anywhere in the dialog (pages included).
-HWND FindControl(HWND dialog, int id) {
+bool IsComboPart(HWND window) {
+  return (IsClass(window, L"Edit") && IsClass(GetParent(window), L"ComboBox")) || IsClass(window, L"ComboLBox");
+}
+
+bool Inside(HWND window, const RECT& scope) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+  return PtInRect(&scope, centre) != FALSE;
+}
+
+// The one control anywhere in the dialog (pages included) whose caption is
+// `caption` and that lies within `scope` (a frame: on the frame's own page,
+// inside it); null when there is none, or more than one (a caption that
+// names two controls names neither).
+HWND FindCaptioned(HWND dialog, const std::wstring& caption, HWND frame, int& matches) {
+  RECT scope{LONG_MIN / 2, LONG_MIN / 2, LONG_MAX / 2, LONG_MAX / 2};
+  if (frame)
+    GetWindowRect(frame, &scope);
   struct Search {
-    int id;
+    const std::wstring& caption;
+    const RECT& scope;
+    HWND page;
     HWND found;
-  } search{id, nullptr};
+    int count;
+  } search{caption, scope, frame ? GetParent(frame) : nullptr, nullptr, 0};
   EnumChildWindows(
       dialog,
       [](HWND child, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id || (IsClass(child, L"Edit") && IsClass(GetParent(child), L"ComboBox")))
-          return TRUE;
-        s->found = child;
-        return FALSE;
+        if (!IsComboPart(child) && WindowText(child) == s->caption && Inside(child, s->scope) &&
+            (!s->page || GetParent(child) == s->page)) {
+          s->found = child;
+          ++s->count;
+        }
+        return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  matches = search.count;
+  return search.count == 1 ? search.found : nullptr;
+}
+
+// A control named as a user would point at it: "閉じる(&U)" by its caption;
+// "用紙：+1" the control that follows the one captioned "用紙：" (a list or a
+// field without a caption of its own); "ﾊｰﾄﾞｺﾋﾟｰ/ﾌｧｲﾙ指定+1" within the frame
+// captioned "ﾊｰﾄﾞｺﾋﾟｰ". Anything that names no control, or two, is an error.
+HWND FindNamed(HWND dialog, std::wstring name, std::wstring& why) {
+  HWND frame = nullptr;
+  int matches = 0;
+  for (std::size_t slash; (slash = name.find(L'/')) != std::wstring::npos; name.erase(0, slash + 1)) {
+    frame = FindCaptioned(dialog, name.substr(0, slash), frame, matches);
+    if (!frame) {
+      why = L"no one frame " + name.substr(0, slash) + L" (" + std::to_wstring(matches) + L" found)";
+      return nullptr;
+    }
+  }
+  int after = 0;
+  if (const std::size_t plus = name.rfind(L'+'); plus != std::wstring::npos && plus + 1 < name.size() &&
+                                                  name.find_first_not_of(L"0123456789", plus + 1) == std::wstring::npos) {
+    after = std::stoi(name.substr(plus + 1));
+    name.erase(plus);
+  }
+  HWND control = FindCaptioned(dialog, name, frame, matches);
+  if (!control) {
+    why = L"no one control " + name + L" (" + std::to_wstring(matches) + L" found)";
+    return nullptr;
+  }
+  for (; control && after > 0; --after) control = GetWindow(control, GW_HWNDNEXT);
+  if (!control) why = L"nothing follows " + name;
+  return control;
 }
 
 // What the control's parent hears when the user acts on it. Posted: the
@@ -83,7 +138,7 @@ int Controls(const Options& options) {
       dialog,
       [](HWND child, LPARAM focus) -> BOOL {
         // A combo box's own edit field is part of the combo box.
-        if (!(IsClass(child, L"Edit") && IsClass(GetParent(child), L"ComboBox")) && !IsClass(child, L"ComboLBox"))
+        if (!IsComboPart(child))
           PrintControl(child, reinterpret_cast<HWND>(focus));
         return TRUE;
       },
@@ -91,18 +146,24 @@ int Controls(const Options& options) {
   return 0;
 }
 
-// control --title T --id N and one of
+// control --title T --name NAME (see FindNamed) and one of
+//   --show 1         its line as `controls` prints it
 //   --click 1        a push button or a label clicked
 //   --check 0|1      a check box set to that value (and clicked if it changed)
 //   --item S         a combo box's entry with that text chosen (fails without one)
 int Control(const Options& options) {
-  const auto id = options.Number(L"id");
+  const auto name = options.Text(L"name");
   const HWND dialog = WaitForTarget(options);
-  if (!dialog || !id)
-    return Fail(L"control needs --id and a window: " + DescribeTarget(options));
-  const HWND control = FindControl(dialog, static_cast<int>(*id));
+  if (!dialog || !name)
+    return Fail(L"control needs --name and a window: " + DescribeTarget(options));
+  std::wstring why;
+  const HWND control = FindNamed(dialog, *name, why);
   if (!control)
-    return Fail(L"no control " + std::to_wstring(*id));
+    return Fail(why);
+  if (options.Text(L"show")) {
+    PrintControl(control, FocusOf(dialog));
+    return 0;
+  }
   if (options.Text(L"click")) {
     Notify(control, IsClass(control, L"Static") ? STN_CLICKED : BN_CLICKED);
   } else if (const auto check = options.Number(L"check")) {

@@ -37,7 +37,7 @@ const struct {
     {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
     {L"tray-icon", driver::TrayIcon, L"--hwnd H  prints icon=1|0"},
     {L"controls", driver::Controls, L"--title T  prints id= class= visible= enabled= focus= checked= index= count= text="},
-    {L"control", driver::Control, L"--title T --id N --click 1|--check 0|1|--item S"},
+    {L"control", driver::Control, L"--title T --name CAPTION[+N] or FRAME/CAPTION[+N] --show 1|--click 1|--check 0|1|--item S"},
     {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
     {L"press", driver::Press, L"--title T --button OK|Cancel|Yes|No|Abort|Retry|Ignore|<id>"},
     {L"file-dialog", driver::FileDialog, L"--title T [--path P]  prints folder=, then chooses P"},
