@@ -19,20 +19,32 @@ constexpr int RetryAttempts = 90;
 bool retrying = false;
 int retriesLeft = 0;
 
+// The icon needs the shell's library only for the moment of the call: an
+// idle tray program keeps none of it (about a megabyte) loaded.
+bool NotifyIcon(DWORD message) {
+    const HMODULE shell = LoadLibraryW(L"shell32.dll");
+    if (!shell) return false;
+    using Notify = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
+    const auto notify = reinterpret_cast<Notify>(reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconW")));
+    const bool done = notify && notify(message, &TrayData);
+    FreeLibrary(shell);
+    return done;
+}
+
 void StopRetrying() {
     if (retrying) KillTimer(TrayData.hWnd, RetryTimerId);
     retrying = false;
 }
 
 void CALLBACK Retry(HWND, UINT, UINT_PTR, DWORD) {
-    if (wanted && !shown) shown = Shell_NotifyIconW(NIM_ADD, &TrayData) != FALSE;
+    if (wanted && !shown) shown = NotifyIcon(NIM_ADD);
     if (!wanted || shown || --retriesLeft <= 0) StopRetrying();
 }
 
 void Add() {
     wanted = true;
     // An icon the tray holds already is only brought up to date.
-    shown = (shown && Shell_NotifyIconW(NIM_MODIFY, &TrayData)) || Shell_NotifyIconW(NIM_ADD, &TrayData);
+    shown = (shown && NotifyIcon(NIM_MODIFY)) || NotifyIcon(NIM_ADD);
     if (shown) {
         StopRetrying();
     } else if (!retrying) {
@@ -65,7 +77,7 @@ void DeleteTrayIcon() {
     if (!TrayData.hWnd) return;
     wanted = false;
     StopRetrying();
-    Shell_NotifyIconW(NIM_DELETE, &TrayData);
+    NotifyIcon(NIM_DELETE);
     shown = false;
 }
 
@@ -78,8 +90,8 @@ void RestoreAfterTaskbarRestart() {
     // The message also comes when the taskbar kept its icons (a display
     // change, for one); then adding fails and the icon only needs refreshing.
     const bool wasShown = shown;
-    if (Shell_NotifyIconW(NIM_ADD, &TrayData)) shown = true;
-    else if (wasShown) shown = Shell_NotifyIconW(NIM_MODIFY, &TrayData) != FALSE;
+    if (NotifyIcon(NIM_ADD)) shown = true;
+    else if (wasShown) shown = NotifyIcon(NIM_MODIFY);
     if (shown) StopRetrying();
     else Add();
 }

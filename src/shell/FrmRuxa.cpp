@@ -55,9 +55,6 @@ void FrmRuxa::FollowStoredHotKeys(const SettingsModel& before, const SettingsMod
 bool FrmRuxa::HotKeyRefused(int slot) const { return BasHotKey::Refused(slot); }
 
 void FrmRuxa::StartResident() {
-    // Loading the options dialog once, unseen, runs its opening steps.
-    OptionsDialog().Load();
-    OptionsDialog().Unload();
     Tray::AddTrayIcon(window_, Settings.Title);
     AppState = StateIdle;
 }

@@ -7,6 +7,7 @@
 #include "FrmRuxa.h"
 #include "HumanSeam.h"
 #include "PrintEngine.h"
+#include "Printer.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
@@ -95,6 +96,7 @@ void FrmRuxa::AboutClosed() {
 
 void FrmRuxa::RunCommandLine(const CommandLineRequest& request) {
     const ShellRequest run = BeginRequest(StateCommandLine);
+    LoadPrintingSoon();
     if (request.Error) {
         ShowMessageBox(nullptr, "コマンドライン引数に誤りがあります。", "ルクサさん", MB_OK);
         return EndRun(RunExit::BadCommandLine);
