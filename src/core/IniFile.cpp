@@ -21,8 +21,18 @@ std::string_view TrimStart(std::string_view s) {
     return s.substr(pos);
 }
 
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
 std::string_view TrimEnd(std::string_view s) {
-    std::size_t end = 0;
+    // An ASCII byte is always a character of its own, never part of a
+    // sequence, so ASCII blanks come off the back one by one. Other bytes may
+    // be a sequence that decodes to a blank, and a sequence can only be told
+    // by reading from the start.
+    std::size_t end = s.size();
+    while (end > 0 && IsAscii(s[end - 1]) && IsBlank(static_cast<unsigned char>(s[end - 1]))) --end;
+    if (end == 0 || IsAscii(s[end - 1])) return s.substr(0, end);
+
+    end = 0;
     for (std::size_t pos = 0; pos < s.size();) {
         const bool blank = IsBlank(utf8::Next(s, pos));
         if (!blank) end = pos;
@@ -41,6 +51,8 @@ char32_t FoldCase(char32_t cp) {
     if (cp == 0x0401) return 0x0451;
     return cp;
 }
+
+char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c; }
 
 // Folding never changes a character's length in UTF-8, so names of different
 // lengths never match and ASCII can be compared byte by byte.
@@ -63,6 +75,10 @@ std::string Folded(std::string_view name) {
     std::string folded;
     folded.reserve(name.size());
     for (std::size_t pos = 0; pos < name.size();) {
+        if (IsAscii(name[pos])) {
+            folded += FoldAscii(name[pos++]);
+            continue;
+        }
         const std::size_t start = pos;
         const char32_t cp = utf8::Next(name, pos);
         const char32_t fold = FoldCase(cp);
@@ -70,6 +86,27 @@ std::string Folded(std::string_view name) {
         else utf8::Append(folded, fold);
     }
     return folded;
+}
+
+// A key remembers this of its name so that a lookup passes over the other
+// keys of a section by one comparison each. Names of ASCII alone match
+// exactly when their folded bytes do; any other byte makes it 0, and such a
+// name is always left to NamesEqual, which decodes it.
+std::uint32_t AsciiFoldHash(std::string_view name) {
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char c : name) {
+        if (!IsAscii(c)) return 0;
+        hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 16777619u;
+    }
+    return hash;
+}
+
+template <class Keys>
+auto FindKey(Keys& keys, std::string_view wanted) {
+    const std::uint32_t hash = AsciiFoldHash(wanted);
+    return std::find_if(keys.begin(), keys.end(), [&](const auto& k) {
+        return (k.nameHash == 0 || hash == 0 || k.nameHash == hash) && NamesEqual(k.name, wanted);
+    });
 }
 
 }  // namespace
@@ -103,6 +140,7 @@ IniFile IniFile::Parse(std::string_view text) {
         // Runs of lines with an empty name collapse into their first line.
         std::vector<Key>& keys = ini.sections_.back().keys;
         if (key.name.empty() && !keys.empty() && keys.back().name.empty()) continue;
+        key.nameHash = AsciiFoldHash(key.name);
         keys.push_back(std::move(key));
     }
     return ini;
@@ -145,9 +183,7 @@ IniFile::Section* IniFile::FindSection(std::string_view name) {
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(section);
     if (!found) return std::nullopt;
-    const std::string_view wanted = Trim(key);
-    const auto it = std::find_if(found->keys.begin(), found->keys.end(),
-                                 [&](const Key& k) { return NamesEqual(k.name, wanted); });
+    const auto it = FindKey(found->keys, Trim(key));
     if (it == found->keys.end() || !it->value) return std::nullopt;
 
     std::string_view value = *it->value;
@@ -164,12 +200,12 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         AddSection(std::string(TrimStart(section)));
         found = &sections_.back();
     }
-    const std::string_view wanted = Trim(key);
-    auto it = std::find_if(found->keys.begin(), found->keys.end(),
-                           [&](const Key& k) { return NamesEqual(k.name, wanted); });
+    const auto it = FindKey(found->keys, Trim(key));
     if (it == found->keys.end()) {
         // The platform keeps blanks after a new key name; later lookups then miss it.
-        found->keys.push_back(Key{std::string(TrimStart(key)), std::string(value)});
+        std::string name(TrimStart(key));
+        const std::uint32_t hash = AsciiFoldHash(name);
+        found->keys.push_back(Key{std::move(name), std::string(value), hash});
         return true;
     }
     if (it->value == value) return false;

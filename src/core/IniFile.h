@@ -3,6 +3,7 @@
 // read once and written once, yet every value read and every byte written is
 // what the key-by-key calls would have given.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,7 @@ private:
     struct Key {
         std::string name;
         std::optional<std::string> value;  // nothing for a line without "="
+        std::uint32_t nameHash = 0;        // AsciiFoldHash(name), see IniFile.cpp
     };
     struct Section {
         std::string name;  // empty for lines before the first header
