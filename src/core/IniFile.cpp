@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "Utf8.h"
@@ -9,34 +10,45 @@ namespace {
 
 // The platform's notion of a blank: ASCII white space and the DOS end-of-file
 // mark. The ideographic space is text.
-bool IsBlank(char32_t cp) { return cp == ' ' || (cp >= '\t' && cp <= '\r') || cp == 0x1A; }
+constexpr bool IsBlank(char32_t cp) { return cp == ' ' || (cp >= '\t' && cp <= '\r') || cp == 0x1A; }
 
-std::string_view TrimStart(std::string_view s) {
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        std::size_t next = pos;
-        if (!IsBlank(utf8::Next(s, next))) break;
-        pos = next;
-    }
-    return s.substr(pos);
-}
-
+// An ASCII byte is always a character of its own, never part of a sequence,
+// so it needs no decoding. Other bytes may be a sequence that decodes to a
+// blank or a letter, and a sequence can only be told by reading from its start.
 bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 
+// Every name and line is trimmed; the bytes that are a blank by themselves
+// are looked up rather than tested in turn.
+constexpr std::array<bool, 256> BlankByte = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x80; ++c) table[c] = IsBlank(static_cast<char32_t>(c));
+    return table;
+}();
+
+bool IsBlankByte(char c) { return BlankByte[static_cast<unsigned char>(c)]; }
+
+// Whether the character at pos is a blank; moves pos past it.
+bool BlankAt(std::string_view s, std::size_t& pos) {
+    if (IsAscii(s[pos])) return IsBlankByte(s[pos++]);
+    return IsBlank(utf8::Next(s, pos));
+}
+
+std::string_view TrimStart(std::string_view s) {
+    std::size_t start = 0;
+    for (std::size_t next = 0; next < s.size() && BlankAt(s, next);) start = next;
+    return s.substr(start);
+}
+
+// ASCII blanks come off the back one by one; text that ends in other bytes is
+// decoded from the start.
 std::string_view TrimEnd(std::string_view s) {
-    // An ASCII byte is always a character of its own, never part of a
-    // sequence, so ASCII blanks come off the back one by one. Other bytes may
-    // be a sequence that decodes to a blank, and a sequence can only be told
-    // by reading from the start.
     std::size_t end = s.size();
-    while (end > 0 && IsAscii(s[end - 1]) && IsBlank(static_cast<unsigned char>(s[end - 1]))) --end;
+    while (end > 0 && IsBlankByte(s[end - 1])) --end;
     if (end == 0 || IsAscii(s[end - 1])) return s.substr(0, end);
 
     end = 0;
-    for (std::size_t pos = 0; pos < s.size();) {
-        const bool blank = IsBlank(utf8::Next(s, pos));
-        if (!blank) end = pos;
-    }
+    for (std::size_t pos = 0; pos < s.size();)
+        if (!BlankAt(s, pos)) end = pos;
     return s.substr(0, end);
 }
 
@@ -52,7 +64,19 @@ char32_t FoldCase(char32_t cp) {
     return cp;
 }
 
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c; }
+// Names are folded on every lookup; ASCII by table, without a branch per
+// byte. Other bytes are left as they are.
+constexpr std::array<char, 256> AsciiFolded = [] {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+    return table;
+}();
+
+bool IsAsciiOnly(std::string_view s) {
+    unsigned char seen = 0;
+    for (const char c : s) seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+}
 
 // Folding never changes a character's length in UTF-8, so names of different
 // lengths never match and ASCII can be compared byte by byte.
@@ -72,13 +96,14 @@ bool NamesEqual(std::string_view a, std::string_view b) {
 }
 
 std::string Folded(std::string_view name) {
+    if (IsAsciiOnly(name)) {
+        std::string folded(name);
+        for (char& c : folded) c = AsciiFolded[static_cast<unsigned char>(c)];
+        return folded;
+    }
     std::string folded;
     folded.reserve(name.size());
     for (std::size_t pos = 0; pos < name.size();) {
-        if (IsAscii(name[pos])) {
-            folded += FoldAscii(name[pos++]);
-            continue;
-        }
         const std::size_t start = pos;
         const char32_t cp = utf8::Next(name, pos);
         const char32_t fold = FoldCase(cp);
@@ -89,23 +114,32 @@ std::string Folded(std::string_view name) {
 }
 
 // A key remembers this of its name so that a lookup passes over the other
-// keys of a section by one comparison each. Names of ASCII alone match
-// exactly when their folded bytes do; any other byte makes it 0, and such a
-// name is always left to NamesEqual, which decodes it.
+// keys of a section by comparing numbers. Names of ASCII alone match exactly
+// when their folded bytes do; a name with any other byte hashes to 0 (and no
+// other name does), and such a name is always left to NamesEqual, which
+// decodes it.
 std::uint32_t AsciiFoldHash(std::string_view name) {
+    if (!IsAsciiOnly(name)) return 0;
     std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (const char c : name) {
-        if (!IsAscii(c)) return 0;
-        hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 16777619u;
-    }
-    return hash;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(AsciiFolded[static_cast<unsigned char>(c)])) * 16777619u;
+    return hash == 0 ? 1 : hash;
+}
+
+// NamesEqual for two names of ASCII alone.
+bool AsciiNamesEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    unsigned char differ = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        differ |= AsciiFolded[static_cast<unsigned char>(a[i])] ^ AsciiFolded[static_cast<unsigned char>(b[i])];
+    return differ == 0;
 }
 
 template <class Keys>
-auto FindKey(Keys& keys, std::string_view wanted) {
-    const std::uint32_t hash = AsciiFoldHash(wanted);
+auto FindKey(Keys& keys, std::string_view wanted, std::uint32_t hash) {
+    if (hash == 0) return std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return NamesEqual(k.name, wanted); });
     return std::find_if(keys.begin(), keys.end(), [&](const auto& k) {
-        return (k.nameHash == 0 || hash == 0 || k.nameHash == hash) && NamesEqual(k.name, wanted);
+        if (k.nameHash == hash) return AsciiNamesEqual(k.name, wanted);
+        return k.nameHash == 0 && NamesEqual(k.name, wanted);
     });
 }
 
@@ -183,7 +217,8 @@ IniFile::Section* IniFile::FindSection(std::string_view name) {
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(section);
     if (!found) return std::nullopt;
-    const auto it = FindKey(found->keys, Trim(key));
+    const std::string_view wanted = Trim(key);
+    const auto it = FindKey(found->keys, wanted, AsciiFoldHash(wanted));
     if (it == found->keys.end() || !it->value) return std::nullopt;
 
     std::string_view value = *it->value;
@@ -200,12 +235,13 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         AddSection(std::string(TrimStart(section)));
         found = &sections_.back();
     }
-    const auto it = FindKey(found->keys, Trim(key));
+    const std::string_view wanted = Trim(key);
+    const std::uint32_t hash = AsciiFoldHash(wanted);
+    const auto it = FindKey(found->keys, wanted, hash);
     if (it == found->keys.end()) {
         // The platform keeps blanks after a new key name; later lookups then miss it.
-        std::string name(TrimStart(key));
-        const std::uint32_t hash = AsciiFoldHash(name);
-        found->keys.push_back(Key{std::move(name), std::string(value), hash});
+        const std::string_view name = TrimStart(key);
+        found->keys.push_back(Key{std::string(name), std::string(value), name.size() == wanted.size() ? hash : AsciiFoldHash(name)});
         return true;
     }
     if (it->value == value) return false;

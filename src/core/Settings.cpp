@@ -21,7 +21,12 @@ std::array<std::int16_t, HotKeySlotCount>* HotKeyArrays(SettingsRecord& s, int w
     return arrays[which];
 }
 
-std::string SlotKey(const char* stem, int slot) { return stem + std::to_string(slot); }
+static_assert(HotKeySlotCount <= 10, "a slot's key ends in one digit");
+std::string SlotKey(const char* stem, int slot) {
+    std::string key(stem);
+    key += static_cast<char>('0' + slot);
+    return key;
+}
 
 // Numeric text that is not a stored 16-bit integer reads like a missing key.
 std::int16_t ReadNumber(const IniFile& ini, std::string_view section, std::string_view key) {
