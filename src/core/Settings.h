@@ -33,6 +33,8 @@ struct SettingsRecord {
     std::array<std::int16_t, HotKeySlotCount> HotKeyButton{};
     std::int16_t IconCapture = 0;
     std::string Version;
+
+    bool operator==(const SettingsRecord&) const = default;
 };
 
 struct PrintSettings {
@@ -45,6 +47,8 @@ struct PrintSettings {
     std::int16_t PaperSize = 0;
     std::int16_t PaperBin = 0;
     std::int16_t Orientation = 0;
+
+    bool operator==(const PrintSettings&) const = default;
 };
 
 using NamedSettingsArray = std::array<PrintSettings, NamedSettingsCapacity>;
@@ -53,6 +57,8 @@ struct SettingsModel {
     SettingsRecord Settings;
     PrintSettings CurrentPrint;
     NamedSettingsArray NamedSettings;
+
+    bool operator==(const SettingsModel&) const = default;
 };
 
 // What the first start takes from the system's default printer; all empty and
