@@ -1,7 +1,8 @@
 #include "IniFile.h"
 
-#include <algorithm>
 #include <array>
+#include <limits>
+#include <stdexcept>
 #include <utility>
 
 #include "Utf8.h"
@@ -134,19 +135,11 @@ bool AsciiNamesEqual(std::string_view a, std::string_view b) {
     return differ == 0;
 }
 
-template <class Keys>
-auto FindKey(Keys& keys, std::string_view wanted, std::uint32_t hash) {
-    if (hash == 0) return std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return NamesEqual(k.name, wanted); });
-    return std::find_if(keys.begin(), keys.end(), [&](const auto& k) {
-        if (k.nameHash == hash) return AsciiNamesEqual(k.name, wanted);
-        return k.nameHash == 0 && NamesEqual(k.name, wanted);
-    });
-}
-
 }  // namespace
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
+    ini.text_.reserve(text.size());  // names and values are never longer than the text
     std::size_t next = 0;
     while (next < text.size()) {
         const std::size_t newline = text.find('\n', next);
@@ -163,30 +156,32 @@ IniFile IniFile::Parse(std::string_view text) {
             }
         }
 
-        Key key;
         const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
-            key.name = line;
-        } else {
-            key.name = TrimEnd(line.substr(0, equals));
-            key.value = TrimStart(line.substr(equals + 1));
-        }
+        const std::string_view name = equals == std::string_view::npos ? line : TrimEnd(line.substr(0, equals));
         // Runs of lines with an empty name collapse into their first line.
         std::vector<Key>& keys = ini.sections_.back().keys;
-        if (key.name.empty() && !keys.empty() && keys.back().name.empty()) continue;
-        key.nameHash = AsciiFoldHash(key.name);
-        keys.push_back(std::move(key));
+        if (name.empty() && !keys.empty() && keys.back().name.size == 0) continue;
+        Key key{ini.Keep(name), {}, equals != std::string_view::npos, AsciiFoldHash(name)};
+        if (key.hasValue) key.value = ini.Keep(TrimStart(line.substr(equals + 1)));
+        keys.push_back(key);
     }
     return ini;
 }
 
 std::string IniFile::Serialize() const {
+    // Sized first, so that the text is written into one allocation.
+    std::size_t size = 0;
+    for (const Section& section : sections_) {
+        if (!section.name.empty()) size += section.name.size() + 4;
+        for (const Key& key : section.keys) size += key.name.size + (key.hasValue ? 1 + key.value.size : 0) + 2;
+    }
     std::string out;
+    out.reserve(size);
     for (const Section& section : sections_) {
         if (!section.name.empty()) out.append("[").append(section.name).append("]\r\n");
         for (const Key& key : section.keys) {
-            out += key.name;
-            if (key.value) out.append("=").append(*key.value);
+            out += View(key.name);
+            if (key.hasValue) out.append("=").append(View(key.value));
             out += "\r\n";
         }
     }
@@ -196,8 +191,21 @@ std::string IniFile::Serialize() const {
 std::vector<IniFile::Entry> IniFile::Entries() const {
     std::vector<Entry> entries;
     for (const Section& section : sections_)
-        for (const Key& key : section.keys) entries.push_back(Entry{section.name, key.name, key.value});
+        for (const Key& key : section.keys) {
+            std::optional<std::string> value;
+            if (key.hasValue) value = View(key.value);
+            entries.push_back(Entry{section.name, std::string(View(key.name)), std::move(value)});
+        }
     return entries;
+}
+
+IniFile::Text IniFile::Keep(std::string_view s) {
+    // The settings file is read only up to 64 MB; anything near this is no
+    // settings file.
+    if (text_.size() + s.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("IniFile text");
+    const Text text{static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(s.size())};
+    text_.append(s);
+    return text;
 }
 
 void IniFile::AddSection(std::string name) {
@@ -214,14 +222,31 @@ IniFile::Section* IniFile::FindSection(std::string_view name) {
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
+// The position of the first key of the name in the section, or the number of
+// its keys.
+std::size_t IniFile::FindKey(const Section& section, std::string_view wanted, std::uint32_t hash) const {
+    const std::vector<Key>& keys = section.keys;
+    std::size_t i = 0;
+    if (hash == 0) {
+        while (i < keys.size() && !NamesEqual(View(keys[i].name), wanted)) ++i;
+        return i;
+    }
+    for (; i < keys.size(); ++i) {
+        const Key& k = keys[i];
+        if (k.nameHash == hash ? AsciiNamesEqual(View(k.name), wanted) : k.nameHash == 0 && NamesEqual(View(k.name), wanted))
+            break;
+    }
+    return i;
+}
+
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(section);
     if (!found) return std::nullopt;
     const std::string_view wanted = Trim(key);
-    const auto it = FindKey(found->keys, wanted, AsciiFoldHash(wanted));
-    if (it == found->keys.end() || !it->value) return std::nullopt;
+    const std::size_t at = FindKey(*found, wanted, AsciiFoldHash(wanted));
+    if (at == found->keys.size() || !found->keys[at].hasValue) return std::nullopt;
 
-    std::string_view value = *it->value;
+    std::string_view value = View(found->keys[at].value);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return std::string(value);
@@ -237,14 +262,17 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     }
     const std::string_view wanted = Trim(key);
     const std::uint32_t hash = AsciiFoldHash(wanted);
-    const auto it = FindKey(found->keys, wanted, hash);
-    if (it == found->keys.end()) {
+    const std::size_t at = FindKey(*found, wanted, hash);
+    if (at == found->keys.size()) {
         // The platform keeps blanks after a new key name; later lookups then miss it.
         const std::string_view name = TrimStart(key);
-        found->keys.push_back(Key{std::string(name), std::string(value), name.size() == wanted.size() ? hash : AsciiFoldHash(name)});
+        const std::uint32_t nameHash = name.size() == wanted.size() ? hash : AsciiFoldHash(name);
+        found->keys.push_back(Key{Keep(name), Keep(value), true, nameHash});
         return true;
     }
-    if (it->value == value) return false;
-    it->value = std::string(value);
+    Key& existing = found->keys[at];
+    if (existing.hasValue && View(existing.value) == value) return false;
+    existing.value = Keep(value);
+    existing.hasValue = true;
     return true;
 }
