@@ -1,6 +1,8 @@
 #include "IniFile.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -163,7 +165,7 @@ IniFile IniFile::Parse(std::string_view text) {
         if (name.empty() && !keys.empty() && keys.back().name.size == 0) continue;
         Key key{ini.Keep(name), {}, equals != std::string_view::npos, AsciiFoldHash(name)};
         if (key.hasValue) key.value = ini.Keep(TrimStart(line.substr(equals + 1)));
-        keys.push_back(key);
+        ini.AddKey(ini.sections_.back(), key);
     }
     return ini;
 }
@@ -210,7 +212,7 @@ IniFile::Text IniFile::Keep(std::string_view s) {
 
 void IniFile::AddSection(std::string name) {
     sectionIndex_.emplace(Folded(name), sections_.size());  // the first of a name stays the one found
-    sections_.push_back(Section{std::move(name), {}});
+    sections_.emplace_back().name = std::move(name);
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {
@@ -231,12 +233,57 @@ std::size_t IniFile::FindKey(const Section& section, std::string_view wanted, st
         while (i < keys.size() && !NamesEqual(View(keys[i].name), wanted)) ++i;
         return i;
     }
-    for (; i < keys.size(); ++i) {
-        const Key& k = keys[i];
-        if (k.nameHash == hash ? AsciiNamesEqual(View(k.name), wanted) : k.nameHash == 0 && NamesEqual(View(k.name), wanted))
-            break;
+    if (section.index.empty()) {
+        for (; i < keys.size(); ++i) {
+            const Key& k = keys[i];
+            if (k.nameHash == hash ? AsciiNamesEqual(View(k.name), wanted) : k.nameHash == 0 && NamesEqual(View(k.name), wanted))
+                break;
+        }
+        return i;
     }
-    return i;
+    std::size_t found = keys.size();
+    const std::size_t mask = section.index.size() - 1;
+    for (std::size_t slot = hash & mask; section.index[slot] != 0; slot = (slot + 1) & mask) {
+        const Key& k = keys[section.index[slot] - 1];
+        if (k.nameHash == hash && AsciiNamesEqual(View(k.name), wanted)) {
+            found = section.index[slot] - 1;
+            break;
+        }
+    }
+    // A name with other bytes may still match; the first key of all wins.
+    for (i = section.firstOther; i < found; ++i)
+        if (keys[i].nameHash == 0 && NamesEqual(View(keys[i].name), wanted)) return i;
+    return found;
+}
+
+void IniFile::AddKey(Section& section, const Key& key) {
+    constexpr std::size_t IndexedFrom = 16;  // keys; fewer are found as fast one by one
+    std::vector<Key>& keys = section.keys;
+    keys.push_back(key);
+    const std::size_t at = keys.size() - 1;
+    if (key.nameHash == 0) {
+        section.firstOther = std::min(section.firstOther, at);
+    } else if (keys.size() >= IndexedFrom && keys.size() * 2 > section.index.size()) {
+        // Rebuilt in the order of the keys, so that the first of a name is the one indexed.
+        section.index.assign(std::bit_ceil(keys.size() * 4), 0);
+        for (std::size_t i = 0; i < keys.size(); ++i) IndexKey(section, i);
+    } else if (!section.index.empty()) {
+        IndexKey(section, at);
+    }
+}
+
+void IniFile::IndexKey(Section& section, std::size_t at) {
+    const Key& key = section.keys[at];
+    if (key.nameHash == 0) return;
+    const std::size_t mask = section.index.size() - 1;
+    for (std::size_t slot = key.nameHash & mask;; slot = (slot + 1) & mask) {
+        if (section.index[slot] == 0) {
+            section.index[slot] = static_cast<std::uint32_t>(at + 1);
+            return;
+        }
+        const Key& other = section.keys[section.index[slot] - 1];
+        if (other.nameHash == key.nameHash && AsciiNamesEqual(View(other.name), View(key.name))) return;
+    }
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
@@ -267,7 +314,7 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         // The platform keeps blanks after a new key name; later lookups then miss it.
         const std::string_view name = TrimStart(key);
         const std::uint32_t nameHash = name.size() == wanted.size() ? hash : AsciiFoldHash(name);
-        found->keys.push_back(Key{Keep(name), Keep(value), true, nameHash});
+        AddKey(*found, Key{Keep(name), Keep(value), true, nameHash});
         return true;
     }
     Key& existing = found->keys[at];

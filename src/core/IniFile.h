@@ -52,6 +52,11 @@ private:
     struct Section {
         std::string name;  // empty for lines before the first header
         std::vector<Key> keys;
+        // Once a section has many keys ([Option] has some sixty): where the
+        // first key of each name of ASCII alone is, found by its hash (open
+        // addressing; position + 1, 0 for a free slot).
+        std::vector<std::uint32_t> index;
+        std::size_t firstOther = SIZE_MAX;  // the first key whose name has other bytes
     };
 
     std::string_view View(Text text) const { return std::string_view(text_.data() + text.at, text.size); }
@@ -60,6 +65,8 @@ private:
     const Section* FindSection(std::string_view name) const;
     void AddSection(std::string name);
     std::size_t FindKey(const Section& section, std::string_view wanted, std::uint32_t hash) const;
+    void AddKey(Section& section, const Key& key);
+    void IndexKey(Section& section, std::size_t at);
 
     // Every name and value, back to back: a document is a few allocations
     // rather than some for every key. A replaced value leaves its old text
