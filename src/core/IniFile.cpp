@@ -137,11 +137,16 @@ bool AsciiNamesEqual(std::string_view a, std::string_view b) {
     return differ == 0;
 }
 
+// The names and values of a settings file written key by key: a document
+// starts with room for them rather than growing from a few bytes.
+constexpr std::size_t TypicalText = 1024;
+
 }  // namespace
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile ini;
-    ini.text_.reserve(text.size());  // names and values are never longer than the text
+    // Names and values are never longer than the text.
+    ini.text_.reserve(std::max(text.size(), TypicalText));
     std::size_t next = 0;
     while (next < text.size()) {
         const std::size_t newline = text.find('\n', next);
@@ -206,12 +211,14 @@ IniFile::Text IniFile::Keep(std::string_view s) {
     // settings file.
     if (text_.size() + s.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("IniFile text");
     const Text text{static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(s.size())};
+    if (text_.capacity() < TypicalText) text_.reserve(TypicalText);
     text_.append(s);
     return text;
 }
 
 void IniFile::AddSection(std::string name) {
     sectionIndex_.emplace(Folded(name), sections_.size());  // the first of a name stays the one found
+    if (sections_.capacity() < 8) sections_.reserve(8);  // [Application], [Option], [DefaultPrinter], a few named settings
     sections_.emplace_back().name = std::move(name);
 }
 
@@ -259,6 +266,7 @@ std::size_t IniFile::FindKey(const Section& section, std::string_view wanted, st
 void IniFile::AddKey(Section& section, const Key& key) {
     constexpr std::size_t IndexedFrom = 16;  // keys; fewer are found as fast one by one
     std::vector<Key>& keys = section.keys;
+    if (keys.empty()) keys.reserve(8);  // most sections hold a handful of keys
     keys.push_back(key);
     const std::size_t at = keys.size() - 1;
     if (key.nameHash == 0) {
