@@ -39,7 +39,8 @@ bool BlankAt(std::string_view s, std::size_t& pos) {
 std::string_view TrimStart(std::string_view s) {
     std::size_t start = 0;
     for (std::size_t next = 0; next < s.size() && BlankAt(s, next);) start = next;
-    return s.substr(start);
+    s.remove_prefix(start);
+    return s;
 }
 
 // ASCII blanks come off the back one by one; text that ends in other bytes is
@@ -47,12 +48,13 @@ std::string_view TrimStart(std::string_view s) {
 std::string_view TrimEnd(std::string_view s) {
     std::size_t end = s.size();
     while (end > 0 && IsBlankByte(s[end - 1])) --end;
-    if (end == 0 || IsAscii(s[end - 1])) return s.substr(0, end);
-
-    end = 0;
-    for (std::size_t pos = 0; pos < s.size();)
-        if (!BlankAt(s, pos)) end = pos;
-    return s.substr(0, end);
+    if (end != 0 && !IsAscii(s[end - 1])) {
+        end = 0;
+        for (std::size_t pos = 0; pos < s.size();)
+            if (!BlankAt(s, pos)) end = pos;
+    }
+    s.remove_suffix(s.size() - end);
+    return s;
 }
 
 std::string_view Trim(std::string_view s) { return TrimEnd(TrimStart(s)); }
@@ -122,15 +124,22 @@ std::string Folded(std::string_view name) {
 // other name does), and such a name is always left to NamesEqual, which
 // decodes it.
 std::uint32_t AsciiFoldHash(std::string_view name) {
-    if (!IsAsciiOnly(name)) return 0;
     std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(AsciiFolded[static_cast<unsigned char>(c)])) * 16777619u;
+    unsigned char seen = 0;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        seen |= byte;
+        hash = (hash ^ static_cast<unsigned char>(AsciiFolded[byte])) * 16777619u;
+    }
+    if (seen >= 0x80) return 0;
     return hash == 0 ? 1 : hash;
 }
 
-// NamesEqual for two names of ASCII alone.
+// NamesEqual for two names of ASCII alone. Names are mostly written as they
+// are asked for, so equal bytes are tried first.
 bool AsciiNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
+    if (a == b) return true;
     unsigned char differ = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
         differ |= AsciiFolded[static_cast<unsigned char>(a[i])] ^ AsciiFolded[static_cast<unsigned char>(b[i])];
