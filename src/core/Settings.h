@@ -57,8 +57,6 @@ struct SettingsModel {
     SettingsRecord Settings;
     PrintSettings CurrentPrint;
     NamedSettingsArray NamedSettings;
-
-    bool operator==(const SettingsModel&) const = default;
 };
 
 // What the first start takes from the system's default printer; all empty and
