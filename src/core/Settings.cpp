@@ -121,8 +121,10 @@ std::int16_t CorrectedPaperBin(std::int16_t code) {
 
 std::string ReadIni(const IniFile& ini, std::string_view section, std::string_view key) {
     std::string value = ini.Get(section, key).value_or("");
+    // A character is at most two bytes in code page 932 and at least one here
+    // (a stray byte counts as two), so a short value needs no counting.
     std::size_t bytes = 0;
-    for (std::size_t pos = 0; pos < value.size();) {
+    for (std::size_t pos = 0; value.size() * 2 > ReadBufferBytes && pos < value.size();) {
         const std::size_t start = pos;
         bytes += utf8::Cp932Width(utf8::Next(value, pos));
         if (bytes > ReadBufferBytes) {
