@@ -227,7 +227,8 @@ IniFile::Text IniFile::Keep(std::string_view s) {
 
 void IniFile::AddSection(std::string name) {
     sectionIndex_.emplace(Folded(name), sections_.size());  // the first of a name stays the one found
-    if (sections_.capacity() < 8) sections_.reserve(8);  // [Application], [Option], [DefaultPrinter], a few named settings
+    // [Application], [Option], [DefaultPrinter] and a few named settings.
+    if (sections_.capacity() < 8) sections_.reserve(8);
     sections_.emplace_back().name = std::move(name);
 }
 
@@ -252,8 +253,9 @@ std::size_t IniFile::FindKey(const Section& section, std::string_view wanted, st
     if (section.index.empty()) {
         for (; i < keys.size(); ++i) {
             const Key& k = keys[i];
-            if (k.nameHash == hash ? AsciiNamesEqual(View(k.name), wanted) : k.nameHash == 0 && NamesEqual(View(k.name), wanted))
-                break;
+            const bool match = k.nameHash == hash ? AsciiNamesEqual(View(k.name), wanted)
+                                                  : k.nameHash == 0 && NamesEqual(View(k.name), wanted);
+            if (match) break;
         }
         return i;
     }
