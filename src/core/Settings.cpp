@@ -21,7 +21,12 @@ std::array<std::int16_t, HotKeySlotCount>* HotKeyArrays(SettingsRecord& s, int w
     return arrays[which];
 }
 
-std::string SlotKey(const char* stem, int slot) { return stem + std::to_string(slot); }
+static_assert(HotKeySlotCount <= 10, "a slot's key ends in one digit");
+std::string SlotKey(const char* stem, int slot) {
+    std::string key(stem);
+    key += static_cast<char>('0' + slot);
+    return key;
+}
 
 // Numeric text that is not a stored 16-bit integer reads like a missing key.
 std::int16_t ReadNumber(const IniFile& ini, std::string_view section, std::string_view key) {
@@ -116,8 +121,10 @@ std::int16_t CorrectedPaperBin(std::int16_t code) {
 
 std::string ReadIni(const IniFile& ini, std::string_view section, std::string_view key) {
     std::string value = ini.Get(section, key).value_or("");
+    // A character is at most two bytes in code page 932 and at least one here
+    // (a stray byte counts as two), so a short value needs no counting.
     std::size_t bytes = 0;
-    for (std::size_t pos = 0; pos < value.size();) {
+    for (std::size_t pos = 0; value.size() * 2 > ReadBufferBytes && pos < value.size();) {
         const std::size_t start = pos;
         bytes += utf8::Cp932Width(utf8::Next(value, pos));
         if (bytes > ReadBufferBytes) {

@@ -189,6 +189,8 @@ TEST_F(SettingsTest, TextsReadAsStored) {
     // A value is cut at 1023 bytes of the file's code page, never inside a character.
     EXPECT_EQ(ReadIni(IniFile::Parse("[a]\nb=" + std::string(1022, 'x') + "あ"), "a", "b"), std::string(1022, 'x'));
     EXPECT_EQ(ReadIni(IniFile::Parse("[a]\nb=" + std::string(1022, 'x') + "ｱ"), "a", "b"), std::string(1022, 'x') + "ｱ");
+    // A stray byte, no character of its own, counts as two.
+    EXPECT_EQ(ReadIni(IniFile::Parse("[a]\nb=" + std::string(600, '\x80')), "a", "b").size(), 511u);
 }
 
 TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
