@@ -3,9 +3,12 @@
 
 #include "AppIcon.h"
 #include "Main.h"
+#include "ResidentInstance.h"
 #include "ShellFixture.h"
 #include "Tray.h"
 #include "resource.h"
+
+#include <thread>
 
 using namespace BasRuxa;
 
@@ -147,4 +150,19 @@ TEST_F(StartupTest, TrayIconRefusedAtFirstComesLater) {
         EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
         Tray::DeleteTrayIcon();
     }
+}
+
+// A copy that is ending has no window left but holds its claim a moment
+// longer: the next start takes the claim once it goes, rather than handing
+// over to nobody and ending with no copy in the tray.
+TEST(ResidentInstance, StartAfterACopyThatIsEndingBecomesResident) {
+    std::thread ending([] {
+        HANDLE claim = CreateMutexW(nullptr, TRUE, L"Local\\RuxaResident");
+        Sleep(300);
+        CloseHandle(claim);  // let go without a release, as a process that ends
+    });
+    Sleep(50);
+    const unique_mutex claim = ClaimResidence();
+    ending.join();
+    EXPECT_TRUE(claim);
 }
