@@ -334,6 +334,7 @@ bool FrmOption::Form_Command(int id, int code) {
         case ChkKakure: return SwitchCheck(WorkSettings.IconDelete, id), true;
         case ChkDialog: return SwitchCheck(WorkSettings.ConfirmBeforePrint, id), true;
         case ChkReverse: return SwitchCheck(WorkSettings.ReversePrint, id), true;
+        case Chk_DesktopMonitor: return SwitchCheck(WorkSettings.DesktopMonitor, id), true;
         default: break;
         }
         if (const int slot = SlotOf(id, Chk_Enable0); slot >= 0) return Chk_Enable_Click(slot), true;
@@ -389,6 +390,7 @@ void FrmOption::ShowWork() {
     form_.SetCheck(ChkDialog, work.ConfirmBeforePrint);
     form_.SetCheck(ChkReverse, work.ReversePrint);
     form_.SetCheck(Chk_Icon, work.IconCapture);
+    form_.SetCheck(Chk_DesktopMonitor, work.DesktopMonitor);
     form_.SelectOption(work.DoubleClick == 1 ? Opt_HardCopy : Opt_Copy);
     switch (work.DoubleClickDo) {
     case 2: form_.SelectOption(Opt_ActiveWindow); break;

@@ -199,9 +199,12 @@ TEST_F(OptionsTest, SelfTimerOffGreysTheSecondsAndAClipboardDoubleClickTheFileCa
     form->SelectOption(F::Opt_Copy);
     EXPECT_FALSE(form->Enabled(F::Opt_File));
     EXPECT_EQ(form->Check(F::Opt_File), 1);  // greyed, yet kept
+    EXPECT_EQ(form->Check(F::Chk_DesktopMonitor), 0);
+    form->SetCheck(F::Chk_DesktopMonitor, 1);
     Press(F::BtnTekiyo);
     EXPECT_EQ(Settings.DoubleClick, 2);
     EXPECT_EQ(Settings.DoubleClickDo, 4);
+    EXPECT_EQ(Settings.DesktopMonitor, 1);
     form->SelectOption(F::Opt_HardCopy);
     EXPECT_TRUE(form->Enabled(F::Opt_File));
 }
