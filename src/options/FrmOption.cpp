@@ -127,9 +127,12 @@ bool FrmOption::Form_KeyDown(WPARAM key) {
 }
 
 // Each page fills the tab control's display area, wherever the tab row and
-// the margins put it at the window's DPI.
+// the margins put it at the window's DPI: again after each change of the DPI,
+// which lays the pages out where the table has them. The strip counts twips
+// at its picture box's DPI.
 void FrmOption::PlacePages() {
-    const float twipsPerPixel = 1440.0f / static_cast<float>(form_.Dpi());
+    const UINT dpi = GetDpiForWindow(form_.Item(Pic_Tab));
+    const float twipsPerPixel = 1440.0f / static_cast<float>(dpi ? dpi : 96);
     const auto pixels = [&](float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); };
     const int left = pixels(clsTabStrip_->ClientLeft() - clsTabStrip_->Left());
     const int top = pixels(clsTabStrip_->ClientTop() - clsTabStrip_->Top());
@@ -376,6 +379,9 @@ INT_PTR FrmOption::Form_Message(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_FORM_KEYDOWN: return Form_KeyDown(wParam);
     case WM_CHECK_SECONDS: return TxtByo_LostFocus(), TRUE;
+    case WM_DPICHANGED:
+        if (clsTabStrip_) PlacePages();
+        return TRUE;
     default: return FALSE;
     }
 }

@@ -370,6 +370,36 @@ TEST_F(OptionsTest, CtrlTabTurnsThePagesBothWays) {
     SetKeyboardState(saved);
 }
 
+// At a new DPI the table is laid out again, fonts included, and the pages
+// again fill the tab control's display area, whose tab row grew.
+TEST_F(OptionsTest, ANewDpiLaysOutTheTableAndThePagesAgain) {
+    const int dpi = form->Dpi() * 3 / 2;
+    RECT suggested{};
+    GetWindowRect(form->Handle(), &suggested);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
+    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+    const HWND tabs = FindWindowExW(form->Item(F::Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
+    RECT display{}, page{}, box{};
+    GetClientRect(tabs, &display);
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    for (int k = 0; k < F::PageCount; ++k) {
+        GetWindowRect(form->Item(F::Fra_Tab(k)), &page);
+        MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&page), 2);
+        EXPECT_TRUE(EqualRect(&page, &display)) << k;
+    }
+    const auto pixels = [&](int twips) { return MulDiv(twips, dpi, 1440); };
+    GetWindowRect(form->Item(F::Chk_DesktopMonitor), &box);
+    MapWindowPoints(nullptr, form->Item(F::Fra_Tab(0)), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, pixels(240));
+    EXPECT_EQ(box.top, pixels(3960));
+    EXPECT_EQ(box.right - box.left, pixels(6240));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tabs, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(9, dpi, 72));
+}
+
 TEST_F(OptionsTest, PrintPageEditsEnableApplyAndTheRatioIsCheckedOnLeaving) {
     using namespace PrintPanel;
     // A click on the print page's tab.
