@@ -18,7 +18,7 @@ const struct {
   int (*run)(const driver::Options&);
   const wchar_t* usage;
 } kCommands[] = {
-    {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N visible=0|1"},
+    {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N rect=L,T,R,B visible=0|1"},
     {L"wait-gone", driver::WaitGone, L"--class C [--title T]"},
     {L"menu", driver::Menu, L"--keys down|up|left|right|return|escape|<char>,...  prints left= top= right= bottom="},
     {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
