@@ -104,6 +104,8 @@ void ReadNumberedLayout(const IniFile& ini, SettingsRecord& s) {
     for (int slot = 0; slot < HotKeySlotCount; ++slot)
         for (int which = 0; which < 5; ++which)
             (*HotKeyArrays(s, which))[slot] = ReadNumber(ini, "Option", SlotKey(HotKeyKeys[which], slot));
+    // A file of an older version has no such key: every monitor, as then.
+    s.DesktopMonitor = ReadNumber(ini, "Option", "DesktopMonitor") == 1 ? 1 : 0;
 }
 
 std::int16_t CorrectedPaperSize(std::int16_t code) {
@@ -240,6 +242,8 @@ IniFile SaveSettings(const SettingsModel& model) {
         WriteNumber(ini, "Option", SlotKey("HotKeyCTRL", slot), s.HotKeyCTRL[slot]);
         WriteNumber(ini, "Option", SlotKey("HotKeyButton", slot), s.HotKeyButton[slot]);
     }
+    // After the keys older versions write, which their reader finds as before.
+    WriteNumber(ini, "Option", "DesktopMonitor", s.DesktopMonitor);
     WritePrintSettings(ini, "DefaultPrinter", model.CurrentPrint);
     for (int slot = 0; slot < stored::NamedSettingCount(s); ++slot)
         SaveNamedSetting(ini, *stored::NamedSettingAt(model, slot), slot + 1);

@@ -1,6 +1,12 @@
 #include "Tray.h"
 
+#include <shellscalingapi.h>
+
+#include <utility>
+
+#include "AppIcon.h"
 #include "Text.h"
+#include "UniqueHandle.h"
 
 namespace Tray {
 namespace {
@@ -18,6 +24,10 @@ constexpr UINT RetryIntervalMs = 2000;
 constexpr int RetryAttempts = 90;
 bool retrying = false;
 int retriesLeft = 0;
+
+// The icon shown, loaded at the size of the notification area's DPI.
+unique_hicon icon;
+int iconSize = 0;
 
 // The icon needs the shell's library only for the moment of the call: an
 // idle tray program keeps none of it (about a megabyte) loaded.
@@ -53,6 +63,18 @@ void Add() {
     }
 }
 
+// The main icon at that size; when its source cannot give one (an icon file
+// gone since start-up), the window's own icon. The icon shown before stays
+// until the caller has replaced it in the tray.
+unique_hicon TakeIcon(int size) {
+    unique_hicon before = std::exchange(icon, AppIcon::LoadSized(size));
+    iconSize = size;
+    TrayData.hIcon = icon.get();
+    if (!TrayData.hIcon) TrayData.hIcon = reinterpret_cast<HICON>(SendMessageW(TrayData.hWnd, WM_GETICON, ICON_SMALL, 0));
+    if (!TrayData.hIcon) TrayData.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(TrayData.hWnd, GCLP_HICONSM));
+    return before;
+}
+
 }  // namespace
 
 void AddTrayIcon(HWND owner, const std::string& tip) {
@@ -64,8 +86,8 @@ void AddTrayIcon(HWND owner, const std::string& tip) {
     TrayData.uID = 1;
     TrayData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     TrayData.uCallbackMessage = CallbackMessage;
-    TrayData.hIcon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
-    if (!TrayData.hIcon) TrayData.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICONSM));
+    // The icon that was shown so far stays until the tray holds the new one.
+    const unique_hicon before = TakeIcon(GetSystemMetricsForDpi(SM_CXSMICON, NotificationAreaDpi()));
     std::wstring wide = text::Widen(tip);
     if (wide.size() > MaxTipLength) wide.resize(MaxTipLength);
     wide.copy(TrayData.szTip, wide.size());
@@ -97,5 +119,19 @@ void RestoreAfterTaskbarRestart() {
 }
 
 bool IsShown() { return shown; }
+
+UINT NotificationAreaDpi() {
+    UINT x = 0, y = 0;
+    if (FAILED(GetDpiForMonitor(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), MDT_EFFECTIVE_DPI, &x, &y)) || !x)
+        return USER_DEFAULT_SCREEN_DPI;
+    return x;
+}
+
+void FitIconTo(UINT dpi) {
+    const int size = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+    if (!TrayData.hWnd || size == iconSize) return;
+    const unique_hicon before = TakeIcon(size);
+    if (shown) NotifyIcon(NIM_MODIFY);
+}
 
 }  // namespace Tray

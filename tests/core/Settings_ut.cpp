@@ -226,6 +226,21 @@ TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
     EXPECT_LT(two.find("PrinterCount=2"), two.find("LastSet=-1"));
 }
 
+// A key older versions neither write nor read: only 1 chooses the monitor
+// under the pointer, and it follows every key they write.
+TEST_F(SettingsTest, DesktopMonitorReadsAsOneOnlyWhenStoredSoAndComesAfterTheOlderKeys) {
+    EXPECT_EQ(FirstStart().Settings.DesktopMonitor, 0);
+    for (const auto& [stored, read] : {std::pair{"1", 1}, {"0", 0}, {"2", 0}, {"-1", 0}, {"x", 0}}) {
+        const IniFile ini = IniFile::Parse(std::string("[Application]\nTitle=t\nVersion=2.50\n[Option]\nDesktopMonitor=") + stored);
+        EXPECT_EQ(Load(ini).Settings.DesktopMonitor, read) << stored;
+    }
+    SettingsModel m = FirstStart();
+    m.Settings.DesktopMonitor = 1;
+    const std::string saved = SaveSettings(m).Serialize();
+    EXPECT_NE(saved.find("HotKeyButton8=80\r\nDesktopMonitor=1\r\n[DefaultPrinter]"), std::string::npos) << saved;
+    EXPECT_EQ(Load(SaveSettings(m)).Settings.DesktopMonitor, 1);
+}
+
 TEST_F(SettingsTest, OptionAndDoubleClickShareOneSection) {
     const SettingsModel m = Load(IniFile::Parse("[Application]\nTitle=t\nVersion=2.50\n[OPTION]\nDoubleClick=2\nSelfTime=3\n"));
     EXPECT_EQ(m.Settings.DoubleClick, 2);

@@ -344,7 +344,8 @@ clipboard_size() { driver clipboard-size | sed -n 's/^width=\([0-9]*\) height=\(
 expect_clipboard() {
   local w=$1 h=$2 points="" check out
   shift 2
-  for _ in $(seq 600); do [ "$(clipboard_size)" = "$w $h" ] && break; sleep 0.1; done
+  local end=$((SECONDS + 60))
+  until [ "$(clipboard_size)" = "$w $h" ] || [ "$SECONDS" -ge "$end" ]; do sleep 0.1; done
   expect_eq "clipboard bitmap size" "$w $h" "$(clipboard_size)"
   for check; do points+="${check%%=*} "; done
   out=$(driver clipboard-size --points "$points")

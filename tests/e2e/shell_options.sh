@@ -29,10 +29,12 @@ start_resident
 expect_eq "main window shown" 0 "$(driver wait-window --class FrmRuxa | sed -n 's/.* visible=//p')"
 expect_first_start_ini
 expect_eq "Ctrl+Alt+P at the start" free=0 "$(driver hotkey-free --keys ctrl+alt+p)"
-# After OK: the new bindings, and every key written, the empty icon file too.
+# After OK: the new bindings, and every key written, the empty icon file and
+# the monitor choice (every monitor) too.
 {
   ini_keys | sed -E 's/^(\[option\]HotKeyOn[1-8])=1$/\1=0/; s/^(\[option\]HotKeyButton0)=80$/\1=81/'
   echo '[application]Icon='
+  echo '[option]DesktopMonitor=0'
 } | sort >"$E2E_DIR/expected.keys"
 
 choose up,up,up,return >/dev/null

@@ -123,4 +123,39 @@ TEST_F(FormTest, KeyboardWorksAsInADialog) {
     EXPECT_TRUE(IsChild(form.Item(IdCombo), GetFocus()));
 }
 
+// Moved to a monitor of another DPI, or with the scaling changed, the form
+// lays its table out again at the new DPI: positions and sizes (inside a
+// frame too, a label to its text), the form's font and a control's own, and
+// the window where the system suggests.
+TEST_F(FormTest, LaysItsTableOutAgainAtANewDpi) {
+    form.SetControlFont(IdCheck, L"Times New Roman", 14);
+    const auto at = [&](int id) {
+        RECT box{};
+        GetWindowRect(form.Item(id), &box);
+        MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&box), 2);
+        return std::array<int, 4>{int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)};
+    };
+    const auto fontHeight = [&](int id) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.Item(id), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font.lfHeight;
+    };
+    const int labelWidth = at(IdLabel)[2];
+    const int dpi = form.Dpi() * 2;
+    const RECT suggested{40, 30, 40 + MulDiv(4700, dpi, 1440), 30 + MulDiv(4100, dpi, 1440)};
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+    const auto pixels = [&](int twips) { return MulDiv(twips, dpi, 1440); };
+    EXPECT_EQ(form.Dpi(), dpi);
+    EXPECT_EQ(at(IdGo), (std::array{pixels(3000), pixels(60), pixels(1200), pixels(315)}));
+    EXPECT_EQ(at(IdA2), (std::array{pixels(60 + 120), pixels(600 + 600), pixels(1500), pixels(300)}));
+    EXPECT_EQ(at(IdFrame), (std::array{pixels(60), pixels(600), pixels(2400), pixels(1500)}));
+    EXPECT_GT(at(IdLabel)[2], labelWidth * 3 / 2);  // its text in the larger font
+    EXPECT_EQ(fontHeight(IdGo), -MulDiv(9, dpi, 72));
+    EXPECT_EQ(fontHeight(IdCheck), -MulDiv(14, dpi, 72));
+    RECT window{};
+    GetWindowRect(form.Handle(), &window);
+    EXPECT_TRUE(EqualRect(&window, &suggested));
+}
+
 }  // namespace

@@ -18,7 +18,7 @@ const struct {
   int (*run)(const driver::Options&);
   const wchar_t* usage;
 } kCommands[] = {
-    {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N visible=0|1"},
+    {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N rect=L,T,R,B visible=0|1"},
     {L"wait-gone", driver::WaitGone, L"--class C [--title T]"},
     {L"menu", driver::Menu, L"--keys down|up|left|right|return|escape|<char>,...  prints left= top= right= bottom="},
     {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
@@ -29,7 +29,6 @@ const struct {
      L"[--style coords|quadrants|solid --color RRGGBB] [--x --y --width --height] [--title T]  prints hwnd=N, "
      L"then down=x,y and up=x,y of the left button, runs until closed"},
     {L"monitors", driver::Monitors, L"prints monitor=L,T,R,B work=L,T,R,B primary=0|1 ..., virtual=L,T,R,B"},
-    {L"screen", driver::Screen, L"--points \"x,y x,y\"  prints pixel=x,y RRGGBB of the virtual screen"},
     {L"pointer", driver::Pointer, L"--at x,y  moves the pointer there (virtual screen), prints at=x,y"},
     {L"drag", driver::Drag, L"--path \"x,y x,y ...\"  left button down at the first point, up at the last"},
     {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},

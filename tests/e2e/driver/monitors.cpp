@@ -1,15 +1,9 @@
-// The monitors as Windows programs see them, and what the whole virtual
-// screen shows. Coordinates are virtual-screen ones: the primary monitor's
+// The monitors as Windows programs see them. Coordinates are virtual-screen ones: the primary monitor's
 // top left is 0,0 and other monitors may lie at negative coordinates.
 #include "commands.h"
 #include "output.h"
 
-#include "UniqueHandle.h"
-
-#include <cstdio>
-#include <sstream>
 #include <string>
-#include <vector>
 
 namespace driver {
 
@@ -42,46 +36,6 @@ int Monitors(const Options&) {
   if (!EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0))
     return Fail(L"EnumDisplayMonitors failed");
   PrintLine("virtual=" + Rect(VirtualScreen()));
-  return 0;
-}
-
-// screen --points "x,y x,y"  Copies the whole virtual screen with one BitBlt,
-// as a capture of every monitor does, and prints pixel=x,y RRGGBB for each
-// point.
-int Screen(const Options& options) {
-  const RECT area = VirtualScreen();
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  const unique_window_dc screen = GetDcOf(nullptr);
-  const unique_hdc memory(CreateCompatibleDC(screen.get().dc));
-  BITMAPINFO request{};
-  request.bmiHeader.biSize = sizeof request.bmiHeader;
-  request.bmiHeader.biWidth = width;
-  request.bmiHeader.biHeight = -height; // top-down
-  request.bmiHeader.biPlanes = 1;
-  request.bmiHeader.biBitCount = 32;
-  request.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  const unique_hbitmap bitmap(CreateDIBSection(screen.get().dc, &request, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!memory || !bitmap)
-    return Fail(L"no bitmap of " + std::to_wstring(width) + L" x " + std::to_wstring(height));
-  {
-    const SelectedObject selected(memory.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, width, height, screen.get().dc, area.left, area.top, SRCCOPY))
-      return Fail(L"BitBlt from the screen failed, error " + std::to_wstring(GetLastError()));
-  }
-  GdiFlush(); // the bits are read directly
-  const auto* pixels = static_cast<const DWORD*>(bits);
-  std::wstringstream points(options.Text(L"points").value_or(L""));
-  int x = 0, y = 0;
-  wchar_t comma = 0;
-  while (points >> x >> comma >> y) {
-    if (x < area.left || y < area.top || x >= area.right || y >= area.bottom)
-      return Fail(L"point outside the virtual screen: " + std::to_wstring(x) + L"," + std::to_wstring(y));
-    char hex[8]; // RRGGBB, as the 32-bit pixel is 0x00RRGGBB
-    std::snprintf(hex, sizeof hex, "%06lX",
-                  pixels[static_cast<size_t>(y - area.top) * width + (x - area.left)] & 0xFFFFFFul);
-    PrintLine("pixel=" + std::to_string(x) + "," + std::to_string(y) + " " + hex);
-  }
   return 0;
 }
 
