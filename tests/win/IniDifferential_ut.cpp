@@ -7,20 +7,21 @@
 #include <random>
 
 #include "IniFile.h"
-#include "KeyByKey.h"
 #include "Settings.h"
 #include "TestFolder.h"
 #include "Text.h"
 
 namespace {
 
-std::string Ansi(const std::string& utf8) { return keybykey::ToAnsi(utf8); }
+// The functions of the A kind speak the process's ANSI code page, 932 in the
+// tests' Japanese locale.
+std::string Ansi(const std::string& utf8) { return text::Utf8ToCp932(utf8).value_or(""); }
 
 std::string PlatformRead(const std::wstring& path, const std::string& section, const std::string& key) {
     char buffer[1024] = {};
     GetPrivateProfileStringA(Ansi(section).c_str(), Ansi(key).c_str(), "", buffer, sizeof buffer,
                              Ansi(text::Narrow(path)).c_str());
-    const std::string value = keybykey::FromAnsi(buffer);
+    const std::string value = text::Cp932ToUtf8(buffer);
     return value.empty() ? "0" : value;
 }
 
@@ -82,7 +83,7 @@ TEST(IniDifferential, HandWrittenFilesReadTheSame) {
     for (const std::string& utf8 : files) {
         const std::wstring name = L"odd" + std::to_wstring(n++) + L".ini";
         folder.Write(name, Ansi(utf8));
-        const IniFile ours = IniFile::Parse(keybykey::FromAnsi(folder.Read(name)));
+        const IniFile ours = IniFile::Parse(text::Cp932ToUtf8(folder.Read(name)));
         for (const auto& [section, key] : probes)
             EXPECT_EQ(BasRuxa::ReadIni(ours, section, key), PlatformRead(folder.File(name), section, key))
                 << "file " << n - 1 << " [" << section << "] " << key;

