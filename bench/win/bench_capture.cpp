@@ -53,7 +53,7 @@ int main() {
     const PreparedPage& page = std::get<PreparedPage>(first);
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     const int lw = page.picture.Width(), lh = page.picture.Height();
-    std::printf("screen %d x %d, A4 layout %d x %d (page %d x %d px)\n", w, h, lw, lh, page.pageWidthPx, page.pageHeightPx);
+    std::printf("screen %d x %d, A4 layout %d x %d (page %d x %d px)\n", w, h, lw, lh, page.sheet.pageWidthPx, page.sheet.pageHeightPx);
 
     const BareBlits bare(w, h, lw, lh);
     const double ours = bench::SecondsPerRun([&] { prepare(); }, 5);

@@ -112,6 +112,7 @@ bool CurrentPrinter::Select(const std::wstring& name) {
 }
 
 bool CurrentPrinter::Merge() {
+    if (!merges_) return true;
     HANDLE raw = nullptr;
     if (!OpenPrinterW(name_.data(), &raw, nullptr)) return false;
     unique_hprinter printer(raw);
@@ -139,23 +140,24 @@ bool CurrentPrinter::SetOrientation(int code) {
     return Merge();
 }
 
-bool CurrentPrinter::ReadMetrics(PageMetrics& metrics) {
+bool CurrentPrinter::ReadMetrics(layout::PageMetrics& metrics) {
     if (!EnsurePrinter()) return false;
     unique_hdc dc(CreateDCW(L"WINSPOOL", name_.c_str(), nullptr, Mode()));
     if (!dc) return false;
-    metrics.dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX);
-    metrics.dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY);
-    if (metrics.dpiX <= 0 || metrics.dpiY <= 0) return false;
-    const auto twipsX = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / metrics.dpiX; };
-    const auto twipsY = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / metrics.dpiY; };
-    metrics.printableWidth = twipsX(HORZRES);
-    metrics.printableHeight = twipsY(VERTRES);
+    const int dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX), dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY);
+    if (dpiX <= 0 || dpiY <= 0) return false;
+    const auto twipsX = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / dpiX; };
+    const auto twipsY = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / dpiY; };
     metrics.paperWidth = twipsX(PHYSICALWIDTH);
     metrics.paperHeight = twipsY(PHYSICALHEIGHT);
+    metrics.printableLeft = twipsX(PHYSICALOFFSETX);
+    metrics.printableTop = twipsY(PHYSICALOFFSETY);
+    metrics.printableWidth = twipsX(HORZRES);
+    metrics.printableHeight = twipsY(VERTRES);
     return true;
 }
 
-bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y, double tx, double ty) {
+bool CurrentPrinter::PrintPage(const PictureSurface* picture, const layout::TwipsRect& at) {
     if (!EnsurePrinter()) return false;
     unique_hdc dc(CreateDCW(L"WINSPOOL", name_.c_str(), nullptr, Mode()));
     if (!dc) return false;
@@ -174,7 +176,7 @@ bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y
     const RECT paper{0, 0, GetDeviceCaps(dc.get(), PHYSICALWIDTH), GetDeviceCaps(dc.get(), PHYSICALHEIGHT)};
     FillRect(dc.get(), &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (picture && picture->Width() > 0 && picture->Height() > 0) {
-        const RECT target{deviceX(x), deviceY(y), deviceX(x + picture->Width() * tx), deviceY(y + picture->Height() * ty)};
+        const RECT target{deviceX(at.left), deviceY(at.top), deviceX(at.right), deviceY(at.bottom)};
         // A page without its picture is no print.
         if (!DrawPicture(dc.get(), *picture, target, picture->Height())) {
             AbortDoc(dc.get());

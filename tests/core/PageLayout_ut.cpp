@@ -1,4 +1,5 @@
 #include "PageLayout.h"
+#include "SheetPreview.h"
 
 #include <gtest/gtest.h>
 
@@ -72,4 +73,45 @@ TEST(PageLayout, TwipsToPixelsRoundsHalfToEven) {
     EXPECT_EQ(TwipsToPixels(11906, 15), 794);  // 793.73
     EXPECT_EQ(TwipsToPixels(22.5, 15), 2);     // 1.5
     EXPECT_EQ(TwipsToPixels(37.5, 15), 2);     // 2.5
+}
+
+// The one layout of the print and the preview: size, place and the picture's
+// rectangle in twips at its natural size.
+TEST(PageLayout, LayOutSheetPlacesTheLayoutPictureOnThePrintableArea) {
+    const PageMetrics a4{11906, 16838, 0, 0, 11906, 16838};
+    PrintSettings settings{"", "", 5, 3, 50, 1, 9, 0, 1};  // bottom right, 50 %
+    const SheetLayout sheet = LayOutSheet(640, 480, a4, 15, 15, settings);
+    EXPECT_EQ(sheet.pageWidthPx, 794);
+    EXPECT_EQ(sheet.pageHeightPx, 1123);
+    ExpectSize(sheet.size, 320, 240);
+    EXPECT_TRUE(sheet.draws);
+    EXPECT_EQ(sheet.picture.left, 11906 - 320 * 15);
+    EXPECT_EQ(sheet.picture.top, 16838 - 252 * 15);
+    EXPECT_EQ(sheet.picture.right, 11906);
+    EXPECT_EQ(sheet.picture.bottom, 16838 - 12 * 15);
+    for (const auto& [pos, size] : {std::pair{0, 3}, std::pair{5, 4}}) {
+        settings.Pos = static_cast<std::int16_t>(pos);
+        settings.Size = static_cast<std::int16_t>(size);
+        EXPECT_FALSE(LayOutSheet(640, 480, a4, 15, 15, settings).draws) << pos << " " << size;
+    }
+}
+
+// A4 with a quarter-inch margin all round in a 300 x 300 box: the paper keeps
+// its aspect in either orientation, the printable area sits inside it, and a
+// picture wider than the page runs past the printable area until cut.
+TEST(SheetPreview, FitsThePaperPrintableAreaAndPictureInTheBox) {
+    const PageMetrics portrait{11906, 16838, 360, 360, 11186, 16118};
+    const PageMetrics landscape{16838, 11906, 360, 360, 16118, 11186};
+    PrintSettings settings{"", "", 1, 1, 100, 1, 9, 0, 1};  // actual size, top left
+    const SheetLayout wide = LayOutSheet(3000, 100, portrait, 15, 15, settings);
+    const SheetInBox box = FitSheet(portrait, wide, 300, 300, 10);
+    EXPECT_EQ(box.paper, (PixelRect{51, 10, 249, 290}));
+    EXPECT_EQ(box.printable, (PixelRect{57, 16, 243, 284}));
+    EXPECT_EQ(box.picture, (PixelRect{57, 16, 805, 41}));
+    EXPECT_EQ(Intersection(box.picture, box.printable), (PixelRect{57, 16, 243, 41}));
+    EXPECT_EQ(FitSheet(landscape, wide, 300, 300, 10).paper, (PixelRect{10, 51, 290, 249}));
+
+    settings.Pos = 0;  // no picture
+    EXPECT_TRUE(FitSheet(portrait, LayOutSheet(3000, 100, portrait, 15, 15, settings), 300, 300, 10).picture.Empty());
+    EXPECT_EQ(FitSheet(PageMetrics{}, wide, 300, 300, 10), SheetInBox{});  // no page to show
 }

@@ -153,14 +153,14 @@ TEST_F(OutputTest, PrinterRefusesCodesItDoesNotOffer) {
     EXPECT_TRUE(printer.SetOrientation(2));
     EXPECT_FALSE(printer.SetOrientation(3));
 
-    PageMetrics a3;
+    layout::PageMetrics a3;
     ASSERT_TRUE(printer.ReadMetrics(a3));
     EXPECT_NEAR(a3.paperWidth, 420 / 25.4 * 1440, 30);  // A3 landscape
     EXPECT_NEAR(a3.paperHeight, 297 / 25.4 * 1440, 30);
 
     // Selecting the same printer again keeps what was set on it.
     printer.Select(L"PDF");
-    PageMetrics again;
+    layout::PageMetrics again;
     ASSERT_TRUE(printer.ReadMetrics(again));
     EXPECT_EQ(again.paperWidth, a3.paperWidth);
     printer.Select(L"no such printer");
@@ -224,8 +224,8 @@ TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
     print.Size = 2;
     print.Hiritsu = 1;
     const PreparedPage fit = layout();
-    EXPECT_GT(fit.pageWidthPx, 0);
-    EXPECT_EQ(fit.picture.Width(), fit.pageWidthPx);  // a wide capture binds the width
+    EXPECT_GT(fit.sheet.pageWidthPx, 0);
+    EXPECT_EQ(fit.picture.Width(), fit.sheet.pageWidthPx);  // a wide capture binds the width
 
     print.Size = 9;
     EXPECT_EQ(layout().picture.Width(), 0);  // nothing rendered: a blank page
@@ -233,7 +233,7 @@ TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
 
 TEST_F(OutputTest, PaperSettingsStayForLaterJobsWhenTheCodeIsZero) {
     const PictureSurface capture = PatternPicture(10, 10);
-    const auto height = [&] { return std::get<PreparedPage>(Prepare(capture)).pageHeightPx; };
+    const auto height = [&] { return std::get<PreparedPage>(Prepare(capture)).sheet.pageHeightPx; };
     print.PaperSize = 9;
     const std::int32_t a4 = height();
     print.PaperSize = 8;
