@@ -14,6 +14,7 @@
 namespace {
 
 constexpr const wchar_t* ContainerClass = L"RuxaContainer";
+constexpr const wchar_t* CanvasClass = L"RuxaCanvas";
 constexpr const wchar_t* FormFace = L"ＭＳ Ｐゴシック";
 constexpr int FormPoints = 9;
 // A drop-down list opens below its field; the window is as tall as both.
@@ -41,7 +42,46 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void RegisterContainerClass() {
+// A canvas keeps the form's font (window word 0) and its painter's address
+// (word 1), and paints through a buffer of its size.
+void PaintCanvas(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    RECT client{};
+    GetClientRect(window, &client);
+    const unique_hdc buffer(CreateCompatibleDC(paint.hdc));
+    const unique_hbitmap pixels(CreateCompatibleBitmap(paint.hdc, client.right, client.bottom));
+    if (buffer && pixels) {
+        const SelectedObject bitmap(buffer.get(), pixels.get());
+        const SelectedObject font(buffer.get(), reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(window, 0)));
+        SetBkMode(buffer.get(), TRANSPARENT);
+        if (const auto* painter = reinterpret_cast<const Form::Painter*>(GetWindowLongPtrW(window, sizeof(LONG_PTR))))
+            (*painter)(buffer.get(), {client.right, client.bottom});
+        else
+            FillRect(buffer.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+        BitBlt(paint.hdc, 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
+    }
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETFONT:
+        SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(wParam));
+        return 0;
+    case WM_GETFONT:
+        return GetWindowLongPtrW(window, 0);
+    case WM_ERASEBKGND:
+        return 1;  // the paint covers every pixel
+    case WM_PAINT:
+        PaintCanvas(window);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void RegisterClasses() {
     static bool registered = false;
     if (registered) return;
     WNDCLASSEXW wc{};
@@ -52,7 +92,12 @@ void RegisterContainerClass() {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = ContainerClass;
-    registered = RegisterClassExW(&wc) != 0;
+    WNDCLASSEXW canvas = wc;
+    canvas.lpfnWndProc = CanvasProc;
+    canvas.cbWndExtra = 2 * sizeof(LONG_PTR);  // the font and the painter
+    canvas.hbrBackground = nullptr;
+    canvas.lpszClassName = CanvasClass;
+    registered = RegisterClassExW(&wc) != 0 && RegisterClassExW(&canvas) != 0;
 }
 
 // Characters typed into an edit field go to the form first, which may
@@ -83,6 +128,7 @@ KindStyle StyleOf(ControlKind kind) {
     case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Container: return {ContainerClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
     case ControlKind::Picture: return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0};
+    case ControlKind::Canvas: return {CanvasClass, 0, 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -130,7 +176,7 @@ Form::~Form() { Destroy(); }
 bool Form::Create(const FormSpec& design, Handler handler, HWND owner) {
     if (window_) return true;
     handler_ = std::move(handler);
-    RegisterContainerClass();
+    RegisterClasses();
     // A dialog template without controls: the system's dialog window gives
     // the keyboard behaviour, the table gives the controls.
     struct alignas(DWORD) EmptyTemplate {
@@ -218,6 +264,7 @@ void Form::Destroy() {
     DestroyWindow(window);
     items_.clear();
     backColours_.clear();
+    painters_.clear();
     extraFonts_.clear();
     font_.reset();
 }
@@ -344,6 +391,14 @@ int Form::BackColourOf(HWND control) const {
 void Form::Raise(int id, WORD notification) {
     SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(Item(id)));
 }
+
+void Form::SetPainter(int id, Painter painter) {
+    painters_.push_back(std::make_unique<Painter>(std::move(painter)));
+    SetWindowLongPtrW(Item(id), sizeof(LONG_PTR), reinterpret_cast<LONG_PTR>(painters_.back().get()));
+    Redraw(id);
+}
+
+void Form::Redraw(int id) { InvalidateRect(Item(id), nullptr, FALSE); }
 
 void Form::SetCheck(int id, int value) {
     SendMessageW(Item(id), BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -1,6 +1,6 @@
 // Forms built from their control tables: placement at the window's DPI,
 // change events raised by code as by the user, option groups, the key
-// filter and the keyboard of a dialog.
+// filter, the keyboard of a dialog and a canvas drawn by its painter.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,12 +13,13 @@
 
 namespace {
 
-enum { IdLabel = 100, IdFrame, IdA1, IdA2, IdB1, IdB2, IdCheck, IdText, IdCombo, IdGo };
+enum { IdLabel = 100, IdFrame, IdA1, IdA2, IdB1, IdB2, IdCheck, IdText, IdCombo, IdGo, IdCanvas };
 
 constexpr std::array Controls{
     ControlSpec{ControlKind::Label, IdLabel, L"ラベル", 60, 60, 0, 0},
     ControlSpec{ControlKind::DefaultButton, IdGo, L"実行(&G)", 3000, 60, 1200, 315},
     ControlSpec{ControlKind::Button, IDCANCEL, L"閉じる", 3000, 420, 1200, 315},
+    ControlSpec{ControlKind::Canvas, IdCanvas, L"", 3000, 900, 1200, 900},
     ControlSpec{ControlKind::Frame, IdFrame, L"枠", 60, 600, 2400, 1500},
     ControlSpec{ControlKind::Option, IdA1, L"A1", 120, 240, 1500, 300, IdFrame},
     ControlSpec{ControlKind::Option, IdA2, L"A2", 120, 600, 1500, 300, IdFrame},
@@ -121,6 +122,37 @@ TEST_F(FormTest, KeyboardWorksAsInADialog) {
     MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(TranslateDialogMessage(tab));
     EXPECT_TRUE(IsChild(form.Item(IdCombo), GetFocus()));
+}
+
+// The painter draws the canvas at its size from the table, with the form's
+// font; the canvas is no stop of the keyboard (KeyboardWorksAsInADialog) and
+// a click on it leaves the focus where it was.
+TEST_F(FormTest, CanvasIsDrawnByItsPainterAndTakesNoFocus) {
+    std::vector<SIZE> painted;
+    HGDIOBJ font = nullptr;
+    form.SetPainter(IdCanvas, [&](HDC dc, SIZE size) {
+        painted.push_back(size);
+        font = GetCurrentObject(dc, OBJ_FONT);
+        const RECT all{0, 0, size.cx, size.cy};
+        SetDCBrushColor(dc, RGB(10, 20, 30));
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    });
+    form.Show();
+    form.Focus(IdText);
+    UpdateWindow(form.Item(IdCanvas));
+    ASSERT_EQ(painted.size(), 1u);
+    EXPECT_EQ(painted[0].cx, form.Pixels(1200));
+    EXPECT_EQ(painted[0].cy, form.Pixels(900));
+    EXPECT_EQ(font, reinterpret_cast<HGDIOBJ>(SendMessageW(form.Item(IdLabel), WM_GETFONT, 0, 0)));
+    const unique_window_dc dc = GetDcOf(form.Item(IdCanvas));
+    EXPECT_EQ(GetPixel(dc.get().dc, painted[0].cx - 1, painted[0].cy - 1), RGB(10, 20, 30));
+
+    form.Redraw(IdCanvas);
+    UpdateWindow(form.Item(IdCanvas));
+    EXPECT_EQ(painted.size(), 2u);
+    SendMessageW(form.Item(IdCanvas), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(form.Item(IdCanvas), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), IdText);
 }
 
 }  // namespace
