@@ -27,8 +27,11 @@ PrintFailure RefusalError(PageRefusal refusal) {
     switch (refusal) {
     case PageRefusal::PrinterName: return PrinterNameError();
     case PageRefusal::PaperSize: return PaperSizeError();
-    case PageRefusal::PaperBin: break;
+    case PageRefusal::PaperBin:
+    case PageRefusal::Page: break;
     }
+    // An orientation the printer refuses and a page it cannot measure are
+    // told as a paper source problem, as they always were.
     return PaperBinError();
 }
 
@@ -68,10 +71,8 @@ std::variant<layout::PageMetrics, PageRefusal> SetUpPage(CurrentPrinter& printer
     if (!SelectPrinter(printer, settings.DeviceName)) return PageRefusal::PrinterName;
     if (settings.PaperSize != 0 && !printer.SetPaperSize(settings.PaperSize)) return PageRefusal::PaperSize;
     if (settings.PaperBin != 0 && !printer.SetPaperBin(settings.PaperBin)) return PageRefusal::PaperBin;
-    // An orientation the printer refuses and a page it cannot measure are
-    // told as a paper source problem, as they always were.
     layout::PageMetrics page;
-    if (!printer.SetOrientation(settings.Orientation) || !printer.ReadMetrics(page)) return PageRefusal::PaperBin;
+    if (!printer.SetOrientation(settings.Orientation) || !printer.ReadMetrics(page)) return PageRefusal::Page;
     return page;
 }
 

@@ -32,8 +32,10 @@ struct PreparedPage {
     layout::SheetLayout sheet;
 };
 
-// Why the printer could not give the page the settings ask for.
-enum class PageRefusal { PrinterName, PaperSize, PaperBin };
+// Why the printer could not give the page the settings ask for: the printer
+// could not be opened, it lacks the paper size or the paper source, or it
+// refused the orientation or to measure the page.
+enum class PageRefusal { PrinterName, PaperSize, PaperBin, Page };
 
 enum class PrintStatus { Printed, Failed, NothingToPrint };
 

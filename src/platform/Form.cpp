@@ -128,7 +128,7 @@ KindStyle StyleOf(ControlKind kind) {
     case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Container: return {ContainerClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
     case ControlKind::Picture: return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0};
-    case ControlKind::Canvas: return {CanvasClass, 0, 0};
+    case ControlKind::Canvas: return {CanvasClass, 0, WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", 0, 0};
 }

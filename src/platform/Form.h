@@ -31,7 +31,7 @@ enum class ControlKind : unsigned char {
     Frame,          // captioned group box; its controls are placed relative to it
     Container,      // a child window holding controls (a page, a picture box)
     Picture,        // shows an icon or a bitmap
-    Canvas,         // drawn by the form's painter (Form::SetPainter); never takes the focus
+    Canvas,         // a sunken area drawn by the form's painter (Form::SetPainter); never takes the focus
 };
 
 struct ControlSpec {

@@ -124,9 +124,10 @@ TEST_F(FormTest, KeyboardWorksAsInADialog) {
     EXPECT_TRUE(IsChild(form.Item(IdCombo), GetFocus()));
 }
 
-// The painter draws the canvas at its size from the table, with the form's
-// font; the canvas is no stop of the keyboard (KeyboardWorksAsInADialog) and
-// a click on it leaves the focus where it was.
+// The canvas takes its size from the table and the painter draws all of it
+// inside its sunken edge, with the form's font; the canvas is no stop of the
+// keyboard (KeyboardWorksAsInADialog) and a click on it leaves the focus
+// where it was.
 TEST_F(FormTest, CanvasIsDrawnByItsPainterAndTakesNoFocus) {
     std::vector<SIZE> painted;
     HGDIOBJ font = nullptr;
@@ -141,8 +142,13 @@ TEST_F(FormTest, CanvasIsDrawnByItsPainterAndTakesNoFocus) {
     form.Focus(IdText);
     UpdateWindow(form.Item(IdCanvas));
     ASSERT_EQ(painted.size(), 1u);
-    EXPECT_EQ(painted[0].cx, form.Pixels(1200));
-    EXPECT_EQ(painted[0].cy, form.Pixels(900));
+    RECT window{}, client{};
+    GetWindowRect(form.Item(IdCanvas), &window);
+    GetClientRect(form.Item(IdCanvas), &client);
+    EXPECT_EQ(window.right - window.left, form.Pixels(1200));
+    EXPECT_EQ(window.bottom - window.top, form.Pixels(900));
+    EXPECT_EQ(painted[0].cx, client.right);
+    EXPECT_EQ(painted[0].cy, client.bottom);
     EXPECT_EQ(font, reinterpret_cast<HGDIOBJ>(SendMessageW(form.Item(IdLabel), WM_GETFONT, 0, 0)));
     const unique_window_dc dc = GetDcOf(form.Item(IdCanvas));
     EXPECT_EQ(GetPixel(dc.get().dc, painted[0].cx - 1, painted[0].cy - 1), RGB(10, 20, 30));
