@@ -22,25 +22,6 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return static_cast<LRESULT>(result);
 }
 
-// The control with that id anywhere in the dialog (pages included).
-HWND FindControl(HWND dialog, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id || (IsClass(child, L"Edit") && IsClass(GetParent(child), L"ComboBox")))
-          return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // What the control's parent hears when the user acts on it. Posted: the
 // handler may open a modal box, which a sent message would wait for.
 void Notify(HWND control, WORD code) {

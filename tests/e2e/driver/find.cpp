@@ -1,5 +1,7 @@
 #include "find.h"
 
+#include <cwchar>
+
 namespace driver {
 
 HWND FindTarget(const Options& options) {
@@ -26,6 +28,25 @@ HWND WaitForDialog(const Options& options, bool (*ready)(HWND)) {
     return dialog && IsWindowVisible(dialog) && (!ready || ready(dialog));
   };
   return WaitUntil(options.TimeoutMs(), shown) ? dialog : nullptr;
+}
+
+HWND FindControl(HWND dialog, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) != s->id ||
+            (_wcsicmp(ClassName(child).c_str(), L"Edit") == 0 && _wcsicmp(ClassName(GetParent(child)).c_str(), L"ComboBox") == 0))
+          return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 std::wstring DescribeTarget(const Options& options) {

@@ -32,6 +32,9 @@ HWND WaitForTarget(const Options& options);
 // holds, waiting up to --timeout: before that its controls are still being
 // made or arranged.
 HWND WaitForDialog(const Options& options, bool (*ready)(HWND) = nullptr);
+// The control with that id anywhere in the dialog (pages included); a combo
+// box's own edit field is part of the combo box.
+HWND FindControl(HWND dialog, int id);
 // "class=… title=…" for messages.
 std::wstring DescribeTarget(const Options& options);
 

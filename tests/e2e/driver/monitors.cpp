@@ -2,6 +2,7 @@
 // screen shows. Coordinates are virtual-screen ones: the primary monitor's
 // top left is 0,0 and other monitors may lie at negative coordinates.
 #include "commands.h"
+#include "find.h"
 #include "output.h"
 
 #include "UniqueHandle.h"
@@ -45,11 +46,21 @@ int Monitors(const Options&) {
   return 0;
 }
 
-// screen --points "x,y x,y"  Copies the whole virtual screen with one BitBlt,
-// as a capture of every monitor does, and prints pixel=x,y RRGGBB for each
-// point.
+// screen [--title T --id N] [--points "x,y x,y"] [--save FILE]
+// Copies the whole virtual screen with one BitBlt, as a capture of every
+// monitor does, or only what it shows of a control's client area. Prints
+// pixel=x,y RRGGBB for each point (virtual-screen coordinates, inside the
+// copy); --save writes the copy to FILE as a binary PPM image.
 int Screen(const Options& options) {
-  const RECT area = VirtualScreen();
+  RECT area = VirtualScreen();
+  if (const auto id = options.Number(L"id")) {
+    const HWND dialog = WaitForTarget(options);
+    const HWND control = dialog ? FindControl(dialog, static_cast<int>(*id)) : nullptr;
+    if (!control)
+      return Fail(L"no control " + std::to_wstring(*id) + L" in " + DescribeTarget(options));
+    GetClientRect(control, &area);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  }
   const int width = area.right - area.left, height = area.bottom - area.top;
   const unique_window_dc screen = GetDcOf(nullptr);
   const unique_hdc memory(CreateCompatibleDC(screen.get().dc));
@@ -71,16 +82,30 @@ int Screen(const Options& options) {
   }
   GdiFlush(); // the bits are read directly
   const auto* pixels = static_cast<const DWORD*>(bits);
+  const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFFul; };
   std::wstringstream points(options.Text(L"points").value_or(L""));
   int x = 0, y = 0;
   wchar_t comma = 0;
   while (points >> x >> comma >> y) {
-    if (x < area.left || y < area.top || x >= area.right || y >= area.bottom)
-      return Fail(L"point outside the virtual screen: " + std::to_wstring(x) + L"," + std::to_wstring(y));
+    const int column = x - area.left, row = y - area.top;
+    if (column < 0 || row < 0 || column >= width || row >= height)
+      return Fail(L"point outside the copy: " + std::to_wstring(x) + L"," + std::to_wstring(y));
     char hex[8]; // RRGGBB, as the 32-bit pixel is 0x00RRGGBB
-    std::snprintf(hex, sizeof hex, "%06lX",
-                  pixels[static_cast<size_t>(y - area.top) * width + (x - area.left)] & 0xFFFFFFul);
+    std::snprintf(hex, sizeof hex, "%06lX", at(column, row));
     PrintLine("pixel=" + std::to_string(x) + "," + std::to_string(y) + " " + hex);
+  }
+  if (const auto file = options.Text(L"save")) {
+    std::string image = "P6\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n";
+    for (int row = 0; row < height; ++row)
+      for (int column = 0; column < width; ++column) {
+        const DWORD pixel = at(column, row);
+        image += {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
+      }
+    const unique_hfile out(CreateFileW(file->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    if (!out || !WriteFile(out.get(), image.data(), static_cast<DWORD>(image.size()), &written, nullptr) ||
+        written != image.size())
+      return Fail(L"could not write " + *file);
   }
   return 0;
 }
