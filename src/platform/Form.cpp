@@ -42,24 +42,22 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-// A canvas keeps the form's font (window word 0) and its painter's address
-// (word 1), and paints through a buffer of its size.
+// A canvas keeps the form's font (window word 0) and the Form's record of it
+// (word 1): the painter and the buffer it paints into, a bitmap of the
+// canvas's size that stays from one paint to the next.
 void PaintCanvas(HWND window) {
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
     RECT client{};
     GetClientRect(window, &client);
-    const unique_hdc buffer(CreateCompatibleDC(paint.hdc));
-    const unique_hbitmap pixels(CreateCompatibleBitmap(paint.hdc, client.right, client.bottom));
-    if (buffer && pixels) {
-        const SelectedObject bitmap(buffer.get(), pixels.get());
-        const SelectedObject font(buffer.get(), reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(window, 0)));
-        SetBkMode(buffer.get(), TRANSPARENT);
-        if (const auto* painter = reinterpret_cast<const Form::Painter*>(GetWindowLongPtrW(window, sizeof(LONG_PTR))))
-            (*painter)(buffer.get(), {client.right, client.bottom});
-        else
-            FillRect(buffer.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        BitBlt(paint.hdc, 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
+    auto* canvas = reinterpret_cast<Form::Canvas*>(GetWindowLongPtrW(window, sizeof(LONG_PTR)));
+    PictureSurface& buffer = canvas->buffer;
+    if ((buffer.Width() == client.right && buffer.Height() == client.bottom) ||
+        buffer.Resize(client.right, client.bottom)) {
+        const SelectedObject font(buffer.Dc(), reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(window, 0)));
+        SetBkMode(buffer.Dc(), TRANSPARENT);
+        canvas->painter(buffer.Dc(), {client.right, client.bottom});
+        BitBlt(paint.hdc, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
     }
     EndPaint(window, &paint);
 }
@@ -72,8 +70,13 @@ LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETFONT:
         return GetWindowLongPtrW(window, 0);
     case WM_ERASEBKGND:
-        return 1;  // the paint covers every pixel
+        // The painter covers every pixel.
+        if (GetWindowLongPtrW(window, sizeof(LONG_PTR))) return 1;
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_PAINT:
+        // Until the form gives it a painter, the canvas is painted as the
+        // dialog's background.
+        if (!GetWindowLongPtrW(window, sizeof(LONG_PTR))) return DefWindowProcW(window, message, wParam, lParam);
         PaintCanvas(window);
         return 0;
     default:
@@ -94,8 +97,7 @@ void RegisterClasses() {
     wc.lpszClassName = ContainerClass;
     WNDCLASSEXW canvas = wc;
     canvas.lpfnWndProc = CanvasProc;
-    canvas.cbWndExtra = 2 * sizeof(LONG_PTR);  // the font and the painter
-    canvas.hbrBackground = nullptr;
+    canvas.cbWndExtra = 2 * sizeof(LONG_PTR);  // the font and the Form's record of it
     canvas.lpszClassName = CanvasClass;
     registered = RegisterClassExW(&wc) != 0 && RegisterClassExW(&canvas) != 0;
 }
@@ -264,7 +266,7 @@ void Form::Destroy() {
     DestroyWindow(window);
     items_.clear();
     backColours_.clear();
-    painters_.clear();
+    canvases_.clear();
     extraFonts_.clear();
     font_.reset();
 }
@@ -393,8 +395,8 @@ void Form::Raise(int id, WORD notification) {
 }
 
 void Form::SetPainter(int id, Painter painter) {
-    painters_.push_back(std::make_unique<Painter>(std::move(painter)));
-    SetWindowLongPtrW(Item(id), sizeof(LONG_PTR), reinterpret_cast<LONG_PTR>(painters_.back().get()));
+    canvases_.push_back(std::make_unique<Canvas>(Canvas{std::move(painter), {}}));
+    SetWindowLongPtrW(Item(id), sizeof(LONG_PTR), reinterpret_cast<LONG_PTR>(canvases_.back().get()));
     Redraw(id);
 }
 

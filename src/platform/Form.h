@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "PictureSurface.h"
 #include "UniqueHandle.h"
 
 enum class ControlKind : unsigned char {
@@ -143,6 +144,10 @@ public:
     // form's font selected, into a buffer that is then shown in one piece, so
     // a redraw never flickers.
     using Painter = std::function<void(HDC dc, SIZE size)>;
+    struct Canvas {
+        Painter painter;
+        PictureSurface buffer;
+    };
     void SetPainter(int id, Painter painter);
     // Paints the canvas again once the messages waiting have been handled.
     void Redraw(int id);
@@ -160,7 +165,7 @@ private:
     unique_hwnd tips_;
     std::vector<std::pair<int, HWND>> items_;
     std::vector<std::pair<HWND, int>> backColours_;
-    std::vector<std::unique_ptr<Painter>> painters_;  // each canvas holds its painter's address
+    std::vector<std::unique_ptr<Canvas>> canvases_;  // each canvas window holds its record's address
 };
 
 // Runs a local loop until done() answers true, with the owner disabled as a
