@@ -78,14 +78,16 @@ bool Offers(const std::wstring& name, WORD capability, int code, short defaultCo
 }  // namespace
 
 std::optional<std::vector<std::wstring>> CurrentPrinter::InstalledPrinters() {
+    // Level 4 holds the names alone, which the spooler lists without asking
+    // each printer for its state.
     DWORD needed = 0, count = 0;
     const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
     std::vector<std::wstring> names;
-    if (EnumPrintersW(flags, nullptr, 2, nullptr, 0, &needed, &count)) return names;  // none installed
+    if (EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &count)) return names;  // none installed
     if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::nullopt;
     std::vector<BYTE> buffer(needed);
-    if (!EnumPrintersW(flags, nullptr, 2, buffer.data(), needed, &needed, &count)) return std::nullopt;
-    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+    if (!EnumPrintersW(flags, nullptr, 4, buffer.data(), needed, &needed, &count)) return std::nullopt;
+    const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) names.emplace_back(info[i].pPrinterName);
     return names;
 }
