@@ -46,7 +46,7 @@ _ruxa_wine_test_properties(two_monitor_env_cleanup FIXTURES_CLEANUP TwoMonitorEn
   TIMEOUT 120)
 
 function(ruxa_wine_test)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "TWO_MONITORS" "NAME;WORKING_DIRECTORY;TIMEOUT" "COMMAND")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "TWO_MONITORS;BENCHMARK" "NAME;WORKING_DIRECTORY;TIMEOUT" "COMMAND")
   if(NOT arg_NAME OR NOT arg_COMMAND)
     message(FATAL_ERROR "ruxa_wine_test needs NAME and COMMAND")
   endif()
@@ -63,4 +63,8 @@ function(ruxa_wine_test)
   endif()
   _ruxa_wine_test_properties(${arg_NAME} TIMEOUT ${arg_TIMEOUT})
   set_tests_properties(${arg_NAME} PROPERTIES FIXTURES_REQUIRED "${fixtures}")
+  # Benchmarks assert nothing: ./bench.sh runs them (label benchmark), ./test.sh does not.
+  if(arg_BENCHMARK)
+    set_tests_properties(${arg_NAME} PROPERTIES LABELS "wine;benchmark")
+  endif()
 endfunction()

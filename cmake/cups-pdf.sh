@@ -7,6 +7,9 @@
 #   cups-pdf.sh remove-all  set every queue aside (for "no printer installed")
 #   cups-pdf.sh restore     bring back the queues remove-all set aside
 #   cups-pdf.sh outdir      print the folder this user's PDFs land in
+#   cups-pdf.sh hold NAME   create a queue NAME that holds every job, so that
+#                           what is sent there reaches neither paper nor PDF
+#   cups-pdf.sh drop NAME   cancel NAME's jobs and delete it
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-vars.sh"
 saved=$RUXA_TEST_ENV/cups-saved
@@ -69,9 +72,19 @@ remove_all() {
   for q in $(queues); do admin -x "$q"; done
 }
 
+# A test killed before its clean-up leaves its queue (ruxa-e2e-PID) behind;
+# one whose process is gone is deleted.
+drop_orphan_test_queues() {
+  local q
+  for q in $(queues | grep -x 'ruxa-e2e-[0-9]*'); do
+    kill -0 "${q#ruxa-e2e-}" 2>/dev/null || admin -x "$q"
+  done
+}
+
 ensure() {
   start_cupsd
   restore
+  drop_orphan_test_queues
   if [ -z "$(queues)" ]; then
     admin -p "$queue" -v cups-pdf:/ -P "$ppd" -E
     admin -d "$queue"
@@ -101,8 +114,10 @@ outdir() {
 
 case "${1:-}" in
   ensure) ensure ;;
+  hold) start_cupsd; admin -p "$2" -v cups-pdf:/ -P "$ppd" -o job-hold-until-default=indefinite -E ;;
+  drop) cancel -a "$2" 2>/dev/null || true; admin -x "$2" ;;
   remove-all) start_cupsd; remove_all ;;
   restore) start_cupsd; restore ;;
   outdir) outdir ;;
-  *) echo "usage: $0 ensure | remove-all | restore | outdir" >&2; exit 2 ;;
+  *) echo "usage: $0 ensure | remove-all | restore | outdir | hold NAME | drop NAME" >&2; exit 2 ;;
 esac

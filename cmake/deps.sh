@@ -5,8 +5,8 @@
 set -euo pipefail
 
 packages=(
-  # native build of the portable core, its tests, fuzzers and benchmarks
-  cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # native build of the portable core, its tests and fuzzers
+  cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   # Windows cross build
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   # Wine and the X libraries it loads at run time (installed without recommends)
@@ -16,8 +16,10 @@ packages=(
   xserver-xephyr
   # Japanese text and glyphs
   locales fonts-ipafont-gothic
-  # printing to PDF and reading it back (measured by a Python script)
-  cups cups-client printer-driver-cups-pdf libcups2 poppler-utils python3
+  # printing to PDF and reading it back (pdfinfo, pdftoppm, pdfimages)
+  cups cups-client printer-driver-cups-pdf libcups2 poppler-utils
+  # the check of the help pages
+  python3
 )
 
 sudo=()

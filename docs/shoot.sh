@@ -6,13 +6,14 @@
 # One row of SHOTS per picture: the image's name, the caption of the window
 # to shoot, ruxa's arguments (none: resident in the tray), and the steps that
 # reach that window, separated by ";": "menu K" picks the tray menu item with
-# access key K, "keys T K" types the keys K into the window titled T. Each
-# ruxa is ended as soon as its picture is taken, so nothing is printed.
+# access key K, "keys T K" types the keys K into the window titled T. A row
+# that prints (its fifth field "held") prints to a queue of the script's own
+# that holds every job and is deleted at the end, so nothing reaches paper.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 SHOTS=(
   "print-dialog|印刷確認|/d /c|"
-  "printing|印刷中|/d /c|keys 印刷確認 return"
+  "printing|印刷中|/d /c|keys 印刷確認 return|held"
   "options-basic|ｵﾌﾟｼｮﾝ設定||menu o"
   "options-print|ｵﾌﾟｼｮﾝ設定||menu o;keys ｵﾌﾟｼｮﾝ設定 ctrl+tab"
   "options-hotkeys|ｵﾌﾟｼｮﾝ設定||menu o;keys ｵﾌﾟｼｮﾝ設定 ctrl+tab,ctrl+tab"
@@ -25,12 +26,18 @@ export RUXA_WINEPREFIX=$root/build/win/shots/prefix
 export RUXA_TEST_ENV=$root/build/win/shots/env
 unset DISPLAY
 bash "$root/cmake/wine-env.sh" start >/dev/null
-trap 'bash "$root/cmake/wine-env.sh" stop' EXIT
+held=ruxa-shots
+bash "$root/cmake/cups-pdf.sh" hold "$held"
+trap 'bash "$root/cmake/cups-pdf.sh" drop "$held"; bash "$root/cmake/wine-env.sh" stop' EXIT
 source "$root/cmake/wine-vars.sh"
 driver() { "$RUXA_WINE" "$root/build/win/tests/e2e/driver/ruxa_driver.exe" "$@" </dev/null; }
-visible() { [ "$(driver wait-window --title "$1" --timeout 0 2>/dev/null | sed -n 's/.* visible=//p')" = 1 ]; }
+# Asked natively, not through a Wine process, so that a window shown for a
+# moment only (印刷中) is still caught: sets window.
 await() {
-  for _ in $(seq 300); do visible "$1" && return; sleep 0.1; done
+  for _ in $(seq 600); do
+    window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && return
+    sleep 0.05
+  done
   echo "shoot.sh: no window $1" >&2
   exit 1
 }
@@ -38,10 +45,11 @@ await() {
 program=$RUXA_TEST_ENV/program
 mkdir -p "$program" "$root/docs/images"
 cp "$root/build/win/ruxa.exe" "$program/"
-printer=$(LC_ALL=C lpstat -d | sed -n 's/^system default destination: //p')
-# Two named settings, the second chosen, so the lists have something to show.
+default_printer=$(LC_ALL=C lpstat -d | sed -n 's/^system default destination: //p')
+# Two named settings, the second chosen, so the lists have something to show;
+# all on the printer $1.
 write_ini() {
-  local section
+  local section printer=$1
   {
     printf '%s\n' '[Application]' 'Title=ヴェルモ' 'Version=2.50' '[Option]' 'ConfirmBeforePrint=1' 'PrinterCount=2' \
       'LastSet=1'
@@ -75,15 +83,16 @@ reach() {
 for dpi in "${DPIS[@]}"; do
   "$RUXA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
   for row in "${SHOTS[@]}"; do
-    IFS='|' read -r name title arguments steps <<<"$row"
-    write_ini
+    IFS='|' read -r name title arguments steps queue <<<"$row"
+    write_ini "$([ "$queue" = held ] && echo "$held" || echo "$default_printer")"
     # shellcheck disable=SC2086  # the arguments are words
     (cd "$program" && exec "$RUXA_WINE" ruxa.exe $arguments) </dev/null >/dev/null 2>&1 &
     pid=$!
     reach "$steps"
     await "$title"
-    sleep 0.3
-    window=$(xdotool search --name "^$title\$" | head -n 1)
+    # A dialog is given a moment to paint; 印刷中 painted itself before the
+    # print began and is gone when it ends.
+    [ "$queue" = held ] || sleep 0.3
     import -display "$DISPLAY" -window "$window" "$root/docs/images/$name-$dpi.png"
     echo "docs/images/$name-$dpi.png"
     kill "$pid" 2>/dev/null || true

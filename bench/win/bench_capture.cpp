@@ -1,8 +1,11 @@
-// A desktop capture and the print layout for A4 (fit, proportions kept) at
-// the printer's resolution, against the bare GDI work of the same sizes: one
-// BitBlt of the screen and one StretchBlt to the layout size.
+// A desktop capture of every monitor and the print layout for A4 (fit,
+// proportions kept) at the printer's resolution, against the bare GDI work of
+// the same sizes: one BitBlt of the whole virtual screen and one StretchBlt to
+// the layout size. Run on one monitor and on two, where the capture copies
+// each monitor and clears what none shows.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "BenchHarness.h"
@@ -18,9 +21,11 @@ namespace {
 
 // The same two GDI calls on plain bitmaps of the same sizes.
 struct BareBlits {
-    BareBlits(int w, int h, int lw, int lh) : width(w), height(h), layoutWidth(lw), layoutHeight(lh) {
+    BareBlits(RECT area, int lw, int lh)
+        : left(area.left), top(area.top), width(area.right - area.left), height(area.bottom - area.top),
+          layoutWidth(lw), layoutHeight(lh) {
         const unique_window_dc screen = GetDcOf(nullptr);
-        capture.reset(CreateCompatibleBitmap(screen.get().dc, w, h));
+        capture.reset(CreateCompatibleBitmap(screen.get().dc, width, height));
         layout.reset(CreateCompatibleBitmap(screen.get().dc, lw, lh));
         captureDc.reset(CreateCompatibleDC(screen.get().dc));
         layoutDc.reset(CreateCompatibleDC(screen.get().dc));
@@ -28,11 +33,11 @@ struct BareBlits {
         SelectObject(layoutDc.get(), layout.get());
     }
     void Run() const {
-        unique_window_dc desktop = GetWindowDcOf(GetDesktopWindow());
-        BitBlt(captureDc.get(), 0, 0, width, height, desktop.get().dc, 0, 0, SRCCOPY);
+        const unique_window_dc screen = GetDcOf(nullptr);
+        BitBlt(captureDc.get(), 0, 0, width, height, screen.get().dc, left, top, SRCCOPY);
         StretchBlt(layoutDc.get(), 0, 0, layoutWidth, layoutHeight, captureDc.get(), 0, 0, width, height, SRCCOPY);
     }
-    int width, height, layoutWidth, layoutHeight;
+    int left, top, width, height, layoutWidth, layoutHeight;
     unique_hbitmap capture, layout;
     unique_hdc captureDc, layoutDc;
 };
@@ -51,14 +56,24 @@ int main() {
     const auto first = prepare();
     if (!std::holds_alternative<PreparedPage>(first)) return 1;
     const PreparedPage& page = std::get<PreparedPage>(first);
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const RECT screen = Capture::VirtualScreen();
+    const int monitors = GetSystemMetrics(SM_CMONITORS);
     const int lw = page.picture.Width(), lh = page.picture.Height();
-    std::printf("screen %d x %d, A4 layout %d x %d (page %d x %d px)\n", w, h, lw, lh, page.sheet.pageWidthPx, page.sheet.pageHeightPx);
+    std::printf("virtual screen %ld x %ld on %d monitor(s), A4 layout %d x %d (page %d x %d px)\n",
+                screen.right - screen.left, screen.bottom - screen.top, monitors, lw, lh, page.sheet.pageWidthPx,
+                page.sheet.pageHeightPx);
 
-    const BareBlits bare(w, h, lw, lh);
-    const double ours = bench::SecondsPerRun([&] { prepare(); }, 5);
-    const double baseline = bench::SecondsPerRun([&] { bare.Run(); }, 5);
-    std::printf("%-40s %12.1f ms   baseline %12.1f ms   ratio %.2f (ours / baseline)\n", "CaptureDesktop + PreparePrint",
-                ours * 1e3, baseline * 1e3, ours / baseline);
+    const BareBlits bare(screen, lw, lh);
+    // Batches of the two cases take turns, so a busy spell of the machine
+    // weighs on both alike; the fastest batch of each counts.
+    double ours = 1e300, baseline = 1e300;
+    for (int turn = 0; turn < 15; ++turn) {
+        ours = std::min(ours, bench::SecondsPerRun([&] { prepare(); }, 3, 1));
+        baseline = std::min(baseline, bench::SecondsPerRun([&] { bare.Run(); }, 3, 1));
+    }
+    char name[64];
+    std::snprintf(name, sizeof name, "CaptureDesktop + PreparePrint, %d monitor(s)", monitors);
+    std::printf("%-44s %10.1f ms   baseline %10.1f ms   ratio %.2f (ours / baseline)\n", name, ours * 1e3,
+                baseline * 1e3, ours / baseline);
     return 0;
 }

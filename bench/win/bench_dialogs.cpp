@@ -15,6 +15,7 @@
 #include "Globals.h"
 #include "HumanSeam.h"
 #include "PaperTables.h"
+#include "Printer.h"
 
 using namespace BasRuxa;
 
@@ -32,10 +33,14 @@ void Settle(HWND window) {
 }
 
 // Each opening is timed alone and the window closed again before the next.
-double BestOpening(const std::function<void()>& open, const std::function<void()>& close) {
+// The first opening of the run is kept apart: it loads what an idle tray
+// program leaves unloaded (the common controls, the spooler).
+double BestOpening(const std::function<void()>& open, const std::function<void()>& close, double* first = nullptr) {
     double best = 1e300;
     for (int run = 0; run < 7; ++run) {
-        best = std::min(best, bench::SecondsPerRun(open, 1, 1));
+        const double seconds = bench::SecondsPerRun(open, 1, 1);
+        if (run == 0 && first) *first = seconds;
+        best = std::min(best, seconds);
         close();
     }
     return best;
@@ -43,7 +48,8 @@ double BestOpening(const std::function<void()>& open, const std::function<void()
 
 void Compare(const char* name, const FormSpec& design, const std::function<void()>& open,
              const std::function<void()>& close) {
-    const double dialog = BestOpening(open, close);
+    double first = 0;
+    const double dialog = BestOpening(open, close, &first);
     Form empty;
     const double baseline = BestOpening(
         [&] {
@@ -53,7 +59,9 @@ void Compare(const char* name, const FormSpec& design, const std::function<void(
         },
         [&] { empty.Destroy(); });
     bench::Report(name, dialog, baseline);
-    std::printf("opening takes %.2f times as long as the empty window's (goal: at most 1.5)\n", dialog / baseline);
+    std::printf("opening takes %.2f times as long as the empty window's (goal: at most 1.5); the run's first "
+                "opening %.1f ms, %.2f times\n",
+                dialog / baseline, first * 1e3, first / baseline);
 }
 
 // The capture fitted to the paper, so the preview draws it as large as it
@@ -138,6 +146,9 @@ int main() {
     capture.Resize(1280, 1024);
 
     std::printf("%d named settings, %d hot key lists\n", NamedSettingsCapacity, HotKeySlotCount);
+    // As a print request does while its capture (at least 100 ms away) is to come.
+    LoadPrintingSoon();
+    Sleep(100);
     FrmPrint& print = main.PrintDialog();
     Compare(
         "FrmPrint opening", FrmPrint::Design(),

@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "AppIcon.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "MessageLoop.h"
@@ -39,8 +40,10 @@ unique_hicon LoadAppIcon(HINSTANCE instance, FrmRuxa& main) {
                                                    0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
     if (custom) {
         main.SetIcon(custom.get());
+        AppIcon::SetSourceFile(text::Widen(settings.Settings.Icon));
     } else if (!settings.Settings.Icon.empty()) {
         main.SetIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PICICON), IMAGE_ICON, 16, 16, LR_SHARED)));
+        AppIcon::SetSource(instance, IDI_PICICON);
     }
     settings.Settings.UsesDefaultIcon = custom ? 0 : -1;
     Store().Reset(settings);

@@ -26,11 +26,15 @@ BOOL CALLBACK AskToOpen(HWND window, LPARAM message) {
 unique_mutex ClaimResidence() {
     unique_mutex claim(CreateMutexW(nullptr, TRUE, ResidentMutex));
     if (claim && GetLastError() != ERROR_ALREADY_EXISTS) return claim;
-    // The resident copy may still be starting: its window comes when its
-    // settings have been read. Give it a moment rather than a second icon.
+    // The resident copy may still be starting (its window comes when its
+    // settings have been read) or already ending (its window gone, the claim
+    // not yet let go): hand over to its window once there is one, or take
+    // the claim once it is let go, rather than end with no copy running.
+    const UINT openAgain = RegisterWindowMessageW(FrmRuxa::OpenAgainMessage);
     for (int attempt = 0; attempt < 50; ++attempt) {
-        if (!EnumWindows(AskToOpen, RegisterWindowMessageW(FrmRuxa::OpenAgainMessage))) break;
-        Sleep(100);
+        if (!EnumWindows(AskToOpen, openAgain)) return unique_mutex();
+        const DWORD wait = claim ? WaitForSingleObject(claim.get(), 100) : (Sleep(100), WAIT_TIMEOUT);
+        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) return claim;
     }
     return unique_mutex();
 }

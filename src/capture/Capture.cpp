@@ -9,17 +9,59 @@ namespace {
 constexpr int DesktopCursorOffset = 10;
 constexpr int WindowCursorOffset = 8;
 
+// The monitor the pointer is on, or the nearest one.
+RECT MonitorUnderPointer() {
+    POINT p{};
+    GetCursorPos(&p);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info)) return VirtualScreen();
+    return info.rcMonitor;
+}
+
+// The screen's pixels of each monitor within `area`, each copied from its
+// own rectangle: one copy of the whole area would read black, or pixels of
+// no window at all, where no monitor is.
+void CopyMonitors(HDC screen, const RECT& area, const PictureSurface& picture) {
+    struct Copy {
+        HDC screen;
+        const RECT& area;
+        HDC picture;
+    } copy{screen, area, picture.Dc()};
+    EnumDisplayMonitors(
+        nullptr, &area,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+            const Copy& c = *reinterpret_cast<const Copy*>(data);
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            RECT shown{};
+            if (GetMonitorInfoW(monitor, &info) && IntersectRect(&shown, &info.rcMonitor, &c.area))
+                BitBlt(c.picture, shown.left - c.area.left, shown.top - c.area.top, shown.right - shown.left,
+                       shown.bottom - shown.top, c.screen, shown.left, shown.top, SRCCOPY);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&copy));
+}
+
 }  // namespace
 
-PictureSurface CaptureDesktop(bool drawCursor) {
+RECT VirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+PictureSurface CaptureDesktop(bool drawCursor, DesktopArea area) {
+    const RECT shown = area == DesktopArea::PointerMonitor ? MonitorUnderPointer() : VirtualScreen();
     PictureSurface picture;
-    picture.Resize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    const unique_window_dc screen = GetWindowDcOf(GetDesktopWindow());
-    BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), screen.get().dc, 0, 0, SRCCOPY);
+    picture.Resize(shown.right - shown.left, shown.bottom - shown.top);
+    // The screen's device context counts in virtual-screen coordinates.
+    const unique_window_dc screen = GetDcOf(nullptr);
+    CopyMonitors(screen.get().dc, shown, picture);
     if (drawCursor) {
         POINT p{};
         GetCursorPos(&p);
-        DrawIcon(picture.Dc(), p.x - DesktopCursorOffset, p.y - DesktopCursorOffset, GetCurrentCursor());
+        DrawIcon(picture.Dc(), p.x - DesktopCursorOffset - shown.left, p.y - DesktopCursorOffset - shown.top,
+                 GetCurrentCursor());
     }
     return picture;
 }

@@ -19,7 +19,19 @@ struct Captured {
     std::string reason;
 };
 
-PictureSurface CaptureDesktop(bool drawCursor);
+// What a desktop capture takes: every monitor (the whole virtual screen), or
+// only the monitor under the mouse pointer.
+enum class DesktopArea { AllMonitors, PointerMonitor };
+
+// The virtual screen, which holds every monitor, in the coordinates of
+// windows and of the pointer: its corner is negative where a monitor stands
+// left of or above the primary one.
+RECT VirtualScreen();
+
+// The area in physical pixels, its top-left corner at the picture's (0, 0);
+// what no monitor shows (beside a smaller monitor) is the picture's
+// background colour.
+PictureSurface CaptureDesktop(bool drawCursor, DesktopArea area = DesktopArea::AllMonitors);
 
 // `window` null captures the foreground window. Nothing when there is no such
 // window (a number that names none, or one that has gone): its device context

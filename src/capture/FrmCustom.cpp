@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "Capture.h"
 #include "Region.h"
 
 namespace {
@@ -141,8 +142,11 @@ void FrmCustom::Load(PictureSurface desktop) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance);
     desktop_ = std::move(desktop);
-    form_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, L"", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                            GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, this);
+    // Over every monitor: with the window's corner at the virtual screen's,
+    // a point of its client area is the same point of the picture.
+    const RECT screen = Capture::VirtualScreen();
+    form_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, L"", WS_POPUP, screen.left, screen.top,
+                            screen.right - screen.left, screen.bottom - screen.top, nullptr, nullptr, instance, this);
     RECT client{};
     GetClientRect(form_, &client);
     picture_ = CreateWindowExW(0, PictureClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, client.right, client.bottom, form_,

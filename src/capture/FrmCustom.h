@@ -1,6 +1,6 @@
-// Region selection: a borderless, topmost window over the whole screen shows
-// the frozen desktop capture; the user drags a rectangle on it with the left
-// button and, on release, the rectangle goes to the window's owner.
+// Region selection: a borderless, topmost window over every monitor shows
+// the frozen capture of them all; the user drags a rectangle on it with the
+// left button and, on release, the rectangle goes to the window's owner.
 #pragma once
 #include <windows.h>
 
@@ -35,8 +35,9 @@ public:
     FrmCustom(const FrmCustom&) = delete;
     FrmCustom& operator=(const FrmCustom&) = delete;
 
-    // Opens the window over the screen with the desktop picture on it. An
-    // open window stays as it is, with the picture it froze.
+    // Opens the window over the virtual screen with the picture of every
+    // monitor on it (Capture::CaptureDesktop of them all). An open window
+    // stays as it is, with the picture it froze.
     void Load(PictureSurface desktop);
     // Closes the window and tells nobody: the caller decides what follows.
     void Unload();

@@ -3,6 +3,7 @@
 // read once and written once, yet every value read and every byte written is
 // what the key-by-key calls would have given.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,19 +38,40 @@ public:
     std::vector<Entry> Entries() const;
 
 private:
+    // Where a name or value lies in text_.
+    struct Text {
+        std::uint32_t at = 0;
+        std::uint32_t size = 0;
+    };
     struct Key {
-        std::string name;
-        std::optional<std::string> value;  // nothing for a line without "="
+        Text name;
+        Text value;
+        bool hasValue = false;       // false for a line without "="
+        std::uint32_t nameHash = 0;  // AsciiFoldHash(name), see IniFile.cpp
     };
     struct Section {
         std::string name;  // empty for lines before the first header
         std::vector<Key> keys;
+        // Once a section has many keys ([Option] has some sixty): where the
+        // first key of each name of ASCII alone is, found by its hash (open
+        // addressing; position + 1, 0 for a free slot).
+        std::vector<std::uint32_t> index;
+        std::size_t firstOther = SIZE_MAX;  // the first key whose name has other bytes
     };
 
+    std::string_view View(Text text) const { return std::string_view(text_.data() + text.at, text.size); }
+    Text Keep(std::string_view s);
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
     void AddSection(std::string name);
+    std::size_t FindKey(const Section& section, std::string_view wanted, std::uint32_t hash) const;
+    void AddKey(Section& section, const Key& key);
+    void IndexKey(Section& section, std::size_t at);
 
+    // Every name and value, back to back: a document is a few allocations
+    // rather than some for every key. A replaced value leaves its old text
+    // behind.
+    std::string text_;
     std::vector<Section> sections_{Section{}};
     // Case-folded name -> index of the first section of that name; a settings
     // file has a hundred sections and a load looks up a thousand keys.

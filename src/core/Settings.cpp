@@ -21,7 +21,12 @@ std::array<std::int16_t, HotKeySlotCount>* HotKeyArrays(SettingsRecord& s, int w
     return arrays[which];
 }
 
-std::string SlotKey(const char* stem, int slot) { return stem + std::to_string(slot); }
+static_assert(HotKeySlotCount <= 10, "a slot's key ends in one digit");
+std::string SlotKey(const char* stem, int slot) {
+    std::string key(stem);
+    key += static_cast<char>('0' + slot);
+    return key;
+}
 
 // Numeric text that is not a stored 16-bit integer reads like a missing key.
 std::int16_t ReadNumber(const IniFile& ini, std::string_view section, std::string_view key) {
@@ -99,6 +104,8 @@ void ReadNumberedLayout(const IniFile& ini, SettingsRecord& s) {
     for (int slot = 0; slot < HotKeySlotCount; ++slot)
         for (int which = 0; which < 5; ++which)
             (*HotKeyArrays(s, which))[slot] = ReadNumber(ini, "Option", SlotKey(HotKeyKeys[which], slot));
+    // A file of an older version has no such key: every monitor, as then.
+    s.DesktopMonitor = ReadNumber(ini, "Option", "DesktopMonitor") == 1 ? 1 : 0;
 }
 
 std::int16_t CorrectedPaperSize(std::int16_t code) {
@@ -116,8 +123,10 @@ std::int16_t CorrectedPaperBin(std::int16_t code) {
 
 std::string ReadIni(const IniFile& ini, std::string_view section, std::string_view key) {
     std::string value = ini.Get(section, key).value_or("");
+    // A character is at most two bytes in code page 932 and at least one here
+    // (a stray byte counts as two), so a short value needs no counting.
     std::size_t bytes = 0;
-    for (std::size_t pos = 0; pos < value.size();) {
+    for (std::size_t pos = 0; value.size() * 2 > ReadBufferBytes && pos < value.size();) {
         const std::size_t start = pos;
         bytes += utf8::Cp932Width(utf8::Next(value, pos));
         if (bytes > ReadBufferBytes) {
@@ -233,6 +242,8 @@ IniFile SaveSettings(const SettingsModel& model) {
         WriteNumber(ini, "Option", SlotKey("HotKeyCTRL", slot), s.HotKeyCTRL[slot]);
         WriteNumber(ini, "Option", SlotKey("HotKeyButton", slot), s.HotKeyButton[slot]);
     }
+    // After the keys older versions write, which their reader finds as before.
+    WriteNumber(ini, "Option", "DesktopMonitor", s.DesktopMonitor);
     WritePrintSettings(ini, "DefaultPrinter", model.CurrentPrint);
     for (int slot = 0; slot < stored::NamedSettingCount(s); ++slot)
         SaveNamedSetting(ini, *stored::NamedSettingAt(model, slot), slot + 1);

@@ -32,6 +32,9 @@ struct SettingsRecord {
     std::array<std::int16_t, HotKeySlotCount> HotKeyCTRL{};
     std::array<std::int16_t, HotKeySlotCount> HotKeyButton{};
     std::int16_t IconCapture = 0;
+    // What the desktop capture takes: 0 every monitor, 1 the monitor under
+    // the mouse pointer. Any other stored value reads as 0.
+    std::int16_t DesktopMonitor = 0;
     std::string Version;
     // A field added here is also taken over in settings::TakeStoredChanges.
     bool operator==(const SettingsRecord&) const = default;

@@ -42,6 +42,7 @@ void TakeStoredChanges(const SettingsRecord& b, const SettingsRecord& a, Setting
     Take(b.HotKeyCTRL, a.HotKeyCTRL, w.HotKeyCTRL);
     Take(b.HotKeyButton, a.HotKeyButton, w.HotKeyButton);
     Take(b.IconCapture, a.IconCapture, w.IconCapture);
+    Take(b.DesktopMonitor, a.DesktopMonitor, w.DesktopMonitor);
     Take(b.Version, a.Version, w.Version);
 }
 

@@ -127,9 +127,12 @@ bool FrmOption::Form_KeyDown(WPARAM key) {
 }
 
 // Each page fills the tab control's display area, wherever the tab row and
-// the margins put it at the window's DPI.
+// the margins put it at the window's DPI: again after each change of the DPI,
+// which lays the pages out where the table has them. The strip counts twips
+// at its picture box's DPI.
 void FrmOption::PlacePages() {
-    const float twipsPerPixel = 1440.0f / static_cast<float>(form_.Dpi());
+    const UINT dpi = GetDpiForWindow(form_.Item(Pic_Tab));
+    const float twipsPerPixel = 1440.0f / static_cast<float>(dpi ? dpi : 96);
     const auto pixels = [&](float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); };
     const int left = pixels(clsTabStrip_->ClientLeft() - clsTabStrip_->Left());
     const int top = pixels(clsTabStrip_->ClientTop() - clsTabStrip_->Top());
@@ -334,6 +337,7 @@ bool FrmOption::Form_Command(int id, int code) {
         case ChkKakure: return SwitchCheck(WorkSettings.IconDelete, id), true;
         case ChkDialog: return SwitchCheck(WorkSettings.ConfirmBeforePrint, id), true;
         case ChkReverse: return SwitchCheck(WorkSettings.ReversePrint, id), true;
+        case Chk_DesktopMonitor: return SwitchCheck(WorkSettings.DesktopMonitor, id), true;
         default: break;
         }
         if (const int slot = SlotOf(id, Chk_Enable0); slot >= 0) return Chk_Enable_Click(slot), true;
@@ -375,6 +379,9 @@ INT_PTR FrmOption::Form_Message(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_FORM_KEYDOWN: return Form_KeyDown(wParam);
     case WM_CHECK_SECONDS: return TxtByo_LostFocus(), TRUE;
+    case WM_DPICHANGED:
+        if (clsTabStrip_) PlacePages();
+        return TRUE;
     default: return FALSE;
     }
 }
@@ -389,6 +396,7 @@ void FrmOption::ShowWork() {
     form_.SetCheck(ChkDialog, work.ConfirmBeforePrint);
     form_.SetCheck(ChkReverse, work.ReversePrint);
     form_.SetCheck(Chk_Icon, work.IconCapture);
+    form_.SetCheck(Chk_DesktopMonitor, work.DesktopMonitor);
     form_.SelectOption(work.DoubleClick == 1 ? Opt_HardCopy : Opt_Copy);
     switch (work.DoubleClickDo) {
     case 2: form_.SelectOption(Opt_ActiveWindow); break;

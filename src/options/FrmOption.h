@@ -54,6 +54,7 @@ public:
         Label2,
         ChkDialog,
         ChkReverse,
+        Chk_DesktopMonitor,
 
         // Page 1 holds the print-settings panel, whose ids are 200 to 249.
 

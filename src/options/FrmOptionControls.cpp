@@ -19,7 +19,7 @@ using F = FrmOption;
 constexpr int RowCount = HotKeySlotCount;
 // Each hot key row: label, 有効, ALT, SHIFT, CTRL, key list, refusal mark.
 constexpr int ControlsPerRow = 7;
-constexpr int FixedCount = 34;
+constexpr int FixedCount = 35;
 constexpr int ControlCount = FixedCount + RowCount * ControlsPerRow;
 
 constexpr const wchar_t* RowLabels[RowCount] = {
@@ -64,6 +64,7 @@ constexpr std::array<ControlSpec, ControlCount> BuildControls() {
     add({Label, F::Label2, L"秒", 2370, 2895, 0, 0, page0});
     add({CheckBox, F::ChkDialog, L"印刷前に確認ﾀﾞｲｱﾛｸﾞﾎﾞｯｸｽを表示する", 240, 3240, 6240, 255, page0});
     add({CheckBox, F::ChkReverse, L"ｷｬﾌﾟﾁｬｲﾒｰｼﾞを反転して印刷する", 240, 3600, 6240, 255, page0});
+    add({CheckBox, F::Chk_DesktopMonitor, L"ﾃﾞｽｸﾄｯﾌﾟ全体はﾏｳｽﾎﾟｲﾝﾀのあるﾓﾆﾀｰだけｷｬﾌﾟﾁｬｰする", 240, 3960, 6240, 255, page0});
 
     // The print settings page: the print-settings panel's controls follow it.
     add({Container, F::Fra_Tab(1), L"", 60, 360, 6795, 4395, F::Pic_Tab});

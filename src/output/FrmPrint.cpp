@@ -36,7 +36,8 @@ const std::vector<ControlSpec>& Controls() {
         const std::vector<ControlSpec> shared = PrintPanel::Controls(at);
         own.insert(own.end(), shared.begin(), shared.end());
         // Last, so the controls before it keep their order; it is no tab stop.
-        own.push_back({ControlKind::Canvas, C::PicPreview, L"", 8055, 60, 4545, 4545});
+        // Its caption is never drawn: it names the picture for screen readers.
+        own.push_back({ControlKind::Canvas, C::PicPreview, L"ﾌﾟﾚﾋﾞｭｰ", 8055, 60, 4545, 4545});
         return own;
     }();
     return rows;

@@ -75,12 +75,12 @@ ClipboardContents ClipboardContents::Take() {
         switch (id) {
         case CF_BITMAP:
         case CF_DSPBITMAP:
-            if (const HANDLE copy = CopyBitmap(data)) contents.formats_.push_back({id, copy, FreeBitmap});
+            if (const HANDLE copy = CopyBitmap(data)) contents.formats_.push_back({id, unique_data({copy, FreeBitmap})});
             break;
         case CF_ENHMETAFILE:
         case CF_DSPENHMETAFILE:
             if (const HANDLE copy = CopyEnhMetaFileW(static_cast<HENHMETAFILE>(data), nullptr))
-                contents.formats_.push_back({id, copy, FreeEnhMetaFile});
+                contents.formats_.push_back({id, unique_data({copy, FreeEnhMetaFile})});
             break;
         case CF_METAFILEPICT:
         case CF_DSPMETAFILEPICT:
@@ -90,7 +90,7 @@ ClipboardContents ClipboardContents::Take() {
             // formats of the same content carry it.
             break;
         default:
-            if (const HGLOBAL copy = CopyGlobal(data)) contents.formats_.push_back({id, copy, FreeGlobal});
+            if (const HGLOBAL copy = CopyGlobal(data)) contents.formats_.push_back({id, unique_data({copy, FreeGlobal})});
             break;
         }
     }
@@ -99,12 +99,7 @@ ClipboardContents ClipboardContents::Take() {
 
 void ClipboardContents::Restore() {
     for (Format& format : formats_)
-        if (SetClipboardData(format.id, format.data)) format.data = nullptr;
-}
-
-ClipboardContents::~ClipboardContents() {
-    for (const Format& format : formats_)
-        if (format.data) format.free(format.data);
+        handles::HandOver(format.data, [&](Data d) { return SetClipboardData(format.id, d.handle) != nullptr; });
 }
 
 std::optional<std::string> CopyPictureToClipboard(HWND owner, const PictureSurface& picture) {
@@ -126,11 +121,8 @@ std::optional<std::string> CopyPictureToClipboard(HWND owner, const PictureSurfa
     // clipboard held is kept aside until the bitmap is in its place.
     ClipboardContents held = ClipboardContents::Take();
     EmptyClipboard();
-    // The clipboard owns the bitmap only once it has taken it.
-    const bool given = SetClipboardData(CF_BITMAP, copy.get()) != nullptr;
-    if (given) {
-        copy.release();
-    } else {
+    const bool given = handles::HandOver(copy, [](HBITMAP bitmap) { return SetClipboardData(CF_BITMAP, bitmap) != nullptr; });
+    if (!given) {
         EmptyClipboard();
         held.Restore();
     }

@@ -26,16 +26,21 @@ public:
     void Restore();
 
 private:
+    // A copy of one format's data and how that kind is freed.
+    struct Data {
+        HANDLE handle = nullptr;
+        void (*free)(HANDLE) = nullptr;
+        bool operator==(const Data&) const = default;
+    };
+    struct DataTraits {
+        using pointer = Data;
+        static pointer invalid() { return {}; }
+        static void close(pointer d) { d.free(d.handle); }
+    };
+    using unique_data = handles::unique_any<DataTraits>;
     struct Format {
         UINT id;
-        HANDLE data;  // ours until the clipboard takes it
-        void (*free)(HANDLE);
+        unique_data data;  // ours until the clipboard takes it
     };
     std::vector<Format> formats_;
-
-public:
-    ClipboardContents() = default;
-    ClipboardContents(ClipboardContents&& other) noexcept : formats_(std::move(other.formats_)) {}
-    ClipboardContents& operator=(ClipboardContents&&) = delete;
-    ~ClipboardContents();
 };

@@ -171,6 +171,39 @@ unique_hfont MakeFont(const wchar_t* face, int points, int dpi, bool bold) {
                                     DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
+// The monitor the user looks at when a form opens: the one under the
+// pointer, as a click on the tray or a key has just been given there.
+MONITORINFO MonitorUnderPointer() {
+    POINT p{};
+    GetCursorPos(&p);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info);
+    return info;
+}
+
+// The form lays itself out at a new DPI; the system's own rescaling of dialog
+// windows (Windows 10 1703 on; Wine has none) would move the controls again.
+void TurnOffSystemDialogScaling(HWND dialog) {
+    using SetBehaviour = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    const auto set = reinterpret_cast<SetBehaviour>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (set) set(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+}
+
+// Twips offsets at which the controls of each frame and container are
+// placed, by the frame's or container's id; 0 is the form.
+using Offsets = std::map<int, POINT>;
+
+POINT OffsetOf(const Offsets& offsets, const ControlSpec& c) { return c.container ? offsets.at(c.container) : POINT{}; }
+
+void NoteOffset(Offsets& offsets, const ControlSpec& c, POINT at) {
+    // A frame's controls are placed in its container relative to the frame;
+    // a container is a window of its own.
+    if (c.kind == ControlKind::Frame) offsets[c.id] = {at.x + c.left, at.y + c.top};
+    if (c.kind == ControlKind::Container) offsets[c.id] = {};
+}
+
 }  // namespace
 
 Form::~Form() { Destroy(); }
@@ -190,7 +223,14 @@ bool Form::Create(const FormSpec& design, Handler handler, HWND owner) {
     if (!CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.head, owner, DialogProc,
                                     reinterpret_cast<LPARAM>(this)))
         return false;
+    TurnOffSystemDialogScaling(window_);
     SetWindowTextW(window_, design.caption);
+    controls_.assign(design.controls.begin(), design.controls.end());
+    // Standing on its monitor before anything is laid out, the window has
+    // that monitor's DPI.
+    const RECT monitor = MonitorUnderPointer().rcMonitor;
+    SetWindowPos(window_, nullptr, (monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER);
     dpi_ = static_cast<int>(GetDpiForWindow(window_));
     if (dpi_ <= 0) dpi_ = 96;
     font_ = MakeFont(FormFace, FormPoints, dpi_, false);
@@ -200,25 +240,36 @@ bool Form::Create(const FormSpec& design, Handler handler, HWND owner) {
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)), static_cast<UINT>(dpi_));
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(window_, design.topmost ? HWND_TOPMOST : nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+    SetWindowPos(window_, design.topmost ? HWND_TOPMOST : nullptr,
+                 monitor.left + (monitor.right - monitor.left - width) / 2,
+                 monitor.top + (monitor.bottom - monitor.top - height) / 2, width, height,
                  SWP_NOACTIVATE | (design.topmost ? 0 : SWP_NOZORDER));
-    CreateControls(design);
+    CreateControls();
     AddModelessDialog(window_);
     return true;
 }
 
-void Form::CreateControls(const FormSpec& design) {
-    struct Placed {
-        HWND parent;  // the window the control's children go in
-        int left, top;  // twips offset of the control's own children in it
-    };
-    std::map<int, Placed> placed;
+// The control's rectangle in pixels of its parent at the form's DPI; a label
+// without a width or height takes its text's in the form's font.
+RECT Form::PixelBox(const ControlSpec& c, POINT offset) const {
+    const int left = Pixels(offset.x + c.left), top = Pixels(offset.y + c.top);
+    int width = Pixels(c.width), height = Pixels(c.height);
+    if (c.kind == ControlKind::ComboBox) height *= ComboListRows;
+    if (c.kind == ControlKind::Label && (c.width == 0 || c.height == 0)) {
+        const SIZE text = TextSize(window_, font_.get(), c.caption);
+        if (c.width == 0) width = text.cx;
+        if (c.height == 0) height = text.cy;
+    }
+    return {left, top, left + width, top + height};
+}
+
+void Form::CreateControls() {
+    Offsets offsets;
+    std::map<int, HWND> parents;  // the window each container's controls go in
     HWND previous = nullptr;
     int previousContainer = -1;
-    for (const ControlSpec& c : design.controls) {
-        Placed at{window_, 0, 0};
-        if (c.container != 0) at = placed.at(c.container);
+    for (const ControlSpec& c : controls_) {
+        const POINT at = OffsetOf(offsets, c);
         const KindStyle kind = StyleOf(c.kind);
         DWORD style = WS_CHILD | WS_VISIBLE | kind.style | c.style;
         // Consecutive options in one container form a group; whatever follows
@@ -227,18 +278,13 @@ void Form::CreateControls(const FormSpec& design) {
         const bool previousOption = previous && IsOption(previous);
         if (option != previousOption || c.container != previousContainer) style |= WS_GROUP;
         if (option && (style & WS_GROUP)) style |= WS_TABSTOP;
-        int width = Pixels(c.width), height = Pixels(c.height);
-        if (c.kind == ControlKind::ComboBox) height *= ComboListRows;
-        const HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, c.caption, style, Pixels(at.left + c.left),
-                                             Pixels(at.top + c.top), width, height, at.parent,
+        const RECT box = PixelBox(c, at);
+        const HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, c.caption, style, box.left, box.top,
+                                             box.right - box.left, box.bottom - box.top,
+                                             c.container ? parents.at(c.container) : window_,
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                                              GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        if (c.kind == ControlKind::Label && (c.width == 0 || c.height == 0)) {
-            const SIZE text = TextSize(control, font_.get(), c.caption);
-            SetWindowPos(control, nullptr, 0, 0, c.width ? width : text.cx, c.height ? height : text.cy,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
         if (c.kind == ControlKind::TextBox) SetWindowSubclass(control, EditProc, 0, static_cast<DWORD_PTR>(c.id));
         // A number field takes no text from the input method, whose results
         // would not pass through the form's key filter.
@@ -250,12 +296,51 @@ void Form::CreateControls(const FormSpec& design) {
                 SetWindowSubclass(info.hwndItem, EditProc, 0, static_cast<DWORD_PTR>(c.id));
         }
         if (c.kind == ControlKind::DefaultButton) SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(c.id), 0);
-        if (c.kind == ControlKind::Frame) placed[c.id] = {at.parent, at.left + c.left, at.top + c.top};
-        if (c.kind == ControlKind::Container) placed[c.id] = {control, 0, 0};
+        NoteOffset(offsets, c, at);
+        if (c.kind == ControlKind::Frame) parents[c.id] = c.container ? parents.at(c.container) : window_;
+        if (c.kind == ControlKind::Container) parents[c.id] = control;
         items_.emplace_back(c.id, control);
         previous = control;
         previousContainer = c.container;
     }
+}
+
+// The table at a new DPI: fonts made again at its size, every control moved
+// and sized from its twips, and the window where the system suggests, which
+// keeps it on the monitor it was moved to. Every window that had one of the
+// old fonts (a container, a control made later in one, such as a tab
+// control) gets its new one.
+void Form::LayOutAgain(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    std::map<HFONT, HFONT> renewed;
+    unique_hfont oldFont = std::exchange(font_, MakeFont(FormFace, FormPoints, dpi_, false));
+    renewed[oldFont.get()] = font_.get();
+    std::vector<unique_hfont> oldExtras;
+    for (ExtraFont& extra : extraFonts_) {
+        oldExtras.push_back(std::exchange(extra.font, MakeFont(extra.face, extra.points, dpi_, extra.bold)));
+        renewed[oldExtras.back().get()] = extra.font.get();
+    }
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    EnumChildWindows(
+        window_,
+        [](HWND child, LPARAM fonts) -> BOOL {
+            const auto& map = *reinterpret_cast<const std::map<HFONT, HFONT>*>(fonts);
+            const auto now = map.find(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
+            if (now != map.end()) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(now->second), FALSE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&renewed));
+    Offsets offsets;
+    for (const ControlSpec& c : controls_) {
+        const POINT at = OffsetOf(offsets, c);
+        const RECT box = PixelBox(c, at);
+        SetWindowPos(Item(c.id), nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        NoteOffset(offsets, c, at);
+    }
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::Destroy() {
@@ -265,6 +350,7 @@ void Form::Destroy() {
     const HWND window = std::exchange(window_, nullptr);
     DestroyWindow(window);
     items_.clear();
+    controls_.clear();
     backColours_.clear();
     canvases_.clear();
     extraFonts_.clear();
@@ -279,6 +365,13 @@ INT_PTR CALLBACK Form::DialogProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!self || !self->handler_ || self->window_ != window) return FALSE;
+    if (message == WM_DPICHANGED) {
+        // Before the controls are made, Create reads the window's DPI itself.
+        if (self->items_.empty()) return TRUE;
+        self->LayOutAgain(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        self->handler_(message, wParam, lParam);
+        return TRUE;
+    }
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam && IsOption(reinterpret_cast<HWND>(lParam)) &&
         SendMessageW(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0) == BST_CHECKED)
         MoveTabStopTo(reinterpret_cast<HWND>(lParam));
@@ -332,8 +425,8 @@ void Form::SetIcon(HICON icon) {
 }
 
 void Form::SetControlFont(int id, const wchar_t* face, int points, bool bold) {
-    extraFonts_.push_back(MakeFont(face, points, dpi_, bold));
-    SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(extraFonts_.back().get()), TRUE);
+    extraFonts_.push_back({face, points, bold, MakeFont(face, points, dpi_, bold)});
+    SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(extraFonts_.back().font.get()), TRUE);
 }
 
 void Form::SetImage(int id, HICON icon) { SendMessageW(Item(id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0); }

@@ -1,9 +1,12 @@
 // Windows built from a table of their controls. Each form states its
 // controls once (kind, id, caption, twips rectangle, container, extra style)
 // and Form creates them at the window's DPI with the form's font. The form
-// itself is a system dialog window, so Tab order, the default button, access
-// keys and Esc behave as in any dialog; modeless forms get that keyboard
-// handling from the one message loop (MessageLoop.h).
+// opens centred on the monitor under the mouse pointer, at that monitor's
+// DPI, and lays itself out again from the table when its DPI changes (moved
+// to another monitor, or the scaling changed). The form itself is a system
+// dialog window, so Tab order, the default button, access keys and Esc
+// behave as in any dialog; modeless forms get that keyboard handling from
+// the one message loop (MessageLoop.h).
 //
 // Setting a control's value from code raises the control's change handler
 // exactly as a user's change does (Win32 does not do that by itself for a
@@ -75,10 +78,12 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Creates the form hidden and centred on the screen. The handler sees the
-    // form's messages (WM_COMMAND of every control included) and returns
-    // TRUE for those it handled. A modeless form joins the message loop's
-    // dialog keyboard handling.
+    // Creates the form hidden and centred on the monitor under the mouse
+    // pointer: the user has just clicked the tray or pressed a key, and looks
+    // there. The handler sees the form's messages (WM_COMMAND of every control
+    // included) and returns TRUE for those it handled; it sees WM_DPICHANGED
+    // after the form has laid its table out again at the new DPI. A modeless
+    // form joins the message loop's dialog keyboard handling.
     bool Create(const FormSpec& design, Handler handler, HWND owner = nullptr);
     void Destroy();
     bool Exists() const { return window_ != nullptr; }
@@ -102,6 +107,8 @@ public:
     bool Enabled(int id) const;
     void SetVisible(int id, bool visible);
     void SetIcon(HICON icon);
+    // A font of the control's own, made again at every new DPI; the face
+    // name must live as long as the form (a literal).
     void SetControlFont(int id, const wchar_t* face, int points, bool bold = false);
     void SetImage(int id, HICON icon);
     // The tip shown while the pointer rests on the control; the empty text
@@ -153,15 +160,26 @@ public:
     void Redraw(int id);
 
 private:
+    // A font SetControlFont gave a control, made again at every DPI.
+    struct ExtraFont {
+        const wchar_t* face;
+        int points;
+        bool bold;
+        unique_hfont font;
+    };
+
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void CreateControls(const FormSpec& design);
+    void CreateControls();
+    RECT PixelBox(const ControlSpec& c, POINT offset) const;
+    void LayOutAgain(int dpi, const RECT& suggested);
     int BackColourOf(HWND control) const;
 
     HWND window_ = nullptr;
     Handler handler_;
+    std::vector<ControlSpec> controls_;
     int dpi_ = 96;
     unique_hfont font_;
-    std::vector<unique_hfont> extraFonts_;
+    std::vector<ExtraFont> extraFonts_;
     unique_hwnd tips_;
     std::vector<std::pair<int, HWND>> items_;
     std::vector<std::pair<HWND, int>> backColours_;

@@ -4,8 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <thread>
 
 #include "UniqueHandle.h"
+
+void LoadPrintingSoon() {
+    static std::once_flag asked;
+    std::call_once(asked, [] { std::thread([] { CurrentPrinter::InstalledPrinters(); }).detach(); });
+}
 
 std::wstring DefaultPrinterName() {
     DWORD length = 0;

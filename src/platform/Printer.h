@@ -18,6 +18,12 @@
 // rows, before it gives up (false). `bandRows` is the height of the first try.
 bool DrawPicture(HDC dc, const PictureSurface& picture, const RECT& target, int bandRows);
 
+// The printing system (the spooler and what it brings along, some ten
+// megabytes) is loaded at its first use, not at start-up. A print request
+// asks for it while its capture is still to come, so the confirmation dialog
+// does not wait for it; later calls do nothing.
+void LoadPrintingSoon();
+
 // The system's default printer, or empty when none is installed.
 std::wstring DefaultPrinterName();
 

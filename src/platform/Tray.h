@@ -14,8 +14,8 @@ constexpr int MaxTipLength = 63;
 // The record used both to add and to delete the icon.
 inline NOTIFYICONDATAW TrayData{};
 
-// Adds the icon with the window's current icon and the tip (cut to 63
-// characters). The tip is remembered so the icon can come back after the
+// Adds the icon (the main window's, loaded at the notification area's
+// small-icon size) and the tip (cut to 63 characters). The tip is remembered so the icon can come back after the
 // taskbar restarts. When the tray refuses it (the taskbar is not ready yet,
 // as at logon), it is tried again on a short timer for a while and whenever
 // the taskbar announces itself, so a resident program is never left without
@@ -31,5 +31,12 @@ void ShowAgain();
 void RestoreAfterTaskbarRestart();
 
 bool IsShown();
+
+// The notification area's DPI: the primary monitor's, where the taskbar
+// stands unless the user moved it.
+UINT NotificationAreaDpi();
+// Loads the icon again at the small-icon size of that DPI when the size
+// differs from the one it has; an icon in the tray is replaced at once.
+void FitIconTo(UINT dpi);
 
 }  // namespace Tray

@@ -58,6 +58,15 @@ private:
     pointer value_ = Traits::invalid();
 };
 
+// Offers the handle to a taker (the clipboard, a window) that owns it only if
+// it says so: released when taken, still ours to close when refused.
+template <typename Traits, typename Take>
+bool HandOver(unique_any<Traits>& handle, Take take) {
+    if (!take(handle.get())) return false;
+    handle.release();
+    return true;
+}
+
 // Most kinds use null for "no handle" and one function to let it go.
 template <typename T, auto Close>
 struct NullTraits {

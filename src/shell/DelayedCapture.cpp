@@ -16,8 +16,8 @@ void FrmRuxa::Timer1_Timer() {
     timer1_.SetEnabled(false);
     const ShellRequest request = CurrentRequest();
     switch (request.state) {
-    case StateDtCopy: return Deliver(request, Output::Print, {CaptureDesktop(), {}});
-    case StateDtCapture: return Deliver(request, Output::Copy, {CaptureDesktop(), {}});
+    case StateDtCopy: return Deliver(request, Output::Print, {CaptureDesktop(DesktopAreaSet()), {}});
+    case StateDtCapture: return Deliver(request, Output::Copy, {CaptureDesktop(DesktopAreaSet()), {}});
     case StateRsCopy: return SelectRegion(request, Output::Print);
     case StateRsCapture: return SelectRegion(request, Output::Copy);
     default:

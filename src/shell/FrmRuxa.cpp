@@ -20,9 +20,11 @@ FrmRuxa::FrmRuxa(HINSTANCE instance, bool commandLine) {
     if (!GetClassInfoExW(instance, ClassName, &wc)) RegisterClassExW(&wc);
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     openAgain_ = RegisterWindowMessageW(OpenAgainMessage);
-    window_ = CreateWindowExW(0, ClassName, L"ヴェルモ", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
-                              nullptr, instance, this);
+    // Hidden at the primary monitor's corner: a change of that monitor's
+    // DPI, where the notification area is, reaches it as WM_DPICHANGED.
+    window_ = CreateWindowExW(0, ClassName, L"ヴェルモ", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr, instance, this);
     SetIcon(wc.hIconSm);
+    AppIcon::SetSource(instance, IDI_RUXA);
     for (WindowTimer* timer : {&timer1_, &timer2_, &timer3_}) timer->Attach(window_);
     BuildMenus();
     if (commandLine) return;
@@ -55,9 +57,6 @@ void FrmRuxa::FollowStoredHotKeys(const SettingsModel& before, const SettingsMod
 bool FrmRuxa::HotKeyRefused(int slot) const { return BasHotKey::Refused(slot); }
 
 void FrmRuxa::StartResident() {
-    // Loading the options dialog once, unseen, runs its opening steps.
-    OptionsDialog().Load();
-    OptionsDialog().Unload();
     Tray::AddTrayIcon(window_, Settings.Title);
     AppState = StateIdle;
 }
@@ -116,6 +115,8 @@ void FrmRuxa::Destroyed() {
 
 LRESULT FrmRuxa::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        // The taskbar may come again with another scaling.
+        Tray::FitIconTo(Tray::NotificationAreaDpi());
         Tray::RestoreAfterTaskbarRestart();
         return 0;
     }
@@ -136,6 +137,15 @@ LRESULT FrmRuxa::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         timer1_.Dispatch(wParam, [this] { Timer1_Timer(); }) || timer2_.Dispatch(wParam, [this] { Timer2_Timer(); }) ||
             timer3_.Dispatch(wParam, [this] { Timer3_Timer(); });
         return 0;
+    case WM_DPICHANGED:
+        // The tray icon is drawn at the small-icon size of the DPI.
+        Tray::FitIconTo(HIWORD(wParam));
+        return 0;
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
+        // In case a hidden window hears of a new scaling only this way.
+        Tray::FitIconTo(Tray::NotificationAreaDpi());
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_CLOSE:
         EndRun(exitCode_);
         return 0;

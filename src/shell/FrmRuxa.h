@@ -109,7 +109,9 @@ private:
     // The road (Road.cpp).
     void ArmTimer1(std::int16_t state);
     void ArmTimer2(std::int16_t state);
-    PictureSurface CaptureDesktop();
+    // What ﾃﾞｽｸﾄｯﾌﾟ全体 takes as set: every monitor or the one under the pointer.
+    Capture::DesktopArea DesktopAreaSet() const;
+    PictureSurface CaptureDesktop(Capture::DesktopArea area);
     void SelectRegion(const BasRuxa::ShellRequest& request, Output output);
     void Deliver(const BasRuxa::ShellRequest& request, Output output, Capture::Captured captured);
     void Print(const BasRuxa::ShellRequest& request, PictureSurface picture);

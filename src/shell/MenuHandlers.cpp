@@ -3,6 +3,7 @@
 // timer fires (DelayedCapture.cpp), after the menu has left the screen.
 #include "FrmRuxa.h"
 #include "ImageFileSource.h"
+#include "Printer.h"
 #include "ProgramHelp.h"
 #include "Tray.h"
 
@@ -48,17 +49,30 @@ void FrmRuxa::RunCommand(shell::Command command) {
     }
 }
 
-void FrmRuxa::Pop_DtCopy_Click() { ArmTimer1(StateDtCopy); }
+// The print items load the printing system while the capture is to come.
+void FrmRuxa::Pop_DtCopy_Click() {
+    LoadPrintingSoon();
+    ArmTimer1(StateDtCopy);
+}
 void FrmRuxa::Pop_DtCapture_Click() { ArmTimer1(StateDtCapture); }
-void FrmRuxa::Pop_RsCopy_Click() { ArmTimer1(StateRsCopy); }
+void FrmRuxa::Pop_RsCopy_Click() {
+    LoadPrintingSoon();
+    ArmTimer1(StateRsCopy);
+}
 void FrmRuxa::Pop_RsCapture_Click() { ArmTimer1(StateRsCapture); }
-void FrmRuxa::Pop_AwCopy_Click() { ArmTimer2(StateAwCopy); }
+void FrmRuxa::Pop_AwCopy_Click() {
+    LoadPrintingSoon();
+    ArmTimer2(StateAwCopy);
+}
 void FrmRuxa::Pop_AwCapture_Click() { ArmTimer2(StateAwCapture); }
 
 // An image file is the capture as soon as it is chosen. It takes on no
 // request: it runs at once, and going idle afterwards would drop a capture
 // armed meanwhile or open the tray to clicks while another dialog is up.
-void FrmRuxa::Pop_FileCopy_Click() { Deliver(NoShellState, Output::Print, Capture::CaptureImageFile(window_)); }
+void FrmRuxa::Pop_FileCopy_Click() {
+    LoadPrintingSoon();
+    Deliver(NoShellState, Output::Print, Capture::CaptureImageFile(window_));
+}
 void FrmRuxa::Pop_FileCapture_Click() { Deliver(NoShellState, Output::Copy, Capture::CaptureImageFile(window_)); }
 
 void FrmRuxa::Pop_Option_Click() {

@@ -7,6 +7,7 @@
 #include "FrmRuxa.h"
 #include "HumanSeam.h"
 #include "PrintEngine.h"
+#include "Printer.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
@@ -21,18 +22,23 @@ void Tell(HWND owner, const std::string& text) { ShowMessageBox(owner, text, "�
 // tray so that it is not in the picture is back at once. A command-line run
 // never had one: an icon there would offer the tray menu, whose items take
 // the run out of its state so that it no longer ends with its print.
-PictureSurface FrmRuxa::CaptureDesktop() {
-    PictureSurface picture = Capture::CaptureDesktop(Settings.IconCapture == 1);
+PictureSurface FrmRuxa::CaptureDesktop(Capture::DesktopArea area) {
+    PictureSurface picture = Capture::CaptureDesktop(Settings.IconCapture == 1, area);
     if (Settings.IconDelete == 1 && AppState != StateCommandLine) Tray::AddTrayIcon(window_, "ｳﾞｪﾙﾓ");
     return picture;
 }
 
-// The user drags the region on the frozen desktop; the selection serves the
-// newest request that opened it.
+Capture::DesktopArea FrmRuxa::DesktopAreaSet() const {
+    return Settings.DesktopMonitor == 1 ? Capture::DesktopArea::PointerMonitor : Capture::DesktopArea::AllMonitors;
+}
+
+// The user drags the region on the frozen desktop, which holds every monitor
+// whatever ﾃﾞｽｸﾄｯﾌﾟ全体 takes; the selection serves the newest request that
+// opened it.
 void FrmRuxa::SelectRegion(const ShellRequest& request, Output output) {
     regionFor_ = request;
     regionOutput_ = output;
-    RegionSelection().Load(CaptureDesktop());
+    RegionSelection().Load(CaptureDesktop(Capture::DesktopArea::AllMonitors));
 }
 
 void FrmRuxa::RegionChosen(PictureSurface region) {
@@ -95,6 +101,7 @@ void FrmRuxa::AboutClosed() {
 
 void FrmRuxa::RunCommandLine(const CommandLineRequest& request) {
     const ShellRequest run = BeginRequest(StateCommandLine);
+    LoadPrintingSoon();
     if (request.Error) {
         ShowMessageBox(nullptr, "コマンドライン引数に誤りがあります。", "ルクサさん", MB_OK);
         return EndRun(RunExit::BadCommandLine);
@@ -113,6 +120,6 @@ void FrmRuxa::RunCommandLine(const CommandLineRequest& request) {
         return Deliver(run, Output::Print, {std::move(picture), {}});
     }
     case ActionRegion: return SelectRegion(run, Output::Print);
-    default: return Deliver(run, Output::Print, {CaptureDesktop(), {}});
+    default: return Deliver(run, Output::Print, {CaptureDesktop(DesktopAreaSet()), {}});
     }
 }

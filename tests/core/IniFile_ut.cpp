@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(IniFile, WritesAppendSectionsAndKeysAndReplaceInPlace) {
     IniFile ini;
     EXPECT_TRUE(ini.Set("Application", "Title", "ヴェルモ"));
@@ -46,6 +48,18 @@ TEST(IniFile, HandWrittenOddities) {
     EXPECT_EQ(ini.Get("A", "x"), std::nullopt);
     EXPECT_EQ(ini.Get("a", "[broken"), std::nullopt);
     EXPECT_EQ(ini.Get("", "top"), "before any section");
+}
+
+TEST(IniFile, ASectionOfManyKeysStillFindsTheFirstOfAName) {
+    std::string text = "[S]\n";
+    for (int i = 0; i < 40; ++i) text += "k" + std::to_string(i % 30) + "=" + std::to_string(i) + "\n";
+    IniFile ini = IniFile::Parse(text);
+    EXPECT_EQ(ini.Get("S", "K7"), "7");
+    ini.Set("S", "K29", "x");
+    for (int i = 0; i < 30; ++i) ini.Set("s", "more" + std::to_string(i), "y");
+    EXPECT_EQ(ini.Get("S", "k29"), "x");
+    EXPECT_EQ(ini.Get("S", "k5"), "5");
+    EXPECT_EQ(ini.Get("S", "MORE29"), "y");
 }
 
 TEST(IniFile, RewriteNormalisesTheWholeFile) {

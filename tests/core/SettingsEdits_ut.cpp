@@ -18,6 +18,7 @@ TEST(SettingsEdits, StoredChangesReachTheWorkingCopyFieldByField) {
     work.HotKeyButton[0] = 'Q';   // edited here, a different slot stored elsewhere
     after.ReversePrint = 1;       // stored elsewhere
     after.HotKeyButton[3] = 'R';
+    after.DesktopMonitor = 1;
     after.Title = "u";
     work.Title = "w";             // both: the stored value wins, it is what the file holds
     settings::TakeStoredChanges(before, after, work);
@@ -25,6 +26,7 @@ TEST(SettingsEdits, StoredChangesReachTheWorkingCopyFieldByField) {
     EXPECT_EQ(work.HotKeyButton[0], 'Q');
     EXPECT_EQ(work.ReversePrint, 1);
     EXPECT_EQ(work.HotKeyButton[3], 'R');
+    EXPECT_EQ(work.DesktopMonitor, 1);
     EXPECT_EQ(work.Title, "u");
 
     PrintSettings printBefore, printWork, printAfter;

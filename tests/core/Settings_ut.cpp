@@ -189,6 +189,8 @@ TEST_F(SettingsTest, TextsReadAsStored) {
     // A value is cut at 1023 bytes of the file's code page, never inside a character.
     EXPECT_EQ(ReadIni(IniFile::Parse("[a]\nb=" + std::string(1022, 'x') + "あ"), "a", "b"), std::string(1022, 'x'));
     EXPECT_EQ(ReadIni(IniFile::Parse("[a]\nb=" + std::string(1022, 'x') + "ｱ"), "a", "b"), std::string(1022, 'x') + "ｱ");
+    // A stray byte, no character of its own, counts as two.
+    EXPECT_EQ(ReadIni(IniFile::Parse("[a]\nb=" + std::string(600, '\x80')), "a", "b").size(), 511u);
 }
 
 TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
@@ -222,6 +224,21 @@ TEST_F(SettingsTest, SaveRoundTripsAndDropsDeletedSections) {
     EXPECT_NE(two.find("PrinterCount=2\r\n"), std::string::npos);
     // PrinterCount keeps its place in [Option] while the named settings are written.
     EXPECT_LT(two.find("PrinterCount=2"), two.find("LastSet=-1"));
+}
+
+// A key older versions neither write nor read: only 1 chooses the monitor
+// under the pointer, and it follows every key they write.
+TEST_F(SettingsTest, DesktopMonitorReadsAsOneOnlyWhenStoredSoAndComesAfterTheOlderKeys) {
+    EXPECT_EQ(FirstStart().Settings.DesktopMonitor, 0);
+    for (const auto& [stored, read] : {std::pair{"1", 1}, {"0", 0}, {"2", 0}, {"-1", 0}, {"x", 0}}) {
+        const IniFile ini = IniFile::Parse(std::string("[Application]\nTitle=t\nVersion=2.50\n[Option]\nDesktopMonitor=") + stored);
+        EXPECT_EQ(Load(ini).Settings.DesktopMonitor, read) << stored;
+    }
+    SettingsModel m = FirstStart();
+    m.Settings.DesktopMonitor = 1;
+    const std::string saved = SaveSettings(m).Serialize();
+    EXPECT_NE(saved.find("HotKeyButton8=80\r\nDesktopMonitor=1\r\n[DefaultPrinter]"), std::string::npos) << saved;
+    EXPECT_EQ(Load(SaveSettings(m)).Settings.DesktopMonitor, 1);
 }
 
 TEST_F(SettingsTest, OptionAndDoubleClickShareOneSection) {

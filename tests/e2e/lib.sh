@@ -205,17 +205,15 @@ shown() { # shown <class> [title]
 # only once it shows again).
 await_dialog() { wait_for 30 "the dialog $1 did not show" shown '#32770' "$1"; }
 
-# The id of the control that has the keyboard focus in the dialog.
-focused_id() { driver controls --title "$1" | sed -n 's/^id=\([0-9]*\) .* focus=1 .*/\1/p'; }
+# Whether the control (named as the driver's control command takes it: by
+# its caption) has the keyboard focus, or is shown.
+has_focus() { driver control --title "$1" --name "$2" --show 1 | grep -q ' focus=1 '; }
+is_shown() { driver control --title "$1" --name "$2" --show 1 | grep -q ' visible=1 '; }
 
 # Waits for the focus to reach the control (keys typed are taken a moment
 # later), else fails naming where it is.
-expect_focus() { # expect_focus <what> <dialog> <id>
-  local end=$((SECONDS + 10))
-  until [ "$(focused_id "$2")" = "$3" ]; do
-    [ "$SECONDS" -lt "$end" ] || fail "$1: expected the focus on [$3], it is on [$(focused_id "$2")]"
-    sleep 0.1
-  done
+expect_focus() { # expect_focus <what> <dialog> <control name>
+  wait_for 10 "$1: the focus is not on [$3]: $(driver controls --title "$2" | grep ' focus=1 ')" has_focus "$2" "$3"
 }
 
 # Waits for ruxa's message box, checks its text and that OK is its only
@@ -346,7 +344,8 @@ clipboard_size() { driver clipboard-size | sed -n 's/^width=\([0-9]*\) height=\(
 expect_clipboard() {
   local w=$1 h=$2 points="" check out
   shift 2
-  for _ in $(seq 600); do [ "$(clipboard_size)" = "$w $h" ] && break; sleep 0.1; done
+  local end=$((SECONDS + 60))
+  until [ "$(clipboard_size)" = "$w $h" ] || [ "$SECONDS" -ge "$end" ]; do sleep 0.1; done
   expect_eq "clipboard bitmap size" "$w $h" "$(clipboard_size)"
   for check; do points+="${check%%=*} "; done
   out=$(driver clipboard-size --points "$points")

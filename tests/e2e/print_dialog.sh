@@ -6,8 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 
 DIALOG=印刷確認
-CMB_PAPER_SIZE=214
-BTN_CANCEL=2
 write_ini PaperSize=12 # JIS B4: not among the PDF printer's sizes
 paint pattern
 
@@ -17,7 +15,7 @@ driver keys --keys return --title $DIALOG >/dev/null
 driver press --title 用紙サイズエラー --button OK >/dev/null
 await_dialog $DIALOG
 driver wait-gone --class '#32770' --title 印刷中 >/dev/null
-driver control --title $DIALOG --id $CMB_PAPER_SIZE --item 'A4、210 x 297 mm' >/dev/null
+driver control --title $DIALOG --name '用紙：+1' --item 'A4、210 x 297 mm' >/dev/null
 driver keys --keys return --title $DIALOG >/dev/null
 wait_ruxa_exit "the print"
 wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
@@ -27,6 +25,6 @@ expect_eq "stored confirmation" 0 "$(ini_value Option ConfirmBeforePrint)"
 
 start_ruxa /d /c
 await_dialog $DIALOG
-driver control --title $DIALOG --id $BTN_CANCEL --click 1 >/dev/null
+driver control --title $DIALOG --name '閉じる(&U)' --click 1 >/dev/null
 wait_ruxa_exit "closing the dialog" 3
 expect_no_pdf

@@ -9,7 +9,6 @@
 source "$(dirname "$0")/lib.sh"
 
 DIALOG=印刷確認
-PIC_PREVIEW=105
 
 # What the dialog's preview shows, copied from the screen, once it shows a
 # sheet: PREVIEW[paper] and PREVIEW[picture] "L,T,R,B" in its pixels (right
@@ -27,7 +26,7 @@ trimmed() { # trimmed <convert options>...
 }
 preview_shows_sheet() {
   local desk
-  driver screen --title $DIALOG --id $PIC_PREVIEW --save "Z:${PREVIEW_IMAGE//\//\\}" >/dev/null || return 1
+  driver screen --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --save "Z:${PREVIEW_IMAGE//\//\\}" >/dev/null || return 1
   desk=\#$(convert "$PREVIEW_IMAGE" -format '%[hex:p{0,0}]' info:)
   PREVIEW[paper]=$(trimmed -bordercolor "$desk" -border 1)
   PREVIEW[picture]=$(trimmed -fill "$desk" -opaque white -bordercolor "$desk" -border 1)

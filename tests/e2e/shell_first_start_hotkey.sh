@@ -15,13 +15,14 @@ expect_eq "region selection" "" "$(driver wait-window --class FrmCustom --timeou
 # Print, file, copy, close, help, the reverse box, the setting list and its
 # buttons, then the chosen position and size (the ratio field and the aspect
 # box wait for their size modes), the three lists and the chosen orientation.
-TAB_ORDER=(1 102 103 2 104 101 201 202 203 222 230 212 214 216 240 1)
-for id in "${TAB_ORDER[@]}"; do
-  expect_focus "focus in the tab order" $DIALOG "$id"
+TAB_ORDER=('印刷開始(&P)' 'ﾌｧｲﾙ保存(&S)' 'ｺﾋﾟｰ(&C)' '閉じる(&U)' 'ﾍﾙﾌﾟ(&H)' 'ｷｬﾌﾟﾁｬｲﾒｰｼﾞを反転して印刷する'
+  '設定：+1' '保存' '削除' '用紙の中央に合わせる' '実寸' 'ﾌﾟﾘﾝﾀ名：+1' '用紙：+1' '給紙方法：+1' '縦方向' '印刷開始(&P)')
+for name in "${TAB_ORDER[@]}"; do
+  expect_focus "focus in the tab order" $DIALOG "$name"
   driver keys --keys tab --title $DIALOG >/dev/null
 done
 driver keys --keys shift+tab,shift+tab --title $DIALOG >/dev/null
-expect_focus "focus after Shift+Tab" $DIALOG 240
+expect_focus "focus after Shift+Tab" $DIALOG '縦方向'
 
 # ｺﾋﾟｰ(&C): the laid-out picture (actual size) on the clipboard, no print;
 # Esc closes the dialog.

@@ -11,10 +11,13 @@
 source "$(dirname "$0")/lib.sh"
 
 TITLE='ｵﾌﾟｼｮﾝ設定'
-PAGE0=30          # Fra_Tab(k) = 30 + k
-CHK_ENABLE0=420   # Chk_Enable(i) = 420 + i
-CMB_KEY0=460
 DIALOG=印刷確認
+# A control of each page, which shows with its page.
+ON_PAGE=('ｾﾙﾌﾀｲﾏｰ' '印刷位置' 'ﾊｰﾄﾞｺﾋﾟｰ' 'ｱﾌﾟﾘｹｰｼｮﾝﾀｲﾄﾙ')
+# The hot key rows by their labels, in slot order, each in its frame; the
+# row's 有効 follows its label, its key list comes five controls after it.
+ROWS=('ﾊｰﾄﾞｺﾋﾟｰ/ﾃﾞｽｸﾄｯﾌﾟ全体' 'ﾊｰﾄﾞｺﾋﾟｰ/ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳ' 'ﾊｰﾄﾞｺﾋﾟｰ/領域指定' 'ﾊｰﾄﾞｺﾋﾟｰ/ﾌｧｲﾙ指定'
+  'ｺﾋﾟｰ/ﾃﾞｽｸﾄｯﾌﾟ全体' 'ｺﾋﾟｰ/ｱｸﾃｨﾌﾞなｳｨﾝﾄﾞｳ' 'ｺﾋﾟｰ/領域指定' 'ｺﾋﾟｰ/ﾌｧｲﾙ指定' 'ｵﾌﾟｼｮﾝ設定')
 
 # Every key of the file as section.key=value, sorted.
 ini_keys() { ini_text | awk '/^\[/ { s = tolower($0); next } { print s $0 }' | sort; }
@@ -26,16 +29,18 @@ start_resident
 expect_eq "main window shown" 0 "$(driver wait-window --class FrmRuxa | sed -n 's/.* visible=//p')"
 expect_first_start_ini
 expect_eq "Ctrl+Alt+P at the start" free=0 "$(driver hotkey-free --keys ctrl+alt+p)"
-# After OK: the new bindings, and every key written, the empty icon file too.
+# After OK: the new bindings, and every key written, the empty icon file and
+# the monitor choice (every monitor) too.
 {
   ini_keys | sed -E 's/^(\[option\]HotKeyOn[1-8])=1$/\1=0/; s/^(\[option\]HotKeyButton0)=80$/\1=81/'
   echo '[application]Icon='
+  echo '[option]DesktopMonitor=0'
 } | sort >"$E2E_DIR/expected.keys"
 
 choose up,up,up,return >/dev/null
 expect_help_page "$OPENED" index.html 'ヴェルモ ヘルプ'
 
-page_shown() { driver controls --title "$TITLE" | grep -q "^id=$((PAGE0 + $1)) .* visible=1"; }
+page_shown() { is_shown "$TITLE" "${ON_PAGE[$1]}"; }
 # Once the tab shows, ﾍﾙﾌﾟ(&H) opens its page.
 help_on_page() { # help_on_page <tab> <page file> <heading>
   wait_for 10 "Ctrl+Tab did not show tab $1" page_shown "$1"
@@ -52,9 +57,9 @@ help_on_page 3 options-other.html 'ｵﾌﾟｼｮﾝ設定：その他'
 driver keys --title "$TITLE" --keys ctrl+shift+tab >/dev/null
 help_on_page 2 options-hotkeys.html 'ｵﾌﾟｼｮﾝ設定：ホットキー設定'
 for slot in 1 2 3 4 5 6 7 8; do
-  driver control --title "$TITLE" --id $((CHK_ENABLE0 + slot)) --check 0 >/dev/null
+  driver control --title "$TITLE" --name "${ROWS[$slot]}+1" --check 0 >/dev/null
 done
-driver control --title "$TITLE" --id $CMB_KEY0 --item Q >/dev/null
+driver control --title "$TITLE" --name "${ROWS[0]}+5" --item Q >/dev/null
 driver keys --title "$TITLE" --keys return >/dev/null
 driver wait-gone --class '#32770' --title "$TITLE" >/dev/null
 diff -u --label expected --label ruxa.ini "$E2E_DIR/expected.keys" <(ini_keys) ||

@@ -4,8 +4,9 @@
 # another window; the file items take an image from the real file dialog;
 # the help item hands the old viewer a ruxa.hlp beside the program, else
 # opens the contents in the browser or says why it cannot; the About box
-# keeps the tray from answering and hands the shell its mail address;
-# "終了(&X)" removes the icon and ends the program.
+# keeps the tray from answering and hands the shell its mail address; a
+# second start opens the running copy's menu and ends; "終了(&X)" removes the
+# icon and ends the program.
 source "$(dirname "$0")/lib.sh"
 
 # Recorders stand in for the mail program and the browser.
@@ -119,17 +120,23 @@ rmdir "$help_base/$version"
 
 # ﾊﾞｰｼﾞｮﾝ情報(&A), its mail line, and OK.
 about='ヴェルモ のﾊﾞｰｼﾞｮﾝ情報'
-LBL_MAIL=15
 choose a >/dev/null
 driver wait-window --class '#32770' --title "$about" >/dev/null
 tray 516
 driver no-menu --for 1500 >/dev/null || fail "the tray answered while the About box was open"
-driver control --title "$about" --id $LBL_MAIL --click 1 >/dev/null
+driver control --title "$about" --name ruxa@example.org --click 1 >/dev/null
 wait_for 10 "the shell was asked to open nothing" test -s "$E2E_DIR/mailto.txt"
 expect_eq "what the shell was asked to open" "mailto:ruxa@example.org" "$(tr -d '\r\n' <"$E2E_DIR/mailto.txt")"
 driver press --title "$about" --button OK >/dev/null
 driver wait-gone --class '#32770' --title "$about" >/dev/null
 choose escape >/dev/null
+
+# A second start hands over to the copy that runs: that one's menu opens at
+# the pointer, and the second ends at once, without an icon of its own.
+second=0
+(cd "$PROGRAM_DIR" && exec timeout 30 "$RUXA_WINE" "$PROGRAM_DIR/ruxa.exe") </dev/null >>"$E2E_DIR/ruxa.log" 2>&1 || second=$?
+expect_eq "exit code of the second start" 0 "$second"
+driver menu --keys escape >/dev/null
 
 end_ruxa
 driver wait-gone --class FrmRuxa >/dev/null

@@ -33,6 +33,35 @@ TEST_F(CommonDlgTest, TypedPathIsChosenAndCancelIsReported) {
     EXPECT_EQ(dialog.ErrNumber(), 0);
 }
 
+// A name typed without an extension takes the chosen file type's, as it
+// always does when the default extension is the empty text the property
+// starts with: the save dialog writes "shot.png" with the PNG type chosen, the
+// open dialog finds "photo" as "photo.bmp".
+TEST_F(CommonDlgTest, ANameWithoutAnExtensionTakesTheChosenTypes) {
+    folder.Write(L"photo.bmp", "x");
+    const struct {
+        bool save;
+        const wchar_t* typed;
+        int fileType;
+        const wchar_t* chosen;
+    } cases[] = {{true, L"shot", 1, L"shot.png"}, {true, L"shot", 0, L"shot.bmp"}, {true, L"shot.bmp", 1, L"shot.bmp"},
+                 {false, L"photo", 0, L"photo.bmp"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(text::Narrow(c.typed));
+        cCommonDlg dialog;
+        dialog.Form(main->Handle());
+        dialog.DialogTitle("種類");
+        dialog.Filter("ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|");
+        dialog.InitDir(text::Narrow(folder.Path()));
+        dialog.CancelError(true);
+        std::thread person = AnswerFileDialog(L"種類", folder.File(c.typed), c.fileType);
+        if (c.save) dialog.ShowSave();
+        else dialog.ShowOpen();
+        person.join();
+        EXPECT_EQ(dialog.FileName(), text::Narrow(folder.File(c.chosen)));
+    }
+}
+
 TEST_F(CommonDlgTest, CancelledFontDialogClearsTheFont) {
     cCommonDlg dialog;
     dialog.Form(main->Handle());

@@ -124,10 +124,9 @@ TEST_F(FormTest, KeyboardWorksAsInADialog) {
     EXPECT_TRUE(IsChild(form.Item(IdCombo), GetFocus()));
 }
 
-// The canvas takes its size from the table and the painter draws all of it
-// inside its sunken edge, with the form's font; the canvas is no stop of the
-// keyboard (KeyboardWorksAsInADialog) and a click on it leaves the focus
-// where it was.
+// The painter draws all of the canvas inside its sunken edge, with the
+// form's font; the canvas is no stop of the keyboard
+// (KeyboardWorksAsInADialog) and a click on it leaves the focus where it was.
 TEST_F(FormTest, CanvasIsDrawnByItsPainterAndTakesNoFocus) {
     std::vector<SIZE> painted;
     HGDIOBJ font = nullptr;
@@ -142,11 +141,8 @@ TEST_F(FormTest, CanvasIsDrawnByItsPainterAndTakesNoFocus) {
     form.Focus(IdText);
     UpdateWindow(form.Item(IdCanvas));
     ASSERT_EQ(painted.size(), 1u);
-    RECT window{}, client{};
-    GetWindowRect(form.Item(IdCanvas), &window);
+    RECT client{};
     GetClientRect(form.Item(IdCanvas), &client);
-    EXPECT_EQ(window.right - window.left, form.Pixels(1200));
-    EXPECT_EQ(window.bottom - window.top, form.Pixels(900));
     EXPECT_EQ(painted[0].cx, client.right);
     EXPECT_EQ(painted[0].cy, client.bottom);
     EXPECT_EQ(font, reinterpret_cast<HGDIOBJ>(SendMessageW(form.Item(IdLabel), WM_GETFONT, 0, 0)));
@@ -159,6 +155,42 @@ TEST_F(FormTest, CanvasIsDrawnByItsPainterAndTakesNoFocus) {
     SendMessageW(form.Item(IdCanvas), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(form.Item(IdCanvas), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), IdText);
+}
+
+// Moved to a monitor of another DPI, or with the scaling changed, the form
+// lays its table out again at the new DPI: positions and sizes (inside a
+// frame too, a label to its text), the form's font and a control's own, and
+// the window where the system suggests.
+TEST_F(FormTest, LaysItsTableOutAgainAtANewDpi) {
+    form.SetControlFont(IdCheck, L"Times New Roman", 14);
+    const auto at = [&](int id) {
+        RECT box{};
+        GetWindowRect(form.Item(id), &box);
+        MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&box), 2);
+        return std::array<int, 4>{int(box.left), int(box.top), int(box.right - box.left), int(box.bottom - box.top)};
+    };
+    const auto fontHeight = [&](int id) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.Item(id), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font.lfHeight;
+    };
+    const int labelWidth = at(IdLabel)[2];
+    const int dpi = form.Dpi() * 2;
+    const RECT suggested{40, 30, 40 + MulDiv(4700, dpi, 1440), 30 + MulDiv(4100, dpi, 1440)};
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+    const auto pixels = [&](int twips) { return MulDiv(twips, dpi, 1440); };
+    EXPECT_EQ(form.Dpi(), dpi);
+    EXPECT_EQ(at(IdGo), (std::array{pixels(3000), pixels(60), pixels(1200), pixels(315)}));
+    EXPECT_EQ(at(IdA2), (std::array{pixels(60 + 120), pixels(600 + 600), pixels(1500), pixels(300)}));
+    EXPECT_EQ(at(IdFrame), (std::array{pixels(60), pixels(600), pixels(2400), pixels(1500)}));
+    EXPECT_EQ(at(IdCanvas), (std::array{pixels(3000), pixels(900), pixels(1200), pixels(900)}));
+    EXPECT_GT(at(IdLabel)[2], labelWidth * 3 / 2);  // its text in the larger font
+    EXPECT_EQ(fontHeight(IdGo), -MulDiv(9, dpi, 72));
+    EXPECT_EQ(fontHeight(IdCheck), -MulDiv(14, dpi, 72));
+    RECT window{};
+    GetWindowRect(form.Handle(), &window);
+    EXPECT_TRUE(EqualRect(&window, &suggested));
 }
 
 }  // namespace

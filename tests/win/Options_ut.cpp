@@ -199,9 +199,12 @@ TEST_F(OptionsTest, SelfTimerOffGreysTheSecondsAndAClipboardDoubleClickTheFileCa
     form->SelectOption(F::Opt_Copy);
     EXPECT_FALSE(form->Enabled(F::Opt_File));
     EXPECT_EQ(form->Check(F::Opt_File), 1);  // greyed, yet kept
+    EXPECT_EQ(form->Check(F::Chk_DesktopMonitor), 0);
+    form->SetCheck(F::Chk_DesktopMonitor, 1);
     Press(F::BtnTekiyo);
     EXPECT_EQ(Settings.DoubleClick, 2);
     EXPECT_EQ(Settings.DoubleClickDo, 4);
+    EXPECT_EQ(Settings.DesktopMonitor, 1);
     form->SelectOption(F::Opt_HardCopy);
     EXPECT_TRUE(form->Enabled(F::Opt_File));
 }
@@ -365,6 +368,36 @@ TEST_F(OptionsTest, CtrlTabTurnsThePagesBothWays) {
     EXPECT_TRUE(PageShown(3));
     EXPECT_TRUE(IsWindowVisible(GetFocus()));
     SetKeyboardState(saved);
+}
+
+// At a new DPI the table is laid out again, fonts included, and the pages
+// again fill the tab control's display area, whose tab row grew.
+TEST_F(OptionsTest, ANewDpiLaysOutTheTableAndThePagesAgain) {
+    const int dpi = form->Dpi() * 3 / 2;
+    RECT suggested{};
+    GetWindowRect(form->Handle(), &suggested);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
+    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+    const HWND tabs = FindWindowExW(form->Item(F::Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
+    RECT display{}, page{}, box{};
+    GetClientRect(tabs, &display);
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    for (int k = 0; k < F::PageCount; ++k) {
+        GetWindowRect(form->Item(F::Fra_Tab(k)), &page);
+        MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&page), 2);
+        EXPECT_TRUE(EqualRect(&page, &display)) << k;
+    }
+    const auto pixels = [&](int twips) { return MulDiv(twips, dpi, 1440); };
+    GetWindowRect(form->Item(F::Chk_DesktopMonitor), &box);
+    MapWindowPoints(nullptr, form->Item(F::Fra_Tab(0)), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, pixels(240));
+    EXPECT_EQ(box.top, pixels(3960));
+    EXPECT_EQ(box.right - box.left, pixels(6240));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tabs, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(9, dpi, 72));
 }
 
 TEST_F(OptionsTest, PrintPageEditsEnableApplyAndTheRatioIsCheckedOnLeaving) {

@@ -54,6 +54,20 @@ TEST(PictureSurface, ClearsToTheWindowColourResizesAndMoves) {
     EXPECT_EQ(moved.Width(), 0);
 }
 
+// A handle offered to a taker is let go only when taken; a refusal leaves it
+// ours to close.
+TEST(UniqueHandle, HandedOverOnlyWhenTaken) {
+    for (const bool taken : {true, false}) {
+        const long before = handles::LiveCount();
+        unique_hbitmap bitmap(CreateBitmap(1, 1, 1, 32, nullptr));
+        const HBITMAP offered = bitmap.get();
+        EXPECT_EQ(handles::HandOver(bitmap, [&](HBITMAP b) { return b == offered && taken; }), taken);
+        EXPECT_EQ(bitmap.get(), taken ? nullptr : offered);
+        EXPECT_EQ(handles::LiveCount(), before + (taken ? 0 : 1));
+        if (taken) DeleteObject(offered);
+    }
+}
+
 // The bitmap on the clipboard is the clipboard's from the moment it took it:
 // this process must not free it (reading it back in-process gets that very
 // bitmap), and what the clipboard held before is gone.

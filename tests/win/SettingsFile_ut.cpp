@@ -48,6 +48,7 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlace) {
         s.HotKeyCTRL[i] = 1;
         s.HotKeyButton[i] = static_cast<std::int16_t>('A' + i);
     }
+    s.DesktopMonitor = 1;
     next.CurrentPrint = {"applied", "PDF", 3, 2, 100, 1, 9, 7, 2};
     next.NamedSettings[0] = {"縮小", "PDF", 1, 3, 50, 0, 8, 0, 1};
     next.NamedSettings[1] = {"拡大", "Other printer", 5, 1, 200, 1, 256, 15, 2};

@@ -105,8 +105,8 @@ std::wstring PathTooLongForTheDialog(const TestFolder& folder, const wchar_t* ex
     return longFolder + std::wstring(254 - longFolder.size(), L'f') + extension;
 }
 
-std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path) {
-    return std::thread([title, path] {
+std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int fileType) {
+    return std::thread([title, path, fileType] {
         HWND dialog = nullptr, field = nullptr;
         for (int i = 0; i < 1000 && !field; ++i, Sleep(10)) {
             dialog = FindWindowW(L"#32770", title);
@@ -114,6 +114,11 @@ std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path) {
             const HWND box = dialog ? GetDlgItem(dialog, 0x47c) : nullptr;
             const HWND combo = box ? FindWindowExW(box, nullptr, L"ComboBox", nullptr) : nullptr;
             if (box) field = FindWindowExW(combo ? combo : box, nullptr, L"Edit", nullptr);
+        }
+        // The file type list (cmb1) reports the user's choice as it closes.
+        if (const HWND types = GetDlgItem(dialog, 0x470); types && fileType >= 0) {
+            SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(fileType), 0);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
         }
         if (!path.empty()) SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
         PostMessageW(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);

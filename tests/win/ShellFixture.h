@@ -81,9 +81,10 @@ FileDialogCall Recorded(const OPENFILENAMEW& record, bool save);
 std::wstring PathTooLongForTheDialog(const TestFolder& folder, const wchar_t* extension);
 
 // A person at the real file dialog titled `title`, one of this process's:
-// types `path` into the name field and presses OK, or cancels when `path` is
-// empty. Join the thread once the dialog has returned.
-std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path);
+// picks the file type `fileType` (0: the first) when given, types `path` into
+// the name field and presses OK, or cancels when `path` is empty. Join the
+// thread once the dialog has returned.
+std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int fileType = -1);
 
 class ShellTest : public ::testing::Test {
 protected:

@@ -3,9 +3,12 @@
 
 #include "AppIcon.h"
 #include "Main.h"
+#include "ResidentInstance.h"
 #include "ShellFixture.h"
 #include "Tray.h"
 #include "resource.h"
+
+#include <thread>
 
 using namespace BasRuxa;
 
@@ -121,6 +124,31 @@ TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
     EXPECT_FALSE(Tray::IsShown());
 }
 
+// The tray icon has the small-icon size of the primary monitor's DPI: the
+// hidden window standing there hears of a change as WM_DPICHANGED, and a
+// change of the settings or the display makes it look again.
+TEST_F(StartupTest, TrayIconFollowsTheDpiOfThePrimaryMonitor) {
+    const auto iconWidth = [] {
+        ICONINFO info{};
+        if (!GetIconInfo(Tray::TrayData.hIcon, &info)) return 0;
+        const unique_hbitmap mask(info.hbmMask), colour(info.hbmColor);
+        BITMAP bitmap{};
+        GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+        return static_cast<int>(bitmap.bmWidth);
+    };
+    Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
+    const UINT dpi = Tray::NotificationAreaDpi();
+    EXPECT_EQ(iconWidth(), GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    const int larger = GetSystemMetricsForDpi(SM_CXSMICON, dpi * 2);
+    ASSERT_GT(larger, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    SendMessageW(main->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), 0);
+    EXPECT_EQ(iconWidth(), larger);
+    EXPECT_TRUE(Tray::IsShown());
+    SendMessageW(main->Handle(), WM_SETTINGCHANGE, 0, 0);
+    EXPECT_EQ(iconWidth(), GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    Tray::DeleteTrayIcon();
+}
+
 // At logon the taskbar may not take icons yet. The tray here refuses a second
 // icon of the same window and id, which stands for it: the test holds the id
 // until the program has tried, then lets go.
@@ -147,4 +175,19 @@ TEST_F(StartupTest, TrayIconRefusedAtFirstComesLater) {
         EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
         Tray::DeleteTrayIcon();
     }
+}
+
+// A copy that is ending has no window left but holds its claim a moment
+// longer: the next start takes the claim once it goes, rather than handing
+// over to nobody and ending with no copy in the tray.
+TEST(ResidentInstance, StartAfterACopyThatIsEndingBecomesResident) {
+    std::thread ending([] {
+        HANDLE claim = CreateMutexW(nullptr, TRUE, L"Local\\RuxaResident");
+        Sleep(300);
+        CloseHandle(claim);  // let go without a release, as a process that ends
+    });
+    Sleep(50);
+    const unique_mutex claim = ClaimResidence();
+    ending.join();
+    EXPECT_TRUE(claim);
 }

@@ -1,6 +1,7 @@
 // The controls of another process's dialog, read and worked as a user
-// would: every control's state in one listing, and one action at a time on
-// a control named by its id.
+// would: every control's state in one listing, and one action at a time on a
+// control named as a user names it, by what it says (its caption), never by
+// the program's numbers for it.
 #include "commands.h"
 #include "find.h"
 #include "output.h"
@@ -13,8 +14,6 @@
 namespace driver {
 
 namespace {
-
-bool IsClass(HWND window, const wchar_t* name) { return _wcsicmp(ClassName(window).c_str(), name) == 0; }
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
@@ -64,7 +63,7 @@ int Controls(const Options& options) {
       dialog,
       [](HWND child, LPARAM focus) -> BOOL {
         // A combo box's own edit field is part of the combo box.
-        if (!(IsClass(child, L"Edit") && IsClass(GetParent(child), L"ComboBox")) && !IsClass(child, L"ComboLBox"))
+        if (!IsComboPart(child))
           PrintControl(child, reinterpret_cast<HWND>(focus));
         return TRUE;
       },
@@ -72,18 +71,24 @@ int Controls(const Options& options) {
   return 0;
 }
 
-// control --title T --id N and one of
+// control --title T --name NAME (see FindNamed) and one of
+//   --show 1         its line as `controls` prints it
 //   --click 1        a push button or a label clicked
 //   --check 0|1      a check box set to that value (and clicked if it changed)
 //   --item S         a combo box's entry with that text chosen (fails without one)
 int Control(const Options& options) {
-  const auto id = options.Number(L"id");
+  const auto name = options.Text(L"name");
   const HWND dialog = WaitForTarget(options);
-  if (!dialog || !id)
-    return Fail(L"control needs --id and a window: " + DescribeTarget(options));
-  const HWND control = FindControl(dialog, static_cast<int>(*id));
+  if (!dialog || !name)
+    return Fail(L"control needs --name and a window: " + DescribeTarget(options));
+  std::wstring why;
+  const HWND control = FindNamed(dialog, *name, why);
   if (!control)
-    return Fail(L"no control " + std::to_wstring(*id));
+    return Fail(why);
+  if (options.Text(L"show")) {
+    PrintControl(control, FocusOf(dialog));
+    return 0;
+  }
   if (options.Text(L"click")) {
     Notify(control, IsClass(control, L"Static") ? STN_CLICKED : BN_CLICKED);
   } else if (const auto check = options.Number(L"check")) {

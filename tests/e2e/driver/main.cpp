@@ -18,7 +18,7 @@ const struct {
   int (*run)(const driver::Options&);
   const wchar_t* usage;
 } kCommands[] = {
-    {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N visible=0|1"},
+    {L"wait-window", driver::WaitWindow, L"--class C [--title T]  prints hwnd=N rect=L,T,R,B visible=0|1"},
     {L"wait-gone", driver::WaitGone, L"--class C [--title T]"},
     {L"menu", driver::Menu, L"--keys down|up|left|right|return|escape|<char>,...  prints left= top= right= bottom="},
     {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
@@ -30,7 +30,7 @@ const struct {
      L"then down=x,y and up=x,y of the left button, runs until closed"},
     {L"monitors", driver::Monitors, L"prints monitor=L,T,R,B work=L,T,R,B primary=0|1 ..., virtual=L,T,R,B"},
     {L"screen", driver::Screen,
-     L"[--title T --id N] [--points \"x,y x,y\"] [--save FILE]  prints pixel=x,y RRGGBB of the virtual screen, "
+     L"[--title T --name NAME] [--points \"x,y x,y\"] [--save FILE]  prints pixel=x,y RRGGBB of the virtual screen, "
      L"saves it (or the control's client area) as a PPM image"},
     {L"pointer", driver::Pointer, L"--at x,y  moves the pointer there (virtual screen), prints at=x,y"},
     {L"drag", driver::Drag, L"--path \"x,y x,y ...\"  left button down at the first point, up at the last"},
@@ -39,7 +39,7 @@ const struct {
     {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
     {L"tray-icon", driver::TrayIcon, L"--hwnd H  prints icon=1|0"},
     {L"controls", driver::Controls, L"--title T  prints id= class= visible= enabled= focus= checked= index= count= text="},
-    {L"control", driver::Control, L"--title T --id N --click 1|--check 0|1|--item S"},
+    {L"control", driver::Control, L"--title T --name CAPTION[+N] or FRAME/CAPTION[+N] --show 1|--click 1|--check 0|1|--item S"},
     {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
     {L"press", driver::Press, L"--title T --button OK|Cancel|Yes|No|Abort|Retry|Ignore|<id>"},
     {L"file-dialog", driver::FileDialog, L"--title T [--path P]  prints folder=, then chooses P"},

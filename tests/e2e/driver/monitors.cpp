@@ -46,18 +46,19 @@ int Monitors(const Options&) {
   return 0;
 }
 
-// screen [--title T --id N] [--points "x,y x,y"] [--save FILE]
+// screen [--title T --name NAME] [--points "x,y x,y"] [--save FILE]
 // Copies the whole virtual screen with one BitBlt, as a capture of every
 // monitor does, or only what it shows of a control's client area. Prints
 // pixel=x,y RRGGBB for each point (virtual-screen coordinates, inside the
 // copy); --save writes the copy to FILE as a binary PPM image.
 int Screen(const Options& options) {
   RECT area = VirtualScreen();
-  if (const auto id = options.Number(L"id")) {
+  if (const auto name = options.Text(L"name")) {
     const HWND dialog = WaitForTarget(options);
-    const HWND control = dialog ? FindControl(dialog, static_cast<int>(*id)) : nullptr;
+    std::wstring why = L"no window";
+    const HWND control = dialog ? FindNamed(dialog, *name, why) : nullptr;
     if (!control)
-      return Fail(L"no control " + std::to_wstring(*id) + L" in " + DescribeTarget(options));
+      return Fail(why + L" in " + DescribeTarget(options));
     GetClientRect(control, &area);
     MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
   }

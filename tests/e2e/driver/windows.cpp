@@ -10,7 +10,10 @@ int WaitWindow(const Options& options) {
   const HWND window = WaitForTarget(options);
   if (!window)
     return Fail(L"no window " + DescribeTarget(options));
-  PrintLine("hwnd=" + std::to_string(reinterpret_cast<UINT_PTR>(window)) +
+  RECT r{};
+  GetWindowRect(window, &r);
+  PrintLine("hwnd=" + std::to_string(reinterpret_cast<UINT_PTR>(window)) + " rect=" + std::to_string(r.left) + "," +
+            std::to_string(r.top) + "," + std::to_string(r.right) + "," + std::to_string(r.bottom) +
             " visible=" + (IsWindowVisible(window) ? "1" : "0"));
   return 0;
 }
