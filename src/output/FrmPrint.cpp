@@ -66,7 +66,8 @@ FrmPrint::~FrmPrint() {
 
 INT_PTR FrmPrint::Handler(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PREVIEW_UPDATE) return UpdatePreview(), TRUE;
-    if (message == WM_COMMAND) PreviewChanged();
+    // At a new DPI the canvas has a new size in pixels: the sheet is fitted again.
+    if (message == WM_COMMAND || message == WM_DPICHANGED) PreviewChanged();
     INT_PTR result = FALSE;
     if (panel_ && panel_->Handle(message, wParam, lParam, result)) return result;
     if (message == WM_TIMER) return timPrint_.Dispatch(wParam, [this] { TimPrint_Timer(); });

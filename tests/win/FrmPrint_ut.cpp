@@ -487,6 +487,12 @@ TEST_F(PrintDialogTest, PreviewFollowsEveryControlAndLeavesThePrinterAsItWas) {
         {"paper", [&](Form& f) { f.SetListIndex(CmbPaperSize, paper(8)); }},
         {"reverse box", [](Form& f) { f.SetCheck(FrmPrint::ChkReverse, 1); }},
         {"named setting", [](Form& f) { f.SetListIndex(CmbSetting, 0); }},
+        {"a new DPI",
+         [](Form& f) {
+             const int dpi = f.Dpi() * 3 / 2;
+             const RECT at{0, 0, MulDiv(12660, dpi, 1440), MulDiv(4665, dpi, 1440)};
+             SendMessageW(f.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&at));
+         }},
         {"a paper the printer lacks", [&](Form& f) { f.SetListIndex(CmbPaperSize, paper(12)); }},
     };
     PrintPreview::View before;
