@@ -26,7 +26,7 @@ trimmed() { # trimmed <convert options>...
 }
 preview_shows_sheet() {
   local desk
-  driver screen --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --save "Z:${PREVIEW_IMAGE//\//\\}" >/dev/null || return 1
+  driver control-image --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --save "Z:${PREVIEW_IMAGE//\//\\}" >/dev/null || return 1
   desk=\#$(convert "$PREVIEW_IMAGE" -format '%[hex:p{0,0}]' info:)
   PREVIEW[paper]=$(trimmed -bordercolor "$desk" -border 1)
   PREVIEW[picture]=$(trimmed -fill "$desk" -opaque white -bordercolor "$desk" -border 1)
