@@ -20,21 +20,16 @@ TEST(CommandLine, ArgumentTextFollowsTheProgramName) {
 }
 
 TEST(CommandLine, SplitsOnSpacesAndTabsWithoutQuoting) {
-    const CommandLineArgs empty = SplitCommandLine("   ");
-    EXPECT_EQ(empty.CmdArgCount, 1);
-    EXPECT_EQ(empty.CmdArgs[0], "");
-
-    const CommandLineArgs tab = SplitCommandLine("\t/d");
-    EXPECT_EQ(tab.CmdArgCount, 2);
-    EXPECT_EQ(tab.CmdArgs[0], "");
-
-    const CommandLineArgs three = SplitCommandLine("/d  /c");
-    ASSERT_EQ(three.CmdArgCount, 3);
-    EXPECT_EQ(three.CmdArgs[1], "");
-
-    const CommandLineArgs quoted = SplitCommandLine("/s:\"my setting\" /d");
-    ASSERT_EQ(quoted.CmdArgCount, 3);
-    EXPECT_EQ(quoted.CmdArgs[0], "/s:\"my");
+    const struct {
+        const char* text;
+        int count, index;
+        const char* token;
+    } cases[] = {{"   ", 1, 0, ""}, {"\t/d", 2, 0, ""}, {"/d  /c", 3, 1, ""}, {"/s:\"my setting\" /d", 3, 0, "/s:\"my"}};
+    for (const auto& c : cases) {
+        const CommandLineArgs args = SplitCommandLine(c.text);
+        ASSERT_EQ(args.CmdArgCount, c.count) << c.text;
+        EXPECT_EQ(args.CmdArgs[c.index], c.token) << c.text;
+    }
 }
 
 TEST(CommandLine, MoreThanFiftyTokensKeepTheFirstFifty) {
@@ -63,19 +58,14 @@ TEST(CommandLine, SwitchesAndTheirCaseRules) {
     EXPECT_EQ(Parse("/d /x:abc").SettingName, "");
 }
 
+// The number itself is read as VbNumber_ut shows; here the way it gets there.
 TEST(CommandLine, WindowNumbers) {
-    EXPECT_EQ(Parse("/a /h=1234").WindowHandle, 1234);
     EXPECT_EQ(Parse("/a /H:&H4D2").WindowHandle, 1234);
-    EXPECT_EQ(Parse("/a /h=&o2322").WindowHandle, 1234);
     EXPECT_EQ(Parse("/a /h=").WindowHandle, 0);
-    EXPECT_EQ(Parse("/a /h=0").WindowHandle, 0);
     EXPECT_EQ(Parse("/a /h=12.5").WindowHandle, 12);
-    EXPECT_EQ(Parse("/a /h=13.5").WindowHandle, 14);
-    EXPECT_EQ(Parse("/a /h=1.2e3xyz").WindowHandle, 1200);
     EXPECT_EQ(Parse("/a /h=abc").WindowHandle, 0);
     EXPECT_FALSE(Parse("/a /h=2147483647").Error);
     EXPECT_TRUE(Parse("/a /h=2147483648").Error);
-    EXPECT_TRUE(Parse("/a /h=-1e10").Error);
     EXPECT_TRUE(Parse("/a /h=&H123456789").Error);
 }
 

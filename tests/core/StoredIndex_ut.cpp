@@ -2,28 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "ShellRules.h"
-
 using namespace stored;
 
-// Numbers a hand-edited file may hold, read into the tables they index.
+// Numbers a hand-edited file may hold, read into the tables they index (hot
+// key slots: ShellRules_ut).
 TEST(StoredIndex, NamedSettingsOnlyInTheSlotsInUse) {
     SettingsModel model;
     const struct {
-        int printerCount;
-        int slot;
+        int printerCount, slot;
         bool found;
-    } cases[] = {
-        {2, 1, true}, {2, 2, false}, {2, -1, false}, {0, 0, false}, {-5, 0, false},
-        {500, 100, true}, {500, 101, false}, {101, 32767, false},
-    };
+    } cases[] = {{2, 1, true},     {2, 2, false},     {2, -1, false},     {0, 0, false},
+                 {-5, 0, false},   {500, 100, true},  {500, 101, false},  {101, 32767, false}};
     for (const auto& c : cases) {
         model.Settings.PrinterCount = static_cast<std::int16_t>(c.printerCount);
         const PrintSettings* setting = NamedSettingAt(model, c.slot);
-        EXPECT_EQ(setting != nullptr, c.found) << c.printerCount << " " << c.slot;
-        if (setting) {
-            EXPECT_EQ(setting, &model.NamedSettings[c.slot]);
-        }
+        EXPECT_EQ(setting, c.found ? &model.NamedSettings[c.slot] : nullptr) << c.printerCount << " " << c.slot;
     }
     model.Settings.PrinterCount = 500;
     EXPECT_EQ(NamedSettingCount(model.Settings), NamedSettingsCapacity);
@@ -41,16 +34,4 @@ TEST(StoredIndex, OptionButtonsOnlyForTheirValues) {
         {OptionGroup::Orientation, 3, std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(ChosenOption(c.group, c.value), c.button) << c.value;
-}
-
-TEST(StoredIndex, HotKeySlotsAreZeroToEight) {
-    SettingsRecord settings;
-    settings.HotKeyALT.fill(1);
-    for (const int slot : {-1, 9, 1000}) {
-        EXPECT_FALSE(IsHotKeySlot(slot));
-        EXPECT_EQ(shell::HotKeyModifiers(settings, slot), 0u) << slot;
-    }
-    EXPECT_TRUE(IsHotKeySlot(0));
-    EXPECT_TRUE(IsHotKeySlot(8));
-    EXPECT_EQ(shell::HotKeyModifiers(settings, 8), 1u);
 }

@@ -7,58 +7,43 @@
 // The hidden main window owns the dialogs.
 class CommonDlgTest : public ShellTest {};
 
-TEST_F(CommonDlgTest, TypedPathIsChosenAndCancelIsReported) {
+// A typed name is chosen, and a cancel is reported and clears it. A name
+// typed without an extension takes the chosen file type's, as it always does
+// when the default extension is the empty text the property starts with: the
+// save dialog writes "shot.png" with the PNG type chosen, the open dialog
+// finds "photo" as "photo.bmp".
+TEST_F(CommonDlgTest, TypedNamesAreChosenWithTheChosenTypesExtensionAndCancelIsReported) {
+    folder.Write(L"photo.bmp", "x");
     folder.Write(L"写真.png", "x");
-    const std::wstring path = folder.File(L"写真.png");
+    const struct {
+        bool save;
+        const wchar_t* typed;  // empty: cancelled
+        int fileType;
+        const wchar_t* chosen;
+    } cases[] = {{true, L"shot", 1, L"shot.png"},      {true, L"shot", 0, L"shot.bmp"},
+                 {true, L"shot.bmp", 1, L"shot.bmp"},  {false, L"photo", 0, L"photo.bmp"},
+                 {false, L"写真.png", -1, L"写真.png"}, {false, L"", -1, L""}};
     cCommonDlg dialog;
     dialog.Form(main->Handle());
-    dialog.DialogTitle("ピクチャ画像の指定");
-    dialog.Filter("イメージファイル(*.BMP;*.JPG;*.JPEG)|*.bmp;*.jpg;*.jpeg|");
+    dialog.DialogTitle("種類");
+    dialog.Filter("ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|");
     dialog.Flags(0x280804);
     dialog.InitDir(text::Narrow(folder.Path()));
     dialog.CancelError(true);
-    std::thread person = AnswerFileDialog(L"ピクチャ画像の指定", path);
-    dialog.ShowOpen();
-    person.join();
-    EXPECT_FALSE(dialog.CancelButton());
-    EXPECT_EQ(dialog.FileName(), text::Narrow(path));
-    EXPECT_EQ(dialog.FileTitle(), "写真.png");
-    EXPECT_EQ(dialog.Action(), 1);
-
-    person = AnswerFileDialog(L"ピクチャ画像の指定", L"");
-    dialog.ShowOpen();
-    person.join();
-    EXPECT_TRUE(dialog.CancelButton());
-    EXPECT_EQ(dialog.FileName(), "");
-    EXPECT_EQ(dialog.ErrNumber(), 0);
-}
-
-// A name typed without an extension takes the chosen file type's, as it
-// always does when the default extension is the empty text the property
-// starts with: the save dialog writes "shot.png" with the PNG type chosen, the
-// open dialog finds "photo" as "photo.bmp".
-TEST_F(CommonDlgTest, ANameWithoutAnExtensionTakesTheChosenTypes) {
-    folder.Write(L"photo.bmp", "x");
-    const struct {
-        bool save;
-        const wchar_t* typed;
-        int fileType;
-        const wchar_t* chosen;
-    } cases[] = {{true, L"shot", 1, L"shot.png"}, {true, L"shot", 0, L"shot.bmp"}, {true, L"shot.bmp", 1, L"shot.bmp"},
-                 {false, L"photo", 0, L"photo.bmp"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(text::Narrow(c.typed));
-        cCommonDlg dialog;
-        dialog.Form(main->Handle());
-        dialog.DialogTitle("種類");
-        dialog.Filter("ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|");
-        dialog.InitDir(text::Narrow(folder.Path()));
-        dialog.CancelError(true);
-        std::thread person = AnswerFileDialog(L"種類", folder.File(c.typed), c.fileType);
+        const bool cancelled = *c.typed == L'\0';
+        std::thread person = AnswerFileDialog(L"種類", cancelled ? L"" : folder.File(c.typed), c.fileType);
         if (c.save) dialog.ShowSave();
         else dialog.ShowOpen();
         person.join();
-        EXPECT_EQ(dialog.FileName(), text::Narrow(folder.File(c.chosen)));
+        EXPECT_EQ(dialog.CancelButton(), cancelled);
+        EXPECT_EQ(dialog.FileName(), cancelled ? "" : text::Narrow(folder.File(c.chosen)));
+        if (!cancelled && std::wstring(c.typed) == c.chosen) {
+            EXPECT_EQ(dialog.FileTitle(), text::Narrow(c.chosen));
+        }
+        EXPECT_EQ(dialog.Action(), c.save ? 2 : 1);
+        EXPECT_EQ(dialog.ErrNumber(), 0);
     }
 }
 

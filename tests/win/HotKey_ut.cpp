@@ -74,24 +74,6 @@ TEST_F(HotKeyTest, EachIdentifierReachesItsSlotsActionAndNoOther) {
     EXPECT_EQ(AppState, StateIdle);
 }
 
-TEST_F(HotKeyTest, ForegroundWindowCopyHappensAtOnce) {
-    unique_hwnd front(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 40, 50, 123, 45,
-                                      nullptr, nullptr, nullptr, nullptr));
-    SetForegroundWindow(front.get());
-    ASSERT_EQ(GetForegroundWindow(), front.get());
-    SetSettings([](SettingsModel& s) {
-        s.Settings.SelfTimer = 1;
-        s.Settings.SelfTime = 20;
-    });
-    PutTextOnClipboard();
-    main->RunCommand(shell::HotKeyCommand(5));
-    const ClipboardImage image = ReadClipboardImage();
-    EXPECT_EQ(image.width, 123);
-    EXPECT_EQ(image.height, 45);
-    EXPECT_EQ(AppState, StateIdle);
-    EXPECT_FALSE(main->Timer1().Enabled());
-}
-
 // Whatever stores the settings (the options dialog's OK or 適用, a named
 // setting saved with other edits pending), the keys registered are the ones
 // stored; a store also tries again a key another program held.

@@ -43,7 +43,7 @@ void ExpectWholeSet(const std::wstring& base) {
     EXPECT_EQ(Entries(base), std::vector<std::wstring>{help_pages::Folder});
 }
 
-TEST(ProgramHelp, WritesTheWholeSetOnceThenUsesIt) {
+TEST(ProgramHelp, WritesTheWholeSetOnceUsesItAndReplacesAnUnfinishedOne) {
     TestFolder home;
     const std::wstring base = home.Path() + L"ruxa\\help";
     const help::WrittenPages pages = help::WritePages(base);
@@ -55,18 +55,14 @@ TEST(ProgramHelp, WritesTheWholeSetOnceThenUsesIt) {
     ASSERT_EQ(fileio::ReplaceFileAtomically(index, "kept"), DWORD(ERROR_SUCCESS));
     EXPECT_EQ(help::WritePages(base).folder, pages.folder);
     EXPECT_EQ(fileio::ReadWholeFile(index).bytes, "kept");
-}
 
-TEST(ProgramHelp, ReplacesAnUnfinishedSet) {
-    TestFolder base;
-    const std::wstring folder = std::wstring(help_pages::Folder) + L"\\";
-    CreateDirectoryW(base.File(help_pages::Folder).c_str(), nullptr);
-    base.Write(folder + L"index.html", "half");
-    base.Write(folder + L"stray.txt", "stray");
-    const help::WrittenPages pages = help::WritePages(base.Path().substr(0, base.Path().size() - 1));
-    ASSERT_EQ(pages.error, DWORD(ERROR_SUCCESS));
-    ExpectWholeSet(base.Path());
-    EXPECT_FALSE(base.Exists(folder + L"stray.txt"));
+    // Without its marker the set is unfinished: written again whole, and
+    // what it does not hold goes.
+    ASSERT_TRUE(DeleteFileW((pages.folder + L"complete.marker").c_str()));
+    ASSERT_EQ(fileio::ReplaceFileAtomically(pages.folder + L"stray.txt", "stray"), DWORD(ERROR_SUCCESS));
+    ASSERT_EQ(help::WritePages(base).error, DWORD(ERROR_SUCCESS));
+    ExpectWholeSet(base + L"\\");
+    EXPECT_EQ(GetFileAttributesW((pages.folder + L"stray.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // The machine's class for .html names a class that does not exist, as on a

@@ -20,14 +20,6 @@ protected:
 
 }  // namespace
 
-TEST_F(RegionTest, CropKeepsBothCornerPixels) {
-    const PictureSurface capture = PatternPicture(64, 48);
-    const PictureSurface dragged = CropCapture(capture, 10, 20, 3, 5);  // dragged up and to the left
-    EXPECT_EQ(dragged.Width(), 8);
-    EXPECT_EQ(PixelsOf(dragged), Pattern(3, 5, 8, 16));
-    EXPECT_EQ(PixelsOf(CropCapture(capture, 63, 47, 63, 47)), Pattern(63, 47, 1, 1));
-}
-
 TEST_F(RegionTest, SelectionCoversTheScreenWithTheCrossHair) {
     Open();
     const HWND form = Selection().Window();
