@@ -1,6 +1,6 @@
 // Forms built from their control tables: placement at the window's DPI,
 // change events raised by code as by the user, option groups, the key
-// filter, the keyboard of a dialog and a canvas drawn by its painter.
+// filter, the keyboard of a dialog, and the table laid out again at a new DPI.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -122,39 +122,6 @@ TEST_F(FormTest, KeyboardWorksAsInADialog) {
     MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(TranslateDialogMessage(tab));
     EXPECT_TRUE(IsChild(form.Item(IdCombo), GetFocus()));
-}
-
-// The painter draws all of the canvas inside its sunken edge, with the
-// form's font; the canvas is no stop of the keyboard
-// (KeyboardWorksAsInADialog) and a click on it leaves the focus where it was.
-TEST_F(FormTest, CanvasIsDrawnByItsPainterAndTakesNoFocus) {
-    std::vector<SIZE> painted;
-    HGDIOBJ font = nullptr;
-    form.SetPainter(IdCanvas, [&](HDC dc, SIZE size) {
-        painted.push_back(size);
-        font = GetCurrentObject(dc, OBJ_FONT);
-        const RECT all{0, 0, size.cx, size.cy};
-        SetDCBrushColor(dc, RGB(10, 20, 30));
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    });
-    form.Show();
-    form.Focus(IdText);
-    UpdateWindow(form.Item(IdCanvas));
-    ASSERT_EQ(painted.size(), 1u);
-    RECT client{};
-    GetClientRect(form.Item(IdCanvas), &client);
-    EXPECT_EQ(painted[0].cx, client.right);
-    EXPECT_EQ(painted[0].cy, client.bottom);
-    EXPECT_EQ(font, reinterpret_cast<HGDIOBJ>(SendMessageW(form.Item(IdLabel), WM_GETFONT, 0, 0)));
-    const unique_window_dc dc = GetDcOf(form.Item(IdCanvas));
-    EXPECT_EQ(GetPixel(dc.get().dc, painted[0].cx - 1, painted[0].cy - 1), RGB(10, 20, 30));
-
-    form.Redraw(IdCanvas);
-    UpdateWindow(form.Item(IdCanvas));
-    EXPECT_EQ(painted.size(), 2u);
-    SendMessageW(form.Item(IdCanvas), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(form.Item(IdCanvas), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(GetDlgCtrlID(GetFocus()), IdText);
 }
 
 // Moved to a monitor of another DPI, or with the scaling changed, the form

@@ -520,6 +520,10 @@ TEST_F(PrintDialogTest, PreviewFollowsEveryControlAndLeavesThePrinterAsItWas) {
             EXPECT_EQ(ScreenArea(canvas, preview.Reversed() ? cyan : red), layout::PixelRect{});
         }
     }
+    // The preview is no control to work: a click on it leaves the focus where it was.
+    F().Focus(TxtSizeP);
+    SendMessageW(canvas, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), F().Item(TxtSizeP));
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(Printer() == printer);
     EXPECT_EQ(DriverDefaultMode(L"PDF"), driverSettings);
