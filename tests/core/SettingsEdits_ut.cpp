@@ -2,39 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 TEST(SettingsEdits, OnlyTitlesTheLoaderTakesForAFirstStartAreRefused) {
     for (const char* title : {"", "0"}) EXPECT_TRUE(settings::TitleMeansFirstStart(title)) << title;
     for (const char* title : {" ", "0 ", "\"0\"", "00", "ヴェルモ"}) EXPECT_FALSE(settings::TitleMeansFirstStart(title)) << title;
 }
 
 // Another dialog stored while this one was open: what it changed shows here,
-// what this one edited and it did not change stays this one's edit.
+// what this one edited and it did not change stays this one's edit. Where
+// both changed, the stored value wins: it is what the file holds.
 TEST(SettingsEdits, StoredChangesReachTheWorkingCopyFieldByField) {
-    SettingsRecord before;
-    before.Title = "t";
-    before.SelfTime = 5;
-    SettingsRecord work = before, after = before;
-    work.SelfTime = 9;            // edited here
-    work.HotKeyButton[0] = 'Q';   // edited here, a different slot stored elsewhere
-    after.ReversePrint = 1;       // stored elsewhere
+    SettingsRecord before, work, after;
+    work.SelfTime = 9;
+    work.HotKeyButton[0] = 'Q';  // a slot other than the one stored elsewhere
+    work.Title = "w";
+    after.ReversePrint = 1;
     after.HotKeyButton[3] = 'R';
     after.DesktopMonitor = 1;
     after.Title = "u";
-    work.Title = "w";             // both: the stored value wins, it is what the file holds
     settings::TakeStoredChanges(before, after, work);
-    EXPECT_EQ(work.SelfTime, 9);
-    EXPECT_EQ(work.HotKeyButton[0], 'Q');
-    EXPECT_EQ(work.ReversePrint, 1);
-    EXPECT_EQ(work.HotKeyButton[3], 'R');
-    EXPECT_EQ(work.DesktopMonitor, 1);
-    EXPECT_EQ(work.Title, "u");
+    EXPECT_EQ(std::tuple(work.SelfTime, work.HotKeyButton[0], work.ReversePrint, work.HotKeyButton[3], work.DesktopMonitor,
+                         work.Title),
+              std::tuple(9, 'Q', 1, 'R', 1, "u"));
 
     PrintSettings printBefore, printWork, printAfter;
     printWork.Pos = 5;
     printAfter.SizeP = 50;
     settings::TakeStoredChanges(printBefore, printAfter, printWork);
-    EXPECT_EQ(printWork.Pos, 5);
-    EXPECT_EQ(printWork.SizeP, 50);
+    EXPECT_EQ(std::tuple(printWork.Pos, printWork.SizeP), std::tuple(5, 50));
 }
 
 TEST(SettingsEdits, NamedSettingsDifferOnlyInTheSlotsInUse) {
@@ -52,15 +49,11 @@ TEST(SettingsEdits, NamedSettingsDifferOnlyInTheSlotsInUse) {
 TEST(SettingsEdits, AChosenNamedSettingIsFollowedByItsName) {
     SettingsModel before;
     before.Settings.PrinterCount = 3;
-    before.NamedSettings[0].Title = "a";
-    before.NamedSettings[1].Title = "b";
-    before.NamedSettings[2].Title = "c";
+    for (int i = 0; i < 3; ++i) before.NamedSettings[i].Title = std::string(1, static_cast<char>('a' + i));
     SettingsModel after = before;  // "a" deleted: the others move up
-    after.NamedSettings[0] = before.NamedSettings[1];
-    after.NamedSettings[1] = before.NamedSettings[2];
+    std::copy_n(&before.NamedSettings[1], 2, &after.NamedSettings[0]);
     after.Settings.PrinterCount = 2;
-    EXPECT_EQ(settings::FollowNamedSetting(before, after, 2), 1);
-    EXPECT_EQ(settings::FollowNamedSetting(before, after, 0), -1);
-    EXPECT_EQ(settings::FollowNamedSetting(before, after, -1), -1);
-    EXPECT_EQ(settings::FollowNamedSetting(before, after, 3), -1);  // past the count: no setting
+    // Past the count there is no setting to follow.
+    for (const auto& [chosen, followed] : {std::pair{2, 1}, {0, -1}, {-1, -1}, {3, -1}})
+        EXPECT_EQ(settings::FollowNamedSetting(before, after, chosen), followed) << chosen;
 }

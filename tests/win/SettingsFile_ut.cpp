@@ -6,8 +6,10 @@
 #include <windows.h>
 #include <knownfolders.h>
 
+#include <cstring>
+#include <tuple>
+
 #include "FileIo.h"
-#include "PaperTables.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
 
@@ -15,148 +17,112 @@ using namespace BasRuxa;
 
 namespace {
 
-class SettingsFileTest : public ShellTest {};
+class SettingsFileTest : public ShellTest {
+protected:
+    // Stores the settings in memory with one change, as a dialog does.
+    template <typename Change>
+    static bool Commit(Change change) {
+        SettingsModel next = Store().Model();
+        change(next);
+        return Store().Commit(next);
+    }
+};
 
 // The bytes of UTF-16 text after its mark, in either order.
 std::string Utf16(std::wstring_view text, bool bigEndian) {
     std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const wchar_t c : text) {
-        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
-        bytes += bigEndian ? high : low;
-        bytes += bigEndian ? low : high;
-    }
+    for (const wchar_t c : text) bytes += bigEndian ? std::string{char(c >> 8), char(c)} : std::string{char(c), char(c >> 8)};
     return bytes;
 }
 
 }  // namespace
 
+// saved.ini holds every key with values that tell them apart; read and saved
+// again, it must come back byte for byte.
 TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlace) {
-    SettingsModel next = Store().Model();
-    SettingsRecord& s = next.Settings;
-    s.Title = "ルクサ";
-    s.Icon = "C:\\icons\\ruxa.ico";
-    s.SelfTime = 5;
-    s.DoubleClick = 2;
-    s.DoubleClickDo = 3;
-    s.ConfirmBeforePrint = 1;
-    s.ReversePrint = 1;
-    s.SelfTimer = 1;
-    for (int i = 0; i < HotKeySlotCount; ++i) {
-        s.HotKeyOn[i] = i == 4 ? 0 : 1;
-        s.HotKeyALT[i] = static_cast<std::int16_t>(i % 2);
-        s.HotKeySHIFT[i] = i >= 6 ? 1 : 0;
-        s.HotKeyCTRL[i] = 1;
-        s.HotKeyButton[i] = static_cast<std::int16_t>('A' + i);
-    }
-    s.DesktopMonitor = 1;
-    next.CurrentPrint = {"applied", "PDF", 3, 2, 100, 1, 9, 7, 2};
-    next.NamedSettings[0] = {"縮小", "PDF", 1, 3, 50, 0, 8, 0, 1};
-    next.NamedSettings[1] = {"拡大", "Other printer", 5, 1, 200, 1, 256, 15, 2};
-    next.NamedSettings[2] = {"stale", "", 0, 0, 0, 0, 0, 0, 0};  // past PrinterCount: not written
-    s.PrinterCount = 2;
+    const std::string saved = fileio::ReadWholeFile(TestData(L"saved.ini")).bytes.value();
+    folder.Write(L"ruxa.ini", saved);
+    ASSERT_TRUE(LoadSettings());
+    folder.Write(L"ruxa.ini", "");  // what is compared is what the save wrote
     // A file of the user's that merely looks like a temporary one is left alone.
     folder.Write(L"ruxa.ini.tmp", "the user's");
 
-    ASSERT_TRUE(Store().Commit(next));
-    EXPECT_EQ(folder.Read(L"ruxa.ini"), fileio::ReadWholeFile(TestData(L"saved.ini")).bytes);
+    ASSERT_TRUE(Store().Commit(Store().Model()));
+    EXPECT_EQ(folder.Read(L"ruxa.ini"), saved);
     EXPECT_EQ(folder.Read(L"ruxa.ini.tmp"), "the user's");
-    EXPECT_TRUE(boxes.empty());
 }
 
 // An editor may save the file with a byte-order mark. Read as code page 932
 // it would have no title, be taken for a first start and be overwritten.
-TEST_F(SettingsFileTest, FileWithAByteOrderMarkIsReadAndSavedByIt) {
-    const std::wstring lines = L"[Application]\r\nTitle=ルクサ\r\nVersion=2.50\r\n[Option]\r\nSelfTime=7\r\n"
-                               L"HotKeyButton3=81\r\nPrinterCount=0\r\n";
+// Written through code page 932, a printer name with characters it lacks
+// would become "?" or a look-alike and print elsewhere without a word.
+TEST_F(SettingsFileTest, FileIsSavedInTheEncodingItWasReadInUnlessCodePage932CannotHoldIt) {
+    const std::wstring lines = L"[Application]\r\nTitle=ルクサ\r\nVersion=2.50\r\n[Option]\r\nSelfTime=7\r\nPrinterCount=0\r\n";
+    std::string cp932 = text::Narrow(lines);
+    cp932.replace(cp932.find("ルクサ"), std::strlen("ルクサ"), "\x83\x8B\x83N\x83T");
     const struct {
         const char* what;
         std::string bytes;
-        std::string mark;
+        const char* device;  // the printer name saved
+        std::string mark;    // how the saved file begins
         bool utf16, bigEndian;
     } files[] = {
-        {"UTF-8", "\xEF\xBB\xBF" + text::Narrow(lines), "\xEF\xBB\xBF", false, false},
-        {"UTF-16 LE", Utf16(lines, false), "\xFF\xFE", true, false},
-        {"UTF-16 BE", Utf16(lines, true), "\xFE\xFF", true, true},
+        {"UTF-8", "\xEF\xBB\xBF" + text::Narrow(lines), "PDF", "\xEF\xBB\xBF", false, false},
+        {"UTF-16 LE", Utf16(lines, false), "PDF", "\xFF\xFE", true, false},
+        {"UTF-16 BE", Utf16(lines, true), "PDF", "\xFE\xFF", true, true},
+        {"code page 932", cp932, "Café 프린터 №2", "\xEF\xBB\xBF", false, false},
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.what);
         folder.Write(L"ruxa.ini", f.bytes);
         ASSERT_TRUE(LoadSettings());
-        EXPECT_EQ(Settings.Title, "ルクサ");
-        EXPECT_EQ(Settings.SelfTime, 7);
-        EXPECT_EQ(Settings.HotKeyButton[3], 81);
+        EXPECT_EQ(std::tuple(Settings.Title, Settings.SelfTime), std::tuple("ルクサ", 7));
 
-        SettingsModel next = Store().Model();
-        next.Settings.SelfTime = 8;
-        ASSERT_TRUE(Store().Commit(next));
+        ASSERT_TRUE(Commit([&](SettingsModel& m) {
+            m.Settings.SelfTime = 8;
+            m.CurrentPrint.DeviceName = f.device;
+        }));
         const std::string saved = folder.Read(L"ruxa.ini");
         EXPECT_EQ(saved.rfind(f.mark, 0), 0u);
         for (const std::wstring_view line : {L"\r\nTitle=ルクサ\r\n", L"\r\nSelfTime=8\r\n"}) {
             const std::string bytes = f.utf16 ? Utf16(line, f.bigEndian).substr(2) : text::Narrow(line);
             EXPECT_NE(saved.find(bytes), std::string::npos);
         }
+        ASSERT_TRUE(LoadSettings());
+        EXPECT_EQ(CurrentPrint.DeviceName, f.device);
     }
-    EXPECT_TRUE(boxes.empty());
-}
-
-// Written through code page 932, a printer name with characters it lacks
-// would become "?" or a look-alike and print elsewhere without a word.
-TEST_F(SettingsFileTest, TextCodePage932CannotHoldMakesTheFileUtf8) {
-    ASSERT_TRUE(LoadSettings());
-    ASSERT_EQ(folder.Read(L"ruxa.ini").rfind("[Application]", 0), 0u);  // code page 932, no mark
-    SettingsModel next = Store().Model();
-    next.CurrentPrint.DeviceName = "Café 프린터 №2";
-    ASSERT_TRUE(Store().Commit(next));
-    EXPECT_EQ(folder.Read(L"ruxa.ini").rfind("\xEF\xBB\xBF[Application]\r\n", 0), 0u);
-
-    ASSERT_TRUE(LoadSettings());
-    EXPECT_EQ(CurrentPrint.DeviceName, "Café 프린터 №2");
-    EXPECT_EQ(Settings.Title, "ヴェルモ");
-    EXPECT_TRUE(boxes.empty());
 }
 
 // A file that is there but cannot be read is no first start: the user is
 // told which file and why, may try again, and nothing is written over it.
 TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
     // Given up, the program ends with the file as it was.
-    const struct {
-        const char* what;
-        void (*make)(const TestFolder&);
-        const char* reason;
-    } cases[] = {
-        {"a folder", [](const TestFolder& f) { CreateDirectoryW(f.File(L"ruxa.ini").c_str(), nullptr); },
-         "このファイルを読み取る権限がありません。"},
-        {"64 MB and more",
-         [](const TestFolder& f) {
-             unique_hfile file(CreateFileW(f.File(L"ruxa.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-             LARGE_INTEGER size{};
-             size.QuadPart = 64 * 1024 * 1024 + 1;
-             SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN);
-             SetEndOfFile(file.get());
-         },
-         "ファイルが大きすぎます。設定ファイルとして読み込めるのは 64 MB までです。"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    const LARGE_INTEGER tooLarge{.QuadPart = 64 * 1024 * 1024 + 1};
+    for (const bool asFolder : {true, false}) {
         TestFolder own;
         AppPath = text::Narrow(own.Path());
-        c.make(own);
-        WIN32_FILE_ATTRIBUTE_DATA before{}, after{};
-        GetFileAttributesExW(own.File(L"ruxa.ini").c_str(), GetFileExInfoStandard, &before);
+        if (asFolder) {
+            CreateDirectoryW(own.File(L"ruxa.ini").c_str(), nullptr);
+        } else {
+            const unique_hfile file(CreateFileW(own.File(L"ruxa.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+            SetFilePointerEx(file.get(), tooLarge, nullptr, FILE_BEGIN);
+            SetEndOfFile(file.get());
+        }
         boxes.clear();
         answers = {IDCANCEL};
         EXPECT_FALSE(LoadSettings());
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_NE(boxes[0].text.find(c.reason), std::string::npos) << boxes[0].text;
-        GetFileAttributesExW(own.File(L"ruxa.ini").c_str(), GetFileExInfoStandard, &after);
-        EXPECT_EQ(after.dwFileAttributes, before.dwFileAttributes);
-        EXPECT_EQ(after.nFileSizeLow, before.nFileSizeLow);
-        EXPECT_EQ(CompareFileTime(&after.ftLastWriteTime, &before.ftLastWriteTime), 0);
+        EXPECT_NE(boxes[0].text.find(asFolder ? "このファイルを読み取る権限がありません。"
+                                              : "ファイルが大きすぎます。設定ファイルとして読み込めるのは 64 MB までです。"),
+                  std::string::npos)
+            << boxes[0].text;
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        EXPECT_TRUE(GetFileAttributesExW(own.File(L"ruxa.ini").c_str(), GetFileExInfoStandard, &data));
+        EXPECT_EQ(data.nFileSizeLow, asFolder ? 0 : tooLarge.LowPart);
     }
 
-    // Another program holds the file: the user is told which file and why,
-    // and may try again once it lets go.
+    // Another program holds the file: the user may try again once it lets go.
     AppPath = text::Narrow(folder.Path());
     const std::string held = "[Application]\r\nTitle=t\r\nVersion=2.50\r\n[Option]\r\nSelfTime=7\r\nPrinterCount=0\r\n";
     folder.Write(L"ruxa.ini", held);
@@ -176,43 +142,29 @@ TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
                   "\nほかのプログラムがこのファイルを使用中です。\n\n"
                   "［再試行］でもう一度読み込みます。［キャンセル］で、設定ファイルには何も書き込まずに終了します。",
               "ルクサさん", MB_RETRYCANCEL | MB_ICONEXCLAMATION);
-    EXPECT_EQ(Settings.Title, "t");
     EXPECT_EQ(Settings.SelfTime, 7);
-    EXPECT_EQ(folder.Read(L"ruxa.ini"), held);
+    EXPECT_EQ(folder.Read(L"ruxa.ini"), held);  // read, not written again
 }
 
-TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeleted) {
-    for (const std::string& inf : {std::string("1,10,0,1,0,0,2\r\n"), std::string("\xEF\xBB\xBF" "1,10,0,1,0,0,2\r\n"),
-                                   Utf16(L"1,10,0,1,0,0,2\r\n", false)}) {
-        TestFolder own;
-        AppPath = text::Narrow(own.Path());
-        own.Write(L"ruxa.inf", inf);
-        ASSERT_TRUE(LoadSettings());
-        EXPECT_EQ(Settings.SelfTimer, 1);
-        EXPECT_EQ(Settings.SelfTime, 10);
-        EXPECT_EQ(Settings.IconDelete, 1);
-        EXPECT_EQ(Settings.DoubleClick, 2);
-        EXPECT_EQ(Settings.DoubleClickDo, 2);
-        EXPECT_FALSE(own.Exists(L"ruxa.inf"));
-        EXPECT_TRUE(own.Exists(L"ruxa.ini"));
-    }
-    EXPECT_TRUE(boxes.empty());
-}
-
-TEST_F(SettingsFileTest, UnreadableLegacyInfEndsTheProgramAndWritesNothing) {
-    struct Case {
+// The oldest versions' ruxa.inf is taken over at a first start and deleted
+// once ruxa.ini holds its values. One that cannot be read ends the program
+// with the classic error, and nothing is written.
+TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeletedOrEndsTheProgramUntouched) {
+    const struct {
         const char* what;
         std::string content;
         bool asFolder, locked;
-        const char* title;
+        const char* title;  // of the error; none when taken over
         const char* text;
-    };
-    const Case cases[] = {
+    } cases[] = {
+        {"code page 932", "1,10,0,1,0,0,2\r\n", false, false, nullptr, nullptr},
+        {"UTF-8", "\xEF\xBB\xBF" "1,10,0,1,0,0,2\r\n", false, false, nullptr, nullptr},
+        {"UTF-16", Utf16(L"1,10,0,1,0,0,2\r\n", false), false, false, nullptr, nullptr},
         {"damaged", "1,x,0", false, false, "エラー番号：13", "型が一致しません。"},
         {"a folder", "", true, false, "エラー番号：75", "パス名が無効です。"},
         {"locked", "1,10,0,1,0,0,2", false, true, "エラー番号：70", "書き込みできません。"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TestFolder own;
         AppPath = text::Narrow(own.Path());
@@ -223,12 +175,13 @@ TEST_F(SettingsFileTest, UnreadableLegacyInfEndsTheProgramAndWritesNothing) {
         if (c.locked)
             lock.reset(CreateFileW(own.File(L"ruxa.inf").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-
-        EXPECT_FALSE(LoadSettings());
-        ASSERT_EQ(boxes.size(), 1u);
-        ExpectBox(0, c.text, c.title);
-        EXPECT_FALSE(own.Exists(L"ruxa.ini"));
-        EXPECT_TRUE(own.Exists(L"ruxa.inf"));
+        const bool taken = !c.title;
+        EXPECT_EQ(LoadSettings(), taken);
+        EXPECT_EQ(own.Exists(L"ruxa.inf"), !taken);
+        EXPECT_EQ(own.Exists(L"ruxa.ini"), taken);
+        EXPECT_EQ(boxes.size(), taken ? 0u : 1u);
+        if (taken) EXPECT_EQ(Settings.SelfTime, 10);
+        else ExpectBox(0, c.text, c.title);
     }
 }
 
@@ -236,24 +189,18 @@ TEST_F(SettingsFileTest, FailedSaveSaysSoAndKeepsFileAndMemory) {
     ASSERT_TRUE(LoadSettings());
     const std::string before = folder.Read(L"ruxa.ini");
     SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-
-    SettingsModel next = Store().Model();
-    next.Settings.SelfTime = 17;
-    EXPECT_FALSE(Store().Commit(next));
+    EXPECT_FALSE(Commit([](SettingsModel& m) { m.Settings.SelfTime = 17; }));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "ルクサさん");
     EXPECT_EQ(boxes[0].text.rfind("設定を保存できませんでした。", 0), 0u);
     EXPECT_EQ(folder.Read(L"ruxa.ini"), before);
     EXPECT_EQ(Settings.SelfTime, 17);
 
+    // Another program holds the file: the new one written beside it goes.
     SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_TRUE(Store().Commit(next));
-    ASSERT_TRUE(LoadSettings());
-    EXPECT_EQ(Settings.SelfTime, 17);
-
-    // The program folder has gone meanwhile.
-    Store().BindFile(folder.File(L"gone\\ruxa.ini"), TextEncoding::Cp932);
-    EXPECT_FALSE(Store().Commit(next));
+    const unique_hfile lock(CreateFileW(folder.File(L"ruxa.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    EXPECT_FALSE(Store().Commit(Store().Model()));
     EXPECT_EQ(boxes.size(), 2u);
     WIN32_FIND_DATAW found;
     const HANDLE leftovers = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
@@ -272,10 +219,7 @@ TEST_F(SettingsFileTest, SettingsMoveToTheUsersFolderWhereTheProgramsCannotBeWri
     ASSERT_EQ(boxes.size(), 1u);
     ExpectBox(0, "プログラムのフォルダーには書き込めないため、設定は次のファイルに保存します。\n" + text::Narrow(userIni),
               "ルクサさん", MB_OK | MB_ICONINFORMATION);
-    EXPECT_EQ(Store().FilePath(), userIni);
-    SettingsModel next = Store().Model();
-    next.Settings.SelfTime = 12;
-    ASSERT_TRUE(Store().Commit(next));
+    ASSERT_TRUE(Commit([](SettingsModel& m) { m.Settings.SelfTime = 12; }));
 
     boxes.clear();
     ASSERT_TRUE(LoadSettings());
