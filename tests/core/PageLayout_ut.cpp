@@ -75,27 +75,6 @@ TEST(PageLayout, TwipsToPixelsRoundsHalfToEven) {
     EXPECT_EQ(TwipsToPixels(37.5, 15), 2);     // 2.5
 }
 
-// The one layout of the print and the preview: size, place and the picture's
-// rectangle in twips at its natural size.
-TEST(PageLayout, LayOutSheetPlacesTheLayoutPictureOnThePrintableArea) {
-    const PageMetrics a4{11906, 16838, 0, 0, 11906, 16838};
-    PrintSettings settings{"", "", 5, 3, 50, 1, 9, 0, 1};  // bottom right, 50 %
-    const SheetLayout sheet = LayOutSheet(640, 480, a4, 15, 15, settings);
-    EXPECT_EQ(sheet.pageWidthPx, 794);
-    EXPECT_EQ(sheet.pageHeightPx, 1123);
-    ExpectSize(sheet.size, 320, 240);
-    EXPECT_TRUE(sheet.draws);
-    EXPECT_EQ(sheet.picture.left, 11906 - 320 * 15);
-    EXPECT_EQ(sheet.picture.top, 16838 - 252 * 15);
-    EXPECT_EQ(sheet.picture.right, 11906);
-    EXPECT_EQ(sheet.picture.bottom, 16838 - 12 * 15);
-    for (const auto& [pos, size] : {std::pair{0, 3}, std::pair{5, 4}}) {
-        settings.Pos = static_cast<std::int16_t>(pos);
-        settings.Size = static_cast<std::int16_t>(size);
-        EXPECT_FALSE(LayOutSheet(640, 480, a4, 15, 15, settings).draws) << pos << " " << size;
-    }
-}
-
 // A4 with a quarter-inch margin all round in a 300 x 300 box: the paper keeps
 // its aspect in either orientation, the printable area sits inside it, and a
 // picture wider than the page runs past the printable area until cut.
