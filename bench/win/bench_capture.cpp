@@ -60,8 +60,8 @@ int main() {
     const int monitors = GetSystemMetrics(SM_CMONITORS);
     const int lw = page.picture.Width(), lh = page.picture.Height();
     std::printf("virtual screen %ld x %ld on %d monitor(s), A4 layout %d x %d (page %d x %d px)\n",
-                screen.right - screen.left, screen.bottom - screen.top, monitors, lw, lh, page.pageWidthPx,
-                page.pageHeightPx);
+                screen.right - screen.left, screen.bottom - screen.top, monitors, lw, lh, page.sheet.pageWidthPx,
+                page.sheet.pageHeightPx);
 
     const BareBlits bare(screen, lw, lh);
     // Batches of the two cases take turns, so a busy spell of the machine

@@ -48,4 +48,18 @@ Placement PlacePicture(int pos, std::int32_t w, std::int32_t h, double tx, doubl
     }
 }
 
+SheetLayout LayOutSheet(std::int32_t w0, std::int32_t h0, const PageMetrics& page, double tx, double ty,
+                        const PrintSettings& settings) {
+    SheetLayout sheet;
+    sheet.pageWidthPx = TwipsToPixels(page.printableWidth, tx);
+    sheet.pageHeightPx = TwipsToPixels(page.printableHeight, ty);
+    sheet.size = ComputeLayoutSize(settings.Size, settings.SizeP, settings.Hiritsu, w0, h0, sheet.pageWidthPx,
+                                   sheet.pageHeightPx);
+    const Placement at = PlacePicture(settings.Pos, sheet.size.width, sheet.size.height, tx, ty, page.printableWidth,
+                                      page.printableHeight);
+    sheet.draws = sheet.size.rendered && at.draw && sheet.size.width > 0 && sheet.size.height > 0;
+    sheet.picture = {at.x, at.y, at.x + sheet.size.width * tx, at.y + sheet.size.height * ty};
+    return sheet;
+}
+
 }  // namespace layout

@@ -35,10 +35,17 @@ const std::vector<ControlSpec>& Controls() {
                                        {60, 1140}, {3315, 1140}, {75, 3300}, L"ﾌﾟﾘﾝﾀ名："};
         const std::vector<ControlSpec> shared = PrintPanel::Controls(at);
         own.insert(own.end(), shared.begin(), shared.end());
+        // Last, so the controls before it keep their order; it is no tab stop.
+        // Its caption is never drawn: it names the picture for screen readers.
+        own.push_back({ControlKind::Canvas, C::PicPreview, L"ﾌﾟﾚﾋﾞｭｰ", 8055, 60, 4545, 4545});
         return own;
     }();
     return rows;
 }
+
+// Posted when a control has changed: the preview follows once the change,
+// and everything it set off, has been handled.
+constexpr UINT WM_PREVIEW_UPDATE = WM_APP + 0x140;
 
 void ReportSaveFailure(HWND owner, const std::string& path, const std::string& reason) {
     ShowMessageBox(owner, "画像を保存できませんでした。\n" + (path.empty() ? "" : path + "\n") + reason,
@@ -47,7 +54,7 @@ void ReportSaveFailure(HWND owner, const std::string& path, const std::string& r
 
 }  // namespace
 
-FormSpec FrmPrint::Design() { return {L"印刷確認", 7995, 4665, Controls(), true}; }
+FormSpec FrmPrint::Design() { return {L"印刷確認", 12660, 4665, Controls(), true}; }
 
 FrmPrint::~FrmPrint() {
     // Going with the program: there is no one left to tell.
@@ -58,6 +65,9 @@ FrmPrint::~FrmPrint() {
 }
 
 INT_PTR FrmPrint::Handler(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PREVIEW_UPDATE) return UpdatePreview(), TRUE;
+    // At a new DPI the canvas has a new size in pixels: the sheet is fitted again.
+    if (message == WM_COMMAND || message == WM_DPICHANGED) PreviewChanged();
     INT_PTR result = FALSE;
     if (panel_ && panel_->Handle(message, wParam, lParam, result)) return result;
     if (message == WM_TIMER) return timPrint_.Dispatch(wParam, [this] { TimPrint_Timer(); });
@@ -77,7 +87,7 @@ void FrmPrint::Load(PictureSurface capture, const PrintSettings& print, std::int
     if (form_.Exists()) {
         // The capture the user confirmed is printed or saved first.
         if (busy_) return waiting_.push_back(std::move(capture));
-        capture_ = std::move(capture);
+        TakeCapture(std::move(capture));
         return ShowAgain();
     }
     if (!form_.Create(Design(), [this](UINT m, WPARAM w, LPARAM l) { return Handler(m, w, l); })) {
@@ -86,7 +96,8 @@ void FrmPrint::Load(PictureSurface capture, const PrintSettings& print, std::int
     }
     if (Settings.UsesDefaultIcon != -1) form_.SetIcon(AppIcon::Main());
     timPrint_.Attach(form_.Handle());
-    capture_ = std::move(capture);
+    form_.SetPainter(PicPreview, [this](HDC dc, SIZE size) { preview_.Paint(dc, size, capture_); });
+    TakeCapture(std::move(capture));
     outcome_ = RunExit::Cancelled;
     WorkSettings = Settings;
     WorkSettings.LastSet = lastSet;
@@ -151,10 +162,29 @@ void FrmPrint::ShowAgain() {
 // The next capture that waited while this one was printed or saved.
 bool FrmPrint::NextCapture() {
     if (waiting_.empty()) return false;
-    capture_ = std::move(waiting_.front());
+    TakeCapture(std::move(waiting_.front()));
     waiting_.pop_front();
     ShowAgain();
     return true;
+}
+
+void FrmPrint::TakeCapture(PictureSurface capture) {
+    capture_ = std::move(capture);
+    form_.Redraw(PicPreview);
+    PreviewChanged();
+}
+
+void FrmPrint::PreviewChanged() {
+    if (previewPending_ || !form_.Exists()) return;
+    previewPending_ = PostMessageW(form_.Handle(), WM_PREVIEW_UPDATE, 0, 0);
+}
+
+void FrmPrint::UpdatePreview() {
+    previewPending_ = false;
+    RECT box{};
+    GetClientRect(form_.Item(PicPreview), &box);
+    if (preview_.Update(capture_, WorkPrint, WorkSettings.ReversePrint == 1, {box.right, box.bottom}, form_.Dpi()))
+        form_.Redraw(PicPreview);
 }
 
 void FrmPrint::Unload() {
@@ -167,6 +197,8 @@ void FrmPrint::Unload() {
     panel_.reset();
     capture_ = PictureSurface();
     waiting_.clear();
+    preview_.Forget();
+    previewPending_ = false;
     owner_.PrintDialogClosed(outcome_);
 }
 

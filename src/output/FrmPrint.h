@@ -15,6 +15,7 @@
 #include "Form.h"
 #include "FrmPrinting.h"
 #include "PictureSurface.h"
+#include "PrintPreview.h"
 #include "PrintSettingsPanel.h"
 #include "Settings.h"
 #include "SettingsStore.h"
@@ -42,6 +43,7 @@ public:
         BtnSaveA,
         BtnClipBoard,
         BtnHelp,
+        PicPreview,  // the sheet as it will print, right of the controls
     };
 
     // The dialog's window: caption, size and every control in tab order.
@@ -66,6 +68,7 @@ public:
 
     Form& Window() { return form_; }
     PrintSettingsPanel& Panel() { return *panel_; }
+    const PrintPreview& Preview() const { return preview_; }
     // Working copies while the dialog is open. Of the settings record the
     // dialog changes only ReversePrint (the reverse box, for its own prints),
     // PrinterCount and LastSet.
@@ -94,6 +97,9 @@ private:
     void SaveLayoutPicture(const PictureSurface& layout);
     void ShowAgain();
     bool NextCapture();
+    void TakeCapture(PictureSurface capture);
+    void PreviewChanged();
+    void UpdatePreview();
 
     PrintDialogOwner& owner_;
     HWND mainWindow_;
@@ -103,6 +109,8 @@ private:
     WindowTimer timPrint_{1};
     PictureSurface capture_;
     std::deque<PictureSurface> waiting_;
+    PrintPreview preview_;
+    bool previewPending_ = false;
     // The settings as stored when the working copies were last brought up to
     // date: what another dialog stores since shows here (SettingsEdits.h).
     SettingsModel base_;

@@ -23,6 +23,18 @@ PrintFailure PaperBinError() {
             "それでもうまくいかない場合は、給紙方法を「指定なし」にしてみてください。"};
 }
 
+PrintFailure RefusalError(PageRefusal refusal) {
+    switch (refusal) {
+    case PageRefusal::PrinterName: return PrinterNameError();
+    case PageRefusal::PaperSize: return PaperSizeError();
+    case PageRefusal::PaperBin:
+    case PageRefusal::Page: break;
+    }
+    // An orientation the printer refuses and a page it cannot measure are
+    // told as a paper source problem, as they always were.
+    return PaperBinError();
+}
+
 // The layout picture could not be made: a blank sheet would pass for a print.
 PrintFailure NoMemoryError() {
     return {"印刷エラー",
@@ -55,20 +67,24 @@ CurrentPrinter& Printer() {
     return printer;
 }
 
+std::variant<layout::PageMetrics, PageRefusal> SetUpPage(CurrentPrinter& printer, const PrintSettings& settings) {
+    if (!SelectPrinter(printer, settings.DeviceName)) return PageRefusal::PrinterName;
+    if (settings.PaperSize != 0 && !printer.SetPaperSize(settings.PaperSize)) return PageRefusal::PaperSize;
+    if (settings.PaperBin != 0 && !printer.SetPaperBin(settings.PaperBin)) return PageRefusal::PaperBin;
+    layout::PageMetrics page;
+    if (!printer.SetOrientation(settings.Orientation) || !printer.ReadMetrics(page)) return PageRefusal::Page;
+    return page;
+}
+
 std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, const PictureSurface& capture,
                                                       const PrintSettings& settings, bool reverse) {
+    const auto page = SetUpPage(printer, settings);
+    if (const auto* refusal = std::get_if<PageRefusal>(&page)) return RefusalError(*refusal);
     PreparedPage prepared;
-    if (!SelectPrinter(printer, settings.DeviceName)) return PrinterNameError();
-    if (settings.PaperSize != 0 && !printer.SetPaperSize(settings.PaperSize)) return PaperSizeError();
-    if (settings.PaperBin != 0 && !printer.SetPaperBin(settings.PaperBin)) return PaperBinError();
-    if (!printer.SetOrientation(settings.Orientation) || !printer.ReadMetrics(prepared.page)) return PaperBinError();
-
-    const double tx = screen::TwipsPerPixelX(), ty = screen::TwipsPerPixelY();
-    prepared.pageWidthPx = layout::TwipsToPixels(prepared.page.printableWidth, tx);
-    prepared.pageHeightPx = layout::TwipsToPixels(prepared.page.printableHeight, ty);
-    const layout::LayoutSize size =
-        layout::ComputeLayoutSize(settings.Size, settings.SizeP, settings.Hiritsu, capture.Width(), capture.Height(),
-                                  prepared.pageWidthPx, prepared.pageHeightPx);
+    prepared.page = std::get<layout::PageMetrics>(page);
+    prepared.sheet = layout::LayOutSheet(capture.Width(), capture.Height(), prepared.page, screen::TwipsPerPixelX(),
+                                         screen::TwipsPerPixelY(), settings);
+    const layout::LayoutSize& size = prepared.sheet.size;
     PictureSurface& picture = prepared.picture;
     if (size.rendered) {
         if (!picture.Resize(size.width, size.height)) return NoMemoryError();
@@ -76,8 +92,6 @@ std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, c
         StretchBlt(picture.Dc(), 0, 0, size.width, size.height, capture.Dc(), 0, 0, capture.Width(), capture.Height(),
                    reverse ? SRCINVERT : SRCCOPY);
     }
-    prepared.at = layout::PlacePicture(settings.Pos, picture.Width(), picture.Height(), tx, ty,
-                                       prepared.page.printableWidth, prepared.page.printableHeight);
     return prepared;
 }
 
@@ -87,8 +101,7 @@ PrintResult PrintCapture(CurrentPrinter& printer, const PictureSurface& capture,
     auto prepared = PreparePrint(printer, capture, settings, reverse);
     if (const auto* failure = std::get_if<PrintFailure>(&prepared)) return {PrintStatus::Failed, *failure};
     const PreparedPage& page = std::get<PreparedPage>(prepared);
-    const double tx = screen::TwipsPerPixelX(), ty = screen::TwipsPerPixelY();
-    if (!printer.PrintPage(page.at.draw ? &page.picture : nullptr, page.at.x, page.at.y, tx, ty))
+    if (!printer.PrintPage(page.sheet.draws ? &page.picture : nullptr, page.sheet.picture))
         return {PrintStatus::Failed, PrintJobError(printer)};
     return {PrintStatus::Printed, {}};
 }

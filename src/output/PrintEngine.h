@@ -6,7 +6,6 @@
 #pragma once
 #include <windows.h>
 
-#include <optional>
 #include <string>
 #include <variant>
 
@@ -29,11 +28,14 @@ struct PrintFailure {
 // 3), the page's metrics and where the picture goes on it.
 struct PreparedPage {
     PictureSurface picture;
-    PageMetrics page;
-    std::int32_t pageWidthPx = 0;  // printable area in screen pixels
-    std::int32_t pageHeightPx = 0;
-    layout::Placement at;
+    layout::PageMetrics page;
+    layout::SheetLayout sheet;
 };
+
+// Why the printer could not give the page the settings ask for: the printer
+// could not be opened, it lacks the paper size or the paper source, or it
+// refused the orientation or to measure the page.
+enum class PageRefusal { PrinterName, PaperSize, PaperBin, Page };
 
 enum class PrintStatus { Printed, Failed, NothingToPrint };
 
@@ -45,8 +47,12 @@ struct PrintResult {
 // The printer all jobs of this run go to.
 CurrentPrinter& Printer();
 
-// Selects the printer, applies paper size, source and orientation and renders
-// the layout picture.
+// Selects the printer the settings name (a name that matches no printer keeps
+// the current one) and applies paper size, source and orientation to it:
+// the page a print with these settings gets.
+std::variant<layout::PageMetrics, PageRefusal> SetUpPage(CurrentPrinter& printer, const PrintSettings& settings);
+
+// SetUpPage, then the layout picture rendered for that page.
 std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, const PictureSurface& capture,
                                                       const PrintSettings& settings, bool reverse);
 

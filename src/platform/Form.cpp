@@ -14,6 +14,7 @@
 namespace {
 
 constexpr const wchar_t* ContainerClass = L"RuxaContainer";
+constexpr const wchar_t* CanvasClass = L"RuxaCanvas";
 constexpr const wchar_t* FormFace = L"ＭＳ Ｐゴシック";
 constexpr int FormPoints = 9;
 // A drop-down list opens below its field; the window is as tall as both.
@@ -41,7 +42,49 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void RegisterContainerClass() {
+// A canvas keeps the form's font (window word 0) and the Form's record of it
+// (word 1): the painter and the buffer it paints into, a bitmap of the
+// canvas's size that stays from one paint to the next.
+void PaintCanvas(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    RECT client{};
+    GetClientRect(window, &client);
+    auto* canvas = reinterpret_cast<Form::Canvas*>(GetWindowLongPtrW(window, sizeof(LONG_PTR)));
+    PictureSurface& buffer = canvas->buffer;
+    if ((buffer.Width() == client.right && buffer.Height() == client.bottom) ||
+        buffer.Resize(client.right, client.bottom)) {
+        const SelectedObject font(buffer.Dc(), reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(window, 0)));
+        SetBkMode(buffer.Dc(), TRANSPARENT);
+        canvas->painter(buffer.Dc(), {client.right, client.bottom});
+        BitBlt(paint.hdc, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
+    }
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETFONT:
+        SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(wParam));
+        return 0;
+    case WM_GETFONT:
+        return GetWindowLongPtrW(window, 0);
+    case WM_ERASEBKGND:
+        // The painter covers every pixel.
+        if (GetWindowLongPtrW(window, sizeof(LONG_PTR))) return 1;
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_PAINT:
+        // Until the form gives it a painter, the canvas is painted as the
+        // dialog's background.
+        if (!GetWindowLongPtrW(window, sizeof(LONG_PTR))) return DefWindowProcW(window, message, wParam, lParam);
+        PaintCanvas(window);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void RegisterClasses() {
     static bool registered = false;
     if (registered) return;
     WNDCLASSEXW wc{};
@@ -52,7 +95,11 @@ void RegisterContainerClass() {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = ContainerClass;
-    registered = RegisterClassExW(&wc) != 0;
+    WNDCLASSEXW canvas = wc;
+    canvas.lpfnWndProc = CanvasProc;
+    canvas.cbWndExtra = 2 * sizeof(LONG_PTR);  // the font and the Form's record of it
+    canvas.lpszClassName = CanvasClass;
+    registered = RegisterClassExW(&wc) != 0 && RegisterClassExW(&canvas) != 0;
 }
 
 // Characters typed into an edit field go to the form first, which may
@@ -83,6 +130,7 @@ KindStyle StyleOf(ControlKind kind) {
     case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Container: return {ContainerClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
     case ControlKind::Picture: return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, 0};
+    case ControlKind::Canvas: return {CanvasClass, 0, WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", 0, 0};
 }
@@ -163,7 +211,7 @@ Form::~Form() { Destroy(); }
 bool Form::Create(const FormSpec& design, Handler handler, HWND owner) {
     if (window_) return true;
     handler_ = std::move(handler);
-    RegisterContainerClass();
+    RegisterClasses();
     // A dialog template without controls: the system's dialog window gives
     // the keyboard behaviour, the table gives the controls.
     struct alignas(DWORD) EmptyTemplate {
@@ -304,6 +352,7 @@ void Form::Destroy() {
     items_.clear();
     controls_.clear();
     backColours_.clear();
+    canvases_.clear();
     extraFonts_.clear();
     font_.reset();
 }
@@ -437,6 +486,14 @@ int Form::BackColourOf(HWND control) const {
 void Form::Raise(int id, WORD notification) {
     SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, notification), reinterpret_cast<LPARAM>(Item(id)));
 }
+
+void Form::SetPainter(int id, Painter painter) {
+    canvases_.push_back(std::make_unique<Canvas>(Canvas{std::move(painter), {}}));
+    SetWindowLongPtrW(Item(id), sizeof(LONG_PTR), reinterpret_cast<LONG_PTR>(canvases_.back().get()));
+    Redraw(id);
+}
+
+void Form::Redraw(int id) { InvalidateRect(Item(id), nullptr, FALSE); }
 
 void Form::SetCheck(int id, int value) {
     SendMessageW(Item(id), BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -15,11 +15,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "PictureSurface.h"
 #include "UniqueHandle.h"
 
 enum class ControlKind : unsigned char {
@@ -33,6 +35,7 @@ enum class ControlKind : unsigned char {
     Frame,          // captioned group box; its controls are placed relative to it
     Container,      // a child window holding controls (a page, a picture box)
     Picture,        // shows an icon or a bitmap
+    Canvas,         // a sunken area drawn by the form's painter (Form::SetPainter); never takes the focus
 };
 
 struct ControlSpec {
@@ -144,6 +147,18 @@ public:
     // Sends the form the WM_COMMAND a user's action on the control would.
     void Raise(int id, WORD notification);
 
+    // Canvases. The painter draws the whole canvas, size in pixels, with the
+    // form's font selected, into a buffer that is then shown in one piece, so
+    // a redraw never flickers.
+    using Painter = std::function<void(HDC dc, SIZE size)>;
+    struct Canvas {
+        Painter painter;
+        PictureSurface buffer;
+    };
+    void SetPainter(int id, Painter painter);
+    // Paints the canvas again once the messages waiting have been handled.
+    void Redraw(int id);
+
 private:
     // A font SetControlFont gave a control, made again at every DPI.
     struct ExtraFont {
@@ -168,6 +183,7 @@ private:
     unique_hwnd tips_;
     std::vector<std::pair<int, HWND>> items_;
     std::vector<std::pair<HWND, int>> backColours_;
+    std::vector<std::unique_ptr<Canvas>> canvases_;  // each canvas window holds its record's address
 };
 
 // Runs a local loop until done() answers true, with the owner disabled as a

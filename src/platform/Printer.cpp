@@ -85,14 +85,16 @@ bool Offers(const std::wstring& name, WORD capability, int code, short defaultCo
 }  // namespace
 
 std::optional<std::vector<std::wstring>> CurrentPrinter::InstalledPrinters() {
+    // Level 4 holds the names alone, which the spooler lists without asking
+    // each printer for its state.
     DWORD needed = 0, count = 0;
     const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
     std::vector<std::wstring> names;
-    if (EnumPrintersW(flags, nullptr, 2, nullptr, 0, &needed, &count)) return names;  // none installed
+    if (EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &count)) return names;  // none installed
     if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::nullopt;
     std::vector<BYTE> buffer(needed);
-    if (!EnumPrintersW(flags, nullptr, 2, buffer.data(), needed, &needed, &count)) return std::nullopt;
-    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+    if (!EnumPrintersW(flags, nullptr, 4, buffer.data(), needed, &needed, &count)) return std::nullopt;
+    const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) names.emplace_back(info[i].pPrinterName);
     return names;
 }
@@ -119,6 +121,7 @@ bool CurrentPrinter::Select(const std::wstring& name) {
 }
 
 bool CurrentPrinter::Merge() {
+    if (!merges_) return true;
     HANDLE raw = nullptr;
     if (!OpenPrinterW(name_.data(), &raw, nullptr)) return false;
     unique_hprinter printer(raw);
@@ -146,23 +149,24 @@ bool CurrentPrinter::SetOrientation(int code) {
     return Merge();
 }
 
-bool CurrentPrinter::ReadMetrics(PageMetrics& metrics) {
+bool CurrentPrinter::ReadMetrics(layout::PageMetrics& metrics) {
     if (!EnsurePrinter()) return false;
     unique_hdc dc(CreateDCW(L"WINSPOOL", name_.c_str(), nullptr, Mode()));
     if (!dc) return false;
-    metrics.dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX);
-    metrics.dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY);
-    if (metrics.dpiX <= 0 || metrics.dpiY <= 0) return false;
-    const auto twipsX = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / metrics.dpiX; };
-    const auto twipsY = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / metrics.dpiY; };
-    metrics.printableWidth = twipsX(HORZRES);
-    metrics.printableHeight = twipsY(VERTRES);
+    const int dpiX = GetDeviceCaps(dc.get(), LOGPIXELSX), dpiY = GetDeviceCaps(dc.get(), LOGPIXELSY);
+    if (dpiX <= 0 || dpiY <= 0) return false;
+    const auto twipsX = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / dpiX; };
+    const auto twipsY = [&](int index) { return GetDeviceCaps(dc.get(), index) * 1440.0 / dpiY; };
     metrics.paperWidth = twipsX(PHYSICALWIDTH);
     metrics.paperHeight = twipsY(PHYSICALHEIGHT);
+    metrics.printableLeft = twipsX(PHYSICALOFFSETX);
+    metrics.printableTop = twipsY(PHYSICALOFFSETY);
+    metrics.printableWidth = twipsX(HORZRES);
+    metrics.printableHeight = twipsY(VERTRES);
     return true;
 }
 
-bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y, double tx, double ty) {
+bool CurrentPrinter::PrintPage(const PictureSurface* picture, const layout::TwipsRect& at) {
     if (!EnsurePrinter()) return false;
     unique_hdc dc(CreateDCW(L"WINSPOOL", name_.c_str(), nullptr, Mode()));
     if (!dc) return false;
@@ -181,7 +185,7 @@ bool CurrentPrinter::PrintPage(const PictureSurface* picture, double x, double y
     const RECT paper{0, 0, GetDeviceCaps(dc.get(), PHYSICALWIDTH), GetDeviceCaps(dc.get(), PHYSICALHEIGHT)};
     FillRect(dc.get(), &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (picture && picture->Width() > 0 && picture->Height() > 0) {
-        const RECT target{deviceX(x), deviceY(y), deviceX(x + picture->Width() * tx), deviceY(y + picture->Height() * ty)};
+        const RECT target{deviceX(at.left), deviceY(at.top), deviceX(at.right), deviceY(at.bottom)};
         // A page without its picture is no print.
         if (!DrawPicture(dc.get(), *picture, target, picture->Height())) {
             AbortDoc(dc.get());

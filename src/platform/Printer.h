@@ -9,16 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "PageLayout.h"
 #include "PictureSurface.h"
-
-struct PageMetrics {
-    double printableWidth = 0;  // twips
-    double printableHeight = 0;
-    double paperWidth = 0;
-    double paperHeight = 0;
-    int dpiX = 0;  // printer device pixels per inch
-    int dpiY = 0;
-};
 
 // Draws the picture stretched onto the rectangle of the device context. A
 // driver may refuse one large raster; the picture is then drawn again in
@@ -53,16 +45,28 @@ public:
     bool SetPaperSize(int code);
     bool SetPaperBin(int code);
     bool SetOrientation(int code);
-    bool ReadMetrics(PageMetrics& metrics);
+    bool ReadMetrics(layout::PageMetrics& metrics);
 
-    // One page, one job: white paper, the picture at (x, y) twips from the
-    // printable area's corner at its natural size (w x tx by h x ty twips).
-    // Returns false when the spooler did not take the job: it could not be
-    // started, its page could not be begun, drawn or ended (the job is then
-    // abandoned), or it could not be ended.
-    bool PrintPage(const PictureSurface* picture, double x, double y, double tx, double ty);
+    // One page, one job: white paper, the picture stretched onto its place in
+    // twips from the printable area's corner. Returns false when the spooler
+    // did not take the job: it could not be started, its page could not be
+    // begun, drawn or ended (the job is then abandoned), or it could not be
+    // ended.
+    bool PrintPage(const PictureSurface* picture, const layout::TwipsRect& at);
 
     const std::wstring& Name() const { return name_; }
+
+    // A copy to look at pages with: the paper settings made on it stay in the
+    // copy. The driver keeps the last settings handed to it in each process
+    // and gives them out as the printer's own afterwards, so a look handed to
+    // it would change what later jobs start from.
+    CurrentPrinter LookingCopy() const {
+        CurrentPrinter copy = *this;
+        copy.merges_ = false;
+        return copy;
+    }
+
+    bool operator==(const CurrentPrinter&) const = default;
 
 private:
     bool EnsurePrinter();
@@ -73,4 +77,5 @@ private:
     std::vector<BYTE> mode_;     // our own copy of the settings for the next job
     short defaultPaperSize_ = 0;
     short defaultPaperBin_ = 0;
+    bool merges_ = true;  // false: a looking copy
 };

@@ -1,4 +1,5 @@
 #include "PageLayout.h"
+#include "SheetPreview.h"
 
 #include <gtest/gtest.h>
 
@@ -72,4 +73,24 @@ TEST(PageLayout, TwipsToPixelsRoundsHalfToEven) {
     EXPECT_EQ(TwipsToPixels(11906, 15), 794);  // 793.73
     EXPECT_EQ(TwipsToPixels(22.5, 15), 2);     // 1.5
     EXPECT_EQ(TwipsToPixels(37.5, 15), 2);     // 2.5
+}
+
+// A4 with a quarter-inch margin all round in a 300 x 300 box: the paper keeps
+// its aspect in either orientation, the printable area sits inside it, and a
+// picture wider than the page runs past the printable area until cut.
+TEST(SheetPreview, FitsThePaperPrintableAreaAndPictureInTheBox) {
+    const PageMetrics portrait{11906, 16838, 360, 360, 11186, 16118};
+    const PageMetrics landscape{16838, 11906, 360, 360, 16118, 11186};
+    PrintSettings settings{"", "", 1, 1, 100, 1, 9, 0, 1};  // actual size, top left
+    const SheetLayout wide = LayOutSheet(3000, 100, portrait, 15, 15, settings);
+    const SheetInBox box = FitSheet(portrait, wide, 300, 300, 10);
+    EXPECT_EQ(box.paper, (PixelRect{51, 10, 249, 290}));
+    EXPECT_EQ(box.printable, (PixelRect{57, 16, 243, 284}));
+    EXPECT_EQ(box.picture, (PixelRect{57, 16, 805, 41}));
+    EXPECT_EQ(Intersection(box.picture, box.printable), (PixelRect{57, 16, 243, 41}));
+    EXPECT_EQ(FitSheet(landscape, wide, 300, 300, 10).paper, (PixelRect{10, 51, 290, 249}));
+
+    settings.Pos = 0;  // no picture
+    EXPECT_TRUE(FitSheet(portrait, LayOutSheet(3000, 100, portrait, 15, 15, settings), 300, 300, 10).picture.Empty());
+    EXPECT_EQ(FitSheet(PageMetrics{}, wide, 300, 300, 10), SheetInBox{});  // no page to show
 }

@@ -423,8 +423,9 @@ print_pdf() { # print_pdf <ruxa arguments>...
 }
 
 # Measures the claimed PDF's first page rendered at <dpi> (72: a pixel is a
-# point). Sets M[paper], M[rot], M[bbox] "X0 Y0 X1 Y1" around every pixel
-# that is not pure white (X1, Y1 exclusive; "none" on a blank page) and
+# point). Sets M[paper], M[rot], M[size] "W H" (points, as the page is
+# rendered: turned when it is rotated), M[bbox] "X0 Y0 X1 Y1" around every
+# pixel that is not pure white (X1, Y1 exclusive; "none" on a blank page) and
 # M[at:X,Y] "R G B" for each point given.
 declare -A M
 measure_pdf() { # measure_pdf <dpi> [X,Y]...
@@ -432,10 +433,11 @@ measure_pdf() { # measure_pdf <dpi> [X,Y]...
   shift
   M=()
   info=$(LC_ALL=C pdfinfo "$PDF")
-  read -r _ _ _ _ paper <<<"$(sed -n 's/^Page size: *//p' <<<"$info")"
+  read -r w _ h _ paper <<<"$(sed -n 's/^Page size: *//p' <<<"$info")"
   paper=${paper#(}
   M[paper]=${paper%)}
   M[rot]=$(sed -n 's/^Page rot: *//p' <<<"$info")
+  M[size]=$( ((M[rot] % 180 == 0)) && echo "$w $h" || echo "$h $w")
   pdftoppm -r "$dpi" -f 1 -l 1 -singlefile "$PDF" "$E2E_DIR/page"
   # A white frame makes white the colour trimmed away wherever the picture
   # lies; it moves every point one pixel right and down.

@@ -3,8 +3,58 @@
 # with "/a /h=<its handle>", "/a" (the foreground window) and "/d" (the whole
 # screen), and the PDF page is rendered and measured: paper size and
 # orientation, the picture's non-white bounds within one pixel of where the
-# layout puts it, and each quadrant's colour (reversed: 255 - c).
+# layout puts it, and each quadrant's colour (reversed: 255 - c). The table
+# of layouts prints through 印刷確認, whose preview must show the picture
+# where the page has it, in the colours printed.
 source "$(dirname "$0")/lib.sh"
+
+DIALOG=印刷確認
+
+# What the dialog's preview shows, copied from the screen, once it shows a
+# sheet: PREVIEW[paper] and PREVIEW[picture] "L,T,R,B" in its pixels (right
+# and bottom exclusive), and its colour "R G B" a quarter of the picture in
+# from each corner, PREVIEW[topleft] and so on. The desk around the paper
+# has the colour of the preview's corner; the test's printer reaches the
+# whole paper, so the paper is white where the picture is not.
+declare -A PREVIEW
+PREVIEW_IMAGE=$E2E_DIR/preview.ppm
+# The bounds of what is not the border colour, in the image given the border.
+trimmed() { # trimmed <convert options>...
+  local w h x y
+  IFS='x+' read -r w h x y < <(convert "$PREVIEW_IMAGE" "$@" -format '%@' info:)
+  [ "$w" = 0 ] && echo none || echo "$((x - 1)),$((y - 1)),$((x - 1 + w)),$((y - 1 + h))"
+}
+preview_shows_sheet() {
+  local desk
+  driver control-image --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --save "Z:${PREVIEW_IMAGE//\//\\}" >/dev/null || return 1
+  desk=\#$(convert "$PREVIEW_IMAGE" -format '%[hex:p{0,0}]' info:)
+  PREVIEW[paper]=$(trimmed -bordercolor "$desk" -border 1)
+  PREVIEW[picture]=$(trimmed -fill "$desk" -opaque white -bordercolor "$desk" -border 1)
+  [ "${PREVIEW[paper]}" != none ]
+}
+read_preview() {
+  local format='' quadrant point
+  wait_for 30 "the preview of $DIALOG shows no sheet" preview_shows_sheet
+  for point in $(awk -v r="${PREVIEW[picture]}" 'BEGIN { split(r, p, ","); qx = (p[3] - p[1]) / 4; qy = (p[4] - p[2]) / 4
+    printf "%d,%d %d,%d %d,%d %d,%d", p[1] + qx, p[2] + qy, p[3] - qx, p[2] + qy, p[1] + qx, p[4] - qy, p[3] - qx, p[4] - qy }'); do
+    format+="%[fx:int(255*p{$point}.r+0.5)] %[fx:int(255*p{$point}.g+0.5)] %[fx:int(255*p{$point}.b+0.5)]\n"
+  done
+  {
+    for quadrant in topleft topright bottomleft bottomright; do read -r "PREVIEW[$quadrant]"; done
+  } < <(convert "$PREVIEW_IMAGE" -format "$format" info:)
+}
+
+# The preview's picture, scaled from its paper to the page measured (M), is
+# where the page has the picture, within one pixel of the preview.
+expect_preview_on_page() { # expect_preview_on_page <name>
+  local scaled
+  scaled=$(awk -v paper="${PREVIEW[paper]}" -v picture="${PREVIEW[picture]}" -v size="${M[size]}" 'BEGIN {
+    split(paper, p, ","); split(picture, q, ","); split(size, s, " ")
+    sx = s[1] / (p[3] - p[1]); sy = s[2] / (p[4] - p[2])
+    printf "%.2f %.2f %.2f %.2f|%.3f", (q[1] - p[1]) * sx, (q[2] - p[2]) * sy, (q[3] - p[1]) * sx, (q[4] - p[2]) * sy,
+      (sx > sy ? sx : sy) }')
+  expect_within "$1: the preview's picture on the page" "${scaled#*|}" "${scaled%|*}" "${M[bbox]}"
+}
 
 # Multiples of 8 pixels are whole device pixels at the PDF printer's 300 dpi
 # (8 x 15 twips = 25 dots), so only the placement can be fractional.
@@ -70,7 +120,13 @@ while read -r line; do
   read -r paper orientation size sizep hiritsu pos reverse x0 y0 x1 y1 <<<"${line#"$name"}"
   write_ini PaperSize="$paper" Orientation="$orientation" Size="$size" SizeP="$sizep" Hiritsu="$hiritsu" \
     Pos="$pos" ReversePrint="$reverse"
-  print_pdf /a "/h=$pattern"
+  start_ruxa /a "/h=$pattern" /c
+  await_dialog $DIALOG
+  read_preview
+  driver keys --keys return --title $DIALOG >/dev/null
+  wait_ruxa_exit "$name"
+  wait_pdf
+  expect_no_pdf
   # One point in each quadrant, a quarter of the picture in from its corner.
   mapfile -t points < <(awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" 'BEGIN {
     qx = (x1 - x0) / 4; qy = (y1 - y0) / 4
@@ -80,10 +136,12 @@ while read -r line; do
   expect_eq "$name: paper" "$([ "$paper" = 8 ] && echo A3 || echo A4)" "${M[paper]}"
   expect_eq "$name: page rotation" "$([ "$orientation" = 2 ] && echo 90 || echo 0)" "${M[rot]}"
   expect_bbox "$name" "$x0" "$y0" "$x1" "$y1"
+  expect_preview_on_page "$name"
   for point in "${points[@]}"; do
     read -ra colour <<<"${COLOUR[${point% *}]}"
     [ "$reverse" = 1 ] && colour=($((255 - colour[0])) $((255 - colour[1])) $((255 - colour[2])))
     expect_colour "$name: ${point% *} at ${point#* }" "${colour[*]}" "${M[at:${point#* }]}"
+    expect_colour "$name: ${point% *} in the preview" "${M[at:${point#* }]}" "${PREVIEW[${point% *}]}"
   done
 done < <(tail -n +3 <<<"$layouts")
 

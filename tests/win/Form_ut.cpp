@@ -1,6 +1,6 @@
 // Forms built from their control tables: placement at the window's DPI,
 // change events raised by code as by the user, option groups, the key
-// filter and the keyboard of a dialog.
+// filter, the keyboard of a dialog, and the table laid out again at a new DPI.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,12 +13,13 @@
 
 namespace {
 
-enum { IdLabel = 100, IdFrame, IdA1, IdA2, IdB1, IdB2, IdCheck, IdText, IdCombo, IdGo };
+enum { IdLabel = 100, IdFrame, IdA1, IdA2, IdB1, IdB2, IdCheck, IdText, IdCombo, IdGo, IdCanvas };
 
 constexpr std::array Controls{
     ControlSpec{ControlKind::Label, IdLabel, L"ラベル", 60, 60, 0, 0},
     ControlSpec{ControlKind::DefaultButton, IdGo, L"実行(&G)", 3000, 60, 1200, 315},
     ControlSpec{ControlKind::Button, IDCANCEL, L"閉じる", 3000, 420, 1200, 315},
+    ControlSpec{ControlKind::Canvas, IdCanvas, L"", 3000, 900, 1200, 900},
     ControlSpec{ControlKind::Frame, IdFrame, L"枠", 60, 600, 2400, 1500},
     ControlSpec{ControlKind::Option, IdA1, L"A1", 120, 240, 1500, 300, IdFrame},
     ControlSpec{ControlKind::Option, IdA2, L"A2", 120, 600, 1500, 300, IdFrame},
@@ -150,6 +151,7 @@ TEST_F(FormTest, LaysItsTableOutAgainAtANewDpi) {
     EXPECT_EQ(at(IdGo), (std::array{pixels(3000), pixels(60), pixels(1200), pixels(315)}));
     EXPECT_EQ(at(IdA2), (std::array{pixels(60 + 120), pixels(600 + 600), pixels(1500), pixels(300)}));
     EXPECT_EQ(at(IdFrame), (std::array{pixels(60), pixels(600), pixels(2400), pixels(1500)}));
+    EXPECT_EQ(at(IdCanvas), (std::array{pixels(3000), pixels(900), pixels(1200), pixels(900)}));
     EXPECT_GT(at(IdLabel)[2], labelWidth * 3 / 2);  // its text in the larger font
     EXPECT_EQ(fontHeight(IdGo), -MulDiv(9, dpi, 72));
     EXPECT_EQ(fontHeight(IdCheck), -MulDiv(14, dpi, 72));

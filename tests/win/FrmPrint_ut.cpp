@@ -1,13 +1,14 @@
 // The print confirmation dialog in-process, on the real printer list, clipboard
 // and files: opening, the size-mode rule, detaching from a named setting, the
 // ratio field, saving and deleting named settings, the reverse box, values out
-// of range, copying and saving the picture, and captures that arrive while it
-// is busy.
+// of range, copying and saving the picture, captures that arrive while it is
+// busy, and the preview following the controls.
 
 #include <tuple>
 
 #include "IniFile.h"
 #include "PictureLoad.h"
+#include "Printer.h"
 #include "ShellFixture.h"
 
 using namespace BasRuxa;
@@ -32,6 +33,33 @@ bool Same(const PrintSettings& a, const PrintSettings& b) {
 std::vector<std::uint32_t> Reversed(std::vector<std::uint32_t> pixels) {
     for (auto& p : pixels) p ^= 0xFFFFFF;
     return pixels;
+}
+
+PictureSurface SolidPicture(int width, int height, COLORREF colour) {
+    PictureSurface picture;
+    picture.Resize(width, height);
+    SetDCBrushColor(picture.Dc(), colour);
+    const RECT all{0, 0, width, height};
+    FillRect(picture.Dc(), &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    return picture;
+}
+
+// Where the window shows pixels of that colour, read from the screen.
+layout::PixelRect ScreenArea(HWND window, COLORREF colour) {
+    RECT client{};
+    GetClientRect(window, &client);
+    PictureSurface seen;
+    seen.Resize(client.right, client.bottom);
+    const unique_window_dc dc = GetDcOf(window);
+    BitBlt(seen.Dc(), 0, 0, client.right, client.bottom, dc.get().dc, 0, 0, SRCCOPY);
+    const std::uint32_t wanted = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+    layout::PixelRect found{client.right, client.bottom, 0, 0};
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            if (seen.Pixels()[y * client.right + x] == wanted)
+                found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x + 1),
+                         std::max(found.bottom, y + 1)};
+    return found.Empty() ? layout::PixelRect{} : found;
 }
 
 class PrintDialogTest : public ShellTest {
@@ -421,4 +449,82 @@ TEST_F(PrintDialogTest, ACommandLineRunEndsWithTheDialogAndKeepsTheFilesConfirma
     EXPECT_FALSE(Dialog().Loaded());
     EXPECT_EQ(main->Handle(), nullptr);  // the run is over, nothing printed
     EXPECT_EQ(main->ExitCode(), RunExit::Cancelled);
+}
+
+// After each change of a control the preview shows what one laid out afresh
+// for the working settings shows, and the screen shows it: the capture where
+// the sheet puts it, in its colours or reversed; a named setting chosen shows
+// its layout, a paper the printer lacks the line that says so. The preview
+// asks the printer without a word, and leaves the run's printer, and what the
+// driver gives out as a printer's settings, as they were.
+TEST_F(PrintDialogTest, PreviewFollowsEveryControlAndLeavesThePrinterAsItWas) {
+    Named({Setting("大きく", 5, 3, 200, 8, 2)});
+    const CurrentPrinter printer = Printer();
+    const std::vector<BYTE> driverSettings = DriverDefaultMode(L"PDF");
+    constexpr COLORREF red = RGB(200, 40, 40), cyan = RGB(55, 215, 215);
+    Dialog().Load(SolidPicture(40, 30, red), CurrentPrint, -1);
+    const HWND canvas = F().Item(FrmPrint::PicPreview);
+    const auto paper = [&](int code) {
+        for (int i = 0; i < F().ListCount(CmbPaperSize); ++i)
+            if (F().ItemData(CmbPaperSize, i) == code) return i;
+        return -1;
+    };
+    const struct {
+        const char* change;
+        std::function<void(Form&)> act;
+    } changes[] = {
+        {"opened", [](Form&) {}},
+        {"position", [](Form& f) { f.SelectOption(OptPos1); }},
+        {"fit", [](Form& f) { f.SelectOption(OptSize1 + 1); }},
+        {"aspect box", [](Form& f) { f.SetCheck(ChkHiritsu, 0); }},
+        {"ratio", [](Form& f) { f.SelectOption(OptSize1 + 2); }},
+        {"ratio typed",
+         [](Form& f) {
+             SendMessageW(f.Item(TxtSizeP), EM_SETSEL, 0, -1);
+             for (const wchar_t ch : {L'7', L'5'}) SendMessageW(f.Item(TxtSizeP), WM_CHAR, ch, 1);
+         }},
+        {"orientation", [](Form& f) { f.SelectOption(OptOrientation1 + 1); }},
+        {"paper", [&](Form& f) { f.SetListIndex(CmbPaperSize, paper(8)); }},
+        {"reverse box", [](Form& f) { f.SetCheck(FrmPrint::ChkReverse, 1); }},
+        {"named setting", [](Form& f) { f.SetListIndex(CmbSetting, 0); }},
+        {"a new DPI",
+         [](Form& f) {
+             const int dpi = f.Dpi() * 3 / 2;
+             const RECT at{0, 0, MulDiv(12660, dpi, 1440), MulDiv(4665, dpi, 1440)};
+             SendMessageW(f.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&at));
+         }},
+        {"a paper the printer lacks", [&](Form& f) { f.SetListIndex(CmbPaperSize, paper(12)); }},
+    };
+    PrintPreview::View before;
+    bool reversedBefore = false;
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.change);
+        c.act(F());
+        PumpPending();
+        UpdateWindow(canvas);
+        const PrintPreview& preview = Dialog().Preview();
+        RECT box{};
+        GetClientRect(canvas, &box);
+        PrintPreview fresh;
+        fresh.Update(SolidPicture(40, 30, red), Dialog().WorkPrint, Dialog().WorkSettings.ReversePrint == 1,
+                     {box.right, box.bottom}, F().Dpi());
+        EXPECT_EQ(preview.Showing(), fresh.Showing());
+        EXPECT_EQ(preview.Reversed(), fresh.Reversed());
+        EXPECT_TRUE(preview.Showing() != before || preview.Reversed() != reversedBefore);  // every change shows
+        before = preview.Showing();
+        reversedBefore = preview.Reversed();
+        if (const auto* sheet = std::get_if<layout::SheetInBox>(&preview.Showing())) {
+            EXPECT_EQ(ScreenArea(canvas, preview.Reversed() ? cyan : red), Intersection(sheet->picture, sheet->printable));
+        } else {
+            EXPECT_EQ(std::get<std::string>(preview.Showing()), "この用紙サイズはプリンタで使えません");
+            EXPECT_EQ(ScreenArea(canvas, preview.Reversed() ? cyan : red), layout::PixelRect{});
+        }
+    }
+    // The preview is no control to work: a click on it leaves the focus where it was.
+    F().Focus(TxtSizeP);
+    SendMessageW(canvas, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), F().Item(TxtSizeP));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(Printer() == printer);
+    EXPECT_EQ(DriverDefaultMode(L"PDF"), driverSettings);
 }

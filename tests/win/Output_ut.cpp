@@ -179,8 +179,8 @@ TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
     print.Size = 2;
     print.Hiritsu = 1;
     const PreparedPage fit = Prepare(capture);
-    EXPECT_GT(fit.pageWidthPx, 0);
-    EXPECT_EQ(fit.picture.Width(), fit.pageWidthPx);  // a wide capture binds the width
+    EXPECT_GT(fit.sheet.pageWidthPx, 0);
+    EXPECT_EQ(fit.picture.Width(), fit.sheet.pageWidthPx);  // a wide capture binds the width
 }
 
 // Codes the queue offers are taken, and stay for later jobs where the code is
@@ -190,7 +190,7 @@ TEST_F(OutputTest, PaperSettingsOfferedAreTakenAndStayForLaterJobs) {
     print.PaperSize = 8;  // A3
     print.PaperBin = 15;  // offered, and not the queue's default
     print.Orientation = 2;
-    const PageMetrics a3 = Prepare(capture).page;
+    const layout::PageMetrics a3 = Prepare(capture).page;
     EXPECT_NEAR(a3.paperWidth, 420 / 25.4 * 1440, 30);  // landscape
     EXPECT_NEAR(a3.paperHeight, 297 / 25.4 * 1440, 30);
     print.PaperSize = print.PaperBin = 0;

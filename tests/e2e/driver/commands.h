@@ -37,6 +37,9 @@ int Paint(const Options& options);
 // monitors.cpp: the monitors and the virtual screen
 int Monitors(const Options& options);
 
+// control_image.cpp: what the screen shows of a control
+int ControlImage(const Options& options);
+
 // mouse.cpp: the pointer and the left button
 int Pointer(const Options& options);
 int Drag(const Options& options);

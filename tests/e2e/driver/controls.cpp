@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <climits>
 #include <cwchar>
 #include <string>
 
@@ -16,84 +15,10 @@ namespace driver {
 
 namespace {
 
-bool IsClass(HWND window, const wchar_t* name) { return _wcsicmp(ClassName(window).c_str(), name) == 0; }
-
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
   return static_cast<LRESULT>(result);
-}
-
-bool IsComboPart(HWND window) {
-  return (IsClass(window, L"Edit") && IsClass(GetParent(window), L"ComboBox")) || IsClass(window, L"ComboLBox");
-}
-
-bool Inside(HWND window, const RECT& scope) {
-  RECT box{};
-  GetWindowRect(window, &box);
-  const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
-  return PtInRect(&scope, centre) != FALSE;
-}
-
-// The one control anywhere in the dialog (pages included) whose caption is
-// `caption` and that lies within `scope` (a frame: on the frame's own page,
-// inside it); null when there is none, or more than one (a caption that
-// names two controls names neither).
-HWND FindCaptioned(HWND dialog, const std::wstring& caption, HWND frame, int& matches) {
-  RECT scope{LONG_MIN / 2, LONG_MIN / 2, LONG_MAX / 2, LONG_MAX / 2};
-  if (frame)
-    GetWindowRect(frame, &scope);
-  struct Search {
-    const std::wstring& caption;
-    const RECT& scope;
-    HWND page;
-    HWND found;
-    int count;
-  } search{caption, scope, frame ? GetParent(frame) : nullptr, nullptr, 0};
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (!IsComboPart(child) && WindowText(child) == s->caption && Inside(child, s->scope) &&
-            (!s->page || GetParent(child) == s->page)) {
-          s->found = child;
-          ++s->count;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  matches = search.count;
-  return search.count == 1 ? search.found : nullptr;
-}
-
-// A control named as a user would point at it: "閉じる(&U)" by its caption;
-// "用紙：+1" the control that follows the one captioned "用紙：" (a list or a
-// field without a caption of its own); "ﾊｰﾄﾞｺﾋﾟｰ/ﾌｧｲﾙ指定+1" within the frame
-// captioned "ﾊｰﾄﾞｺﾋﾟｰ". Anything that names no control, or two, is an error.
-HWND FindNamed(HWND dialog, std::wstring name, std::wstring& why) {
-  HWND frame = nullptr;
-  int matches = 0;
-  for (std::size_t slash; (slash = name.find(L'/')) != std::wstring::npos; name.erase(0, slash + 1)) {
-    frame = FindCaptioned(dialog, name.substr(0, slash), frame, matches);
-    if (!frame) {
-      why = L"no one frame " + name.substr(0, slash) + L" (" + std::to_wstring(matches) + L" found)";
-      return nullptr;
-    }
-  }
-  int after = 0;
-  if (const std::size_t plus = name.rfind(L'+'); plus != std::wstring::npos && plus + 1 < name.size() &&
-                                                  name.find_first_not_of(L"0123456789", plus + 1) == std::wstring::npos) {
-    after = std::stoi(name.substr(plus + 1));
-    name.erase(plus);
-  }
-  HWND control = FindCaptioned(dialog, name, frame, matches);
-  if (!control) {
-    why = L"no one control " + name + L" (" + std::to_wstring(matches) + L" found)";
-    return nullptr;
-  }
-  for (; control && after > 0; --after) control = GetWindow(control, GW_HWNDNEXT);
-  if (!control) why = L"nothing follows " + name;
-  return control;
 }
 
 // What the control's parent hears when the user acts on it. Posted: the

@@ -32,6 +32,15 @@ HWND WaitForTarget(const Options& options);
 // holds, waiting up to --timeout: before that its controls are still being
 // made or arranged.
 HWND WaitForDialog(const Options& options, bool (*ready)(HWND) = nullptr);
+// A control named as a user would point at it: "閉じる(&U)" by its caption;
+// "用紙：+1" the control that follows the one captioned "用紙：" (a list or a
+// field without a caption of its own); "ﾊｰﾄﾞｺﾋﾟｰ/ﾌｧｲﾙ指定+1" within the frame
+// captioned "ﾊｰﾄﾞｺﾋﾟｰ". Anything that names no control, or two, is an error,
+// and why says which.
+HWND FindNamed(HWND dialog, std::wstring name, std::wstring& why);
+bool IsClass(HWND window, const wchar_t* name);
+// A combo box's own edit field or drop-down list, part of the combo box.
+bool IsComboPart(HWND window);
 // "class=… title=…" for messages.
 std::wstring DescribeTarget(const Options& options);
 

@@ -29,6 +29,8 @@ const struct {
      L"[--style coords|quadrants|solid --color RRGGBB] [--x --y --width --height] [--title T]  prints hwnd=N, "
      L"then down=x,y and up=x,y of the left button, runs until closed"},
     {L"monitors", driver::Monitors, L"prints monitor=L,T,R,B work=L,T,R,B primary=0|1 ..., virtual=L,T,R,B"},
+    {L"control-image", driver::ControlImage,
+     L"--title T --name NAME --save FILE  writes what the screen shows of the control as a PPM image"},
     {L"pointer", driver::Pointer, L"--at x,y  moves the pointer there (virtual screen), prints at=x,y"},
     {L"drag", driver::Drag, L"--path \"x,y x,y ...\"  left button down at the first point, up at the last"},
     {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},
