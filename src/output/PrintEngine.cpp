@@ -76,13 +76,11 @@ std::variant<layout::PageMetrics, PageRefusal> SetUpPage(CurrentPrinter& printer
     return page;
 }
 
-std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, const PictureSurface& capture,
-                                                      const PrintSettings& settings, bool reverse) {
-    const auto page = SetUpPage(printer, settings);
-    if (const auto* refusal = std::get_if<PageRefusal>(&page)) return RefusalError(*refusal);
+std::variant<PreparedPage, PrintFailure> LayOutPage(const PictureSurface& capture, const layout::PageMetrics& page,
+                                                    const PrintSettings& settings, bool reverse) {
     PreparedPage prepared;
-    prepared.page = std::get<layout::PageMetrics>(page);
-    prepared.sheet = layout::LayOutSheet(capture.Width(), capture.Height(), prepared.page, screen::TwipsPerPixelX(),
+    prepared.page = page;
+    prepared.sheet = layout::LayOutSheet(capture.Width(), capture.Height(), page, screen::TwipsPerPixelX(),
                                          screen::TwipsPerPixelY(), settings);
     const layout::LayoutSize& size = prepared.sheet.size;
     PictureSurface& picture = prepared.picture;
@@ -93,6 +91,13 @@ std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, c
                    reverse ? SRCINVERT : SRCCOPY);
     }
     return prepared;
+}
+
+std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, const PictureSurface& capture,
+                                                      const PrintSettings& settings, bool reverse) {
+    const auto page = SetUpPage(printer, settings);
+    if (const auto* refusal = std::get_if<PageRefusal>(&page)) return RefusalError(*refusal);
+    return LayOutPage(capture, std::get<layout::PageMetrics>(page), settings, reverse);
 }
 
 PrintResult PrintCapture(CurrentPrinter& printer, const PictureSurface& capture, const PrintSettings& settings,

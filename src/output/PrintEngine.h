@@ -52,7 +52,11 @@ CurrentPrinter& Printer();
 // the page a print with these settings gets.
 std::variant<layout::PageMetrics, PageRefusal> SetUpPage(CurrentPrinter& printer, const PrintSettings& settings);
 
-// SetUpPage, then the layout picture rendered for that page.
+// The capture laid out on that page: where it goes, and the layout picture.
+std::variant<PreparedPage, PrintFailure> LayOutPage(const PictureSurface& capture, const layout::PageMetrics& page,
+                                                    const PrintSettings& settings, bool reverse);
+
+// SetUpPage, then LayOutPage.
 std::variant<PreparedPage, PrintFailure> PreparePrint(CurrentPrinter& printer, const PictureSurface& capture,
                                                       const PrintSettings& settings, bool reverse);
 
