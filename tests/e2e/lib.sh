@@ -5,7 +5,7 @@
 # printer of its own, runs ruxa.exe there under Wine and acts on it through
 # the driver (tests/e2e/driver/main.cpp lists its commands). The folder is
 # deleted when the test passes and kept, with its path printed, when it fails.
-set -euo pipefail
+set -eEuo pipefail
 
 [ $# -eq 2 ] || { echo "usage: bash $0 <ruxa.exe> <ruxa_driver.exe>" >&2; exit 2; }
 RUXA_EXE=$(realpath "$1")
@@ -46,6 +46,10 @@ e2e_finish() {
 trap e2e_finish EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A command that fails ends the test (set -e); this names it, and where. One
+# inside $(...) is left to the command that uses its result to explain.
+trap 'E2E_RC=$?; ((BASH_SUBSHELL)) || echo "FAIL: [$BASH_COMMAND] ended with $E2E_RC at ${BASH_SOURCE[0]##*/}:$LINENO" >&2' ERR
 
 expect_eq() { # expect_eq <what> <expected> <actual>
   [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
