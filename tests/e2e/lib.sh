@@ -173,8 +173,8 @@ WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1
 # paint <variable> [driver paint options]  Shows a window of known content in
 # front; its handle goes into the variable, the driver's process into
 # <variable>_pid, the file of its output lines into <variable>_out (down=x,y
-# and up=x,y follow there as the left button goes down and up on it) and a
-# quadrant pattern's colours into COLOUR[name] ("R G B"). It goes when the
+# and up=x,y as the left button goes down and up on it, keyup=VK as a key is
+# let go) and a quadrant pattern's colours into COLOUR[name]. It goes when the
 # test ends. Wine shows the tray's own window at the top left of the screen
 # above the windows there before it, so a test paints after start_resident.
 declare -A COLOUR

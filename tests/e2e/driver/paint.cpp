@@ -94,6 +94,12 @@ LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
               std::to_string(p.y));
     return 0;
   }
+  case WM_KEYUP:
+  case WM_SYSKEYUP:
+    // Once the window with the focus has let go of a key, a hot key it
+    // completed has gone to its owner.
+    PrintLine("keyup=" + std::to_string(wParam));
+    return DefWindowProcW(window, message, wParam, lParam);
   case WM_DESTROY:
     PostQuitMessage(0);
     return 0;
@@ -123,7 +129,8 @@ bool OnScreen() {
 // once the screen shows it, prints each quadrant's colour as "name=R G B"
 // and then hwnd=N, and runs until the window is closed or the process ends.
 // Meanwhile it prints down=x,y and up=x,y (screen coordinates) as the left
-// button goes down on it and up again, so a drag can be checked.
+// button goes down on it and up again, so a drag can be checked, and keyup=VK
+// as a key it has the focus for is let go.
 int Paint(const Options& options) {
   const auto colour = options.Text(L"color");
   const std::wstring style = options.Text(L"style").value_or(L"coords");
