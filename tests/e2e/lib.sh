@@ -49,7 +49,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A command that fails ends the test (set -e); this names it, and where. One
 # inside $(...) is left to the command that uses its result to explain.
-trap 'E2E_RC=$?; ((BASH_SUBSHELL)) || echo "FAIL: [$BASH_COMMAND] ended with $E2E_RC at ${BASH_SOURCE[0]##*/}:$LINENO" >&2' ERR
+trap 'E2E_RC=$?; ((BASH_SUBSHELL)) || echo "FAIL: [$BASH_COMMAND] ended with $E2E_RC at ${BASH_SOURCE[0]##*/}:$LINENO${FUNCNAME:+ in $FUNCNAME, called at ${BASH_SOURCE[1]##*/}:${BASH_LINENO[0]}}" >&2' ERR
 
 expect_eq() { # expect_eq <what> <expected> <actual>
   [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
@@ -208,6 +208,9 @@ shown() { # shown <class> [title]
 # Waits until ruxa's dialog with that caption is shown (a hidden one counts
 # only once it shows again).
 await_dialog() { wait_for 30 "the dialog $1 did not show" shown '#32770' "$1"; }
+
+# Types the keys to ruxa's dialog and waits until they have closed it.
+close_with() { driver keys --title "$1" --keys "$2" >/dev/null && driver wait-gone --class '#32770' --title "$1" >/dev/null; }
 
 # Whether the control (named as the driver's control command takes it: by
 # its caption) has the keyboard focus, or is shown.

@@ -29,8 +29,7 @@ expect_focus "focus after Shift+Tab" $DIALOG '縦方向'
 mark_clipboard
 driver keys --keys alt+c --title $DIALOG >/dev/null
 expect_clipboard $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
-driver keys --keys escape --title $DIALOG >/dev/null
-driver wait-gone --class '#32770' --title $DIALOG >/dev/null
+close_with $DIALOG escape
 
 # Closed, the shell is idle again: the key opens the dialog anew, and
 # 印刷開始(&P) prints once.

@@ -94,15 +94,13 @@ LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
               std::to_string(p.y));
     return 0;
   }
-  case WM_KEYUP:
-  case WM_SYSKEYUP:
-    // Once the window with the focus has let go of a key, a hot key it
-    // completed has gone to its owner.
-    PrintLine("keyup=" + std::to_string(wParam));
-    return DefWindowProcW(window, message, wParam, lParam);
   case WM_DESTROY:
     PostQuitMessage(0);
     return 0;
+  case WM_KEYUP: // once the window with the focus lets go of a key, a hot key it completed has reached its owner
+  case WM_SYSKEYUP:
+    PrintLine("keyup=" + std::to_string(wParam));
+    [[fallthrough]];
   default:
     return DefWindowProcW(window, message, wParam, lParam);
   }
