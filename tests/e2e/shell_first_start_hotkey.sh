@@ -35,7 +35,6 @@ close_with $DIALOG escape
 # 印刷開始(&P) prints once.
 driver keys --keys ctrl+alt+p >/dev/null
 await_dialog $DIALOG
-driver keys --keys alt+p --title $DIALOG >/dev/null
+close_with $DIALOG alt+p
 wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
-driver wait-gone --class '#32770' --title $DIALOG >/dev/null
 end_ruxa
