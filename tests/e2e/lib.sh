@@ -5,7 +5,7 @@
 # printer of its own, runs ruxa.exe there under Wine and acts on it through
 # the driver (tests/e2e/driver/main.cpp lists its commands). The folder is
 # deleted when the test passes and kept, with its path printed, when it fails.
-set -euo pipefail
+set -eEuo pipefail
 
 [ $# -eq 2 ] || { echo "usage: bash $0 <ruxa.exe> <ruxa_driver.exe>" >&2; exit 2; }
 RUXA_EXE=$(realpath "$1")
@@ -46,6 +46,10 @@ e2e_finish() {
 trap e2e_finish EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A command that fails ends the test (set -e); this names it, and where. One
+# inside $(...) is left to the command that uses its result to explain.
+trap 'E2E_RC=$?; ((BASH_SUBSHELL)) || echo "FAIL: [$BASH_COMMAND] ended with $E2E_RC at ${BASH_SOURCE[0]##*/}:$LINENO${FUNCNAME:+ in $FUNCNAME, called at ${BASH_SOURCE[1]##*/}:${BASH_LINENO[0]}}" >&2' ERR
 
 expect_eq() { # expect_eq <what> <expected> <actual>
   [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
@@ -169,8 +173,8 @@ WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1
 # paint <variable> [driver paint options]  Shows a window of known content in
 # front; its handle goes into the variable, the driver's process into
 # <variable>_pid, the file of its output lines into <variable>_out (down=x,y
-# and up=x,y follow there as the left button goes down and up on it) and a
-# quadrant pattern's colours into COLOUR[name] ("R G B"). It goes when the
+# and up=x,y as the left button goes down and up on it, keyup=VK as a key is
+# let go) and a quadrant pattern's colours into COLOUR[name]. It goes when the
 # test ends. Wine shows the tray's own window at the top left of the screen
 # above the windows there before it, so a test paints after start_resident.
 declare -A COLOUR
@@ -204,6 +208,9 @@ shown() { # shown <class> [title]
 # Waits until ruxa's dialog with that caption is shown (a hidden one counts
 # only once it shows again).
 await_dialog() { wait_for 30 "the dialog $1 did not show" shown '#32770' "$1"; }
+
+# Types the keys to ruxa's dialog and waits until they have closed it.
+close_with() { driver keys --title "$1" --keys "$2" >/dev/null && driver wait-gone --class '#32770' --title "$1" >/dev/null; }
 
 # Whether the control (named as the driver's control command takes it: by
 # its caption) has the keyboard focus, or is shown.

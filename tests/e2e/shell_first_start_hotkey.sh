@@ -29,14 +29,12 @@ expect_focus "focus after Shift+Tab" $DIALOG '縦方向'
 mark_clipboard
 driver keys --keys alt+c --title $DIALOG >/dev/null
 expect_clipboard $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
-driver keys --keys escape --title $DIALOG >/dev/null
-driver wait-gone --class '#32770' --title $DIALOG >/dev/null
+close_with $DIALOG escape
 
 # Closed, the shell is idle again: the key opens the dialog anew, and
 # 印刷開始(&P) prints once.
 driver keys --keys ctrl+alt+p >/dev/null
 await_dialog $DIALOG
-driver keys --keys alt+p --title $DIALOG >/dev/null
+close_with $DIALOG alt+p
 wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
-driver wait-gone --class '#32770' --title $DIALOG >/dev/null
 end_ruxa

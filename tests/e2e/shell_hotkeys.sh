@@ -23,19 +23,22 @@ since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
 before() { awk -v t="$1" -v limit="$2" 'BEGIN { exit !(t < limit) }'; }
 height() { sed -n 's/.* top=\([0-9]*\) .* bottom=\([0-9]*\)$/\2 \1/p' <<<"$1" | awk '{ print $1 - $2 }'; }
 
-# Ctrl+Alt+C as X delivers it, to the window that has the focus (a Wine
-# window here): the desktop copy counts down, and meanwhile the tray ignores
-# a right click and a double-click (which would print).
+# Ctrl+Alt+C as X delivers it, to the window with the focus (a Wine window,
+# active again after the menu), which hands it on: once it has let go of C,
+# the hot key is ruxa's. The desktop copy counts down, and meanwhile the
+# tray ignores a right click and a double-click (which would print).
 mark_clipboard
 main_menu=$(choose escape)
+driver activate --hwnd "$solid" >/dev/null
 armed=$(now)
 xdotool search --name '^solid$' windowfocus --sync key ctrl+alt+c
+wait_for 30 "the window with the focus did not get C" grep -q '^keyup=67$' "$solid_out"
 tray 516
 driver no-menu --for 700 >/dev/null
 tray 515
-sleep 0.5
-checked=$(since "$armed")
-if [ "$(clipboard_size)" != "0 0" ] && before "$checked" $self_time; then
+copied=$(clipboard_size)
+checked=$(since "$armed") # after the reading, which may have seen the copy made while it ran
+if [ "$copied" != "0 0" ] && before "$checked" $self_time; then
   fail "copied ${checked}s after the key, before the self-timer ran out"
 fi
 expect_clipboard $SCREEN_W $SCREEN_H "${desktop[@]}"

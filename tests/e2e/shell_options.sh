@@ -60,8 +60,7 @@ for slot in 1 2 3 4 5 6 7 8; do
   driver control --title "$TITLE" --name "${ROWS[$slot]}+1" --check 0 >/dev/null
 done
 driver control --title "$TITLE" --name "${ROWS[0]}+5" --item Q >/dev/null
-driver keys --title "$TITLE" --keys return >/dev/null
-driver wait-gone --class '#32770' --title "$TITLE" >/dev/null
+close_with "$TITLE" return
 diff -u --label expected --label ruxa.ini "$E2E_DIR/expected.keys" <(ini_keys) ||
   fail "ruxa.ini does not hold exactly the new values"
 
@@ -78,7 +77,6 @@ for run in first restarted; do
     driver keys --keys alt+h --title $DIALOG >/dev/null
     expect_help_page "$OPENED" print-dialog.html 印刷確認
   fi
-  driver keys --keys escape --title $DIALOG >/dev/null
-  driver wait-gone --class '#32770' --title $DIALOG >/dev/null
+  close_with $DIALOG escape
 done
 end_ruxa

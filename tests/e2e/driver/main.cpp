@@ -27,7 +27,7 @@ const struct {
     {L"atom", driver::Atom, L"--name N  prints atom=N (0: none)"},
     {L"paint", driver::Paint,
      L"[--style coords|quadrants|solid --color RRGGBB] [--x --y --width --height] [--title T]  prints hwnd=N, "
-     L"then down=x,y and up=x,y of the left button, runs until closed"},
+     L"then down=x,y and up=x,y of the left button and keyup=VK, runs until closed"},
     {L"monitors", driver::Monitors, L"prints monitor=L,T,R,B work=L,T,R,B primary=0|1 ..., virtual=L,T,R,B"},
     {L"control-image", driver::ControlImage,
      L"--title T --name NAME --save FILE  writes what the screen shows of the control as a PPM image"},

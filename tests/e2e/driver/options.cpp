@@ -34,7 +34,7 @@ std::optional<long long> Options::Number(const wchar_t* name) const {
 }
 
 DWORD Options::TimeoutMs() const {
-  return static_cast<DWORD>(Number(L"timeout").value_or(10000));
+  return static_cast<DWORD>(Number(L"timeout").value_or(60000));
 }
 
 } // namespace driver

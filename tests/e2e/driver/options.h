@@ -17,8 +17,8 @@ public:
 
   std::optional<std::wstring> Text(const wchar_t* name) const;
   std::optional<long long> Number(const wchar_t* name) const; // decimal or 0x hex
-  // How long to wait for a window: --timeout in milliseconds, ten seconds by
-  // default because a loaded machine under Wine can be slow to show one.
+  // How long to wait for a window: --timeout in milliseconds, a minute by
+  // default, which only a hung program reaches even on a loaded machine.
   DWORD TimeoutMs() const;
 
 private:

@@ -97,6 +97,10 @@ LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   case WM_DESTROY:
     PostQuitMessage(0);
     return 0;
+  case WM_KEYUP: // once the window with the focus lets go of a key, a hot key it completed has reached its owner
+  case WM_SYSKEYUP:
+    PrintLine("keyup=" + std::to_string(wParam));
+    [[fallthrough]];
   default:
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -123,7 +127,8 @@ bool OnScreen() {
 // once the screen shows it, prints each quadrant's colour as "name=R G B"
 // and then hwnd=N, and runs until the window is closed or the process ends.
 // Meanwhile it prints down=x,y and up=x,y (screen coordinates) as the left
-// button goes down on it and up again, so a drag can be checked.
+// button goes down on it and up again, so a drag can be checked, and keyup=VK
+// as a key it has the focus for is let go.
 int Paint(const Options& options) {
   const auto colour = options.Text(L"color");
   const std::wstring style = options.Text(L"style").value_or(L"coords");
