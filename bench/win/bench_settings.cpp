@@ -4,6 +4,7 @@
 // a bare write, flush and rename of the same bytes.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "BenchHarness.h"
@@ -45,12 +46,13 @@ int main() {
     const std::string bytes = EncodeTextFile(document.Serialize(), encoding);
 
     std::printf("settings file with %d named settings\n", NamedSettingsCapacity);
-    const double save = bench::SecondsPerRun([&] { Store().Commit(settings); }, 20);
+    const auto commit = [&] { Store().Commit(settings); };
+    const double save = bench::SecondsPerRun(commit, 20);
     const double saveKeyByKey = bench::SecondsPerRun([&] { keybykey::Save(document, reference); }, 2, 3);
     bench::Report("SaveSettings vs key by key", save, saveKeyByKey);
     // The least a crash-safe save can do: the bytes written and flushed to a
     // new file that then takes the old one's place.
-    const double ceiling = bench::SecondsPerRun([&] {
+    const auto bareSave = [&] {
         {
             const unique_hfile file(CreateFileW(bareTemp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
             DWORD written = 0;
@@ -58,9 +60,16 @@ int main() {
             FlushFileBuffers(file.get());
         }
         MoveFileExW(bareTemp.c_str(), bare.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    }, 20);
-    bench::Report("SaveSettings vs write + flush + rename", save, ceiling);
-    std::printf("the save takes %.2f times as long as the bare write (goal: at most 1.5)\n", save / ceiling);
+    };
+    // The flush waits for the disk, which other programs share: batches of
+    // the two take turns, so a busy spell weighs on both alike.
+    double saveTurns = 1e300, ceiling = 1e300;
+    for (int turn = 0; turn < 12; ++turn) {
+        saveTurns = std::min(saveTurns, bench::SecondsPerRun(commit, 5, 1));
+        ceiling = std::min(ceiling, bench::SecondsPerRun(bareSave, 5, 1));
+    }
+    bench::Report("SaveSettings vs write + flush + rename", saveTurns, ceiling);
+    std::printf("the save takes %.2f times as long as the bare write (goal: at most 1.5)\n", saveTurns / ceiling);
 
     const double load = bench::SecondsPerRun([] { LoadSettings(); }, 20);
     volatile std::size_t sink = 0;
