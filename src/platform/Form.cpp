@@ -20,16 +20,25 @@ constexpr int FormPoints = 9;
 // A drop-down list opens below its field; the window is as tall as both.
 constexpr int ComboListRows = 12;
 
-// A page or a picture box: its controls' notifications belong to the form.
-// It keeps the font it is given, so a control created in it later (a tab
-// control) can take the form's font from it.
-LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_SETFONT:
+// Containers and canvases keep the font they are given (window word 0), so a
+// control created in one later (a tab control) can take the form's font from
+// it. True when the message was about the font, with its answer.
+bool AnswerFont(HWND window, UINT message, WPARAM wParam, LRESULT& answer) {
+    if (message == WM_SETFONT) {
         SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(wParam));
-        return 0;
-    case WM_GETFONT:
-        return GetWindowLongPtrW(window, 0);
+        answer = 0;
+    } else if (message == WM_GETFONT) {
+        answer = GetWindowLongPtrW(window, 0);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// A page or a picture box: its controls' notifications belong to the form.
+LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT font; AnswerFont(window, message, wParam, font)) return font;
+    switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
@@ -63,12 +72,8 @@ void PaintCanvas(HWND window) {
 }
 
 LRESULT CALLBACK CanvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT font; AnswerFont(window, message, wParam, font)) return font;
     switch (message) {
-    case WM_SETFONT:
-        SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(wParam));
-        return 0;
-    case WM_GETFONT:
-        return GetWindowLongPtrW(window, 0);
     case WM_ERASEBKGND:
         // The painter covers every pixel.
         if (GetWindowLongPtrW(window, sizeof(LONG_PTR))) return 1;
