@@ -33,7 +33,11 @@ unique_mutex ClaimResidence() {
     const UINT openAgain = RegisterWindowMessageW(FrmRuxa::OpenAgainMessage);
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (!EnumWindows(AskToOpen, openAgain)) return unique_mutex();
-        const DWORD wait = claim ? WaitForSingleObject(claim.get(), 100) : (Sleep(100), WAIT_TIMEOUT);
+        if (!claim) {  // no claim to wait on: only a window to look for
+            Sleep(100);
+            continue;
+        }
+        const DWORD wait = WaitForSingleObject(claim.get(), 100);
         if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) return claim;
     }
     return unique_mutex();
