@@ -10,6 +10,7 @@ set -eEuo pipefail
 [ $# -eq 2 ] || { echo "usage: bash $0 <ruxa.exe> <ruxa_driver.exe>" >&2; exit 2; }
 RUXA_EXE=$(realpath "$1")
 DRIVER_EXE=$(realpath "$2")
+RECORDER_EXE=$(dirname "$DRIVER_EXE")/ruxa_open_recorder.exe
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$E2E_HERE/../../cmake/wine-vars.sh"
 
@@ -318,7 +319,8 @@ record_opened() { # record_opened <scheme or .extension> <file>
     reg_quiet add "$classes\\$1" /ve /d ruxa-e2e-recorder /f || fail "could not register a class for $1"
   fi
   reg_quiet add "$verbs\\shell\\open\\command" /ve /f \
-    /d "C:\\windows\\system32\\cmd.exe /c echo %1> $(windows_path "$2")" || fail "could not set the recorder for $1"
+    /d "\"$(windows_path "$RECORDER_EXE")\" \"$(windows_path "$2")\" \"%1\"" ||
+    fail "could not set the recorder for $1"
 }
 
 # The recorder of .html files was asked to open the help page <page>: a file
