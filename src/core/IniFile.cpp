@@ -233,8 +233,15 @@ void IniFile::AddSection(std::string name) {
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {
-    const auto it = sectionIndex_.find(Folded(Trim(name)));
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    name = Trim(name);
+    // A load or a save asks for the keys of one section after another, spelt
+    // as the file spells them, so the section found last is tried before the
+    // name is folded and hashed.
+    if (sections_[lastFound_].name == name) return &sections_[lastFound_];
+    const auto it = sectionIndex_.find(Folded(name));
+    if (it == sectionIndex_.end()) return nullptr;
+    lastFound_ = it->second;
+    return &sections_[it->second];
 }
 
 IniFile::Section* IniFile::FindSection(std::string_view name) {

@@ -76,4 +76,7 @@ private:
     // Case-folded name -> index of the first section of that name; a settings
     // file has a hundred sections and a load looks up a thousand keys.
     std::unordered_map<std::string, std::size_t> sectionIndex_{{"", 0}};
+    // The first section of its name that was found last. A lookup changes
+    // it, so a document is read by one thread at a time.
+    mutable std::size_t lastFound_ = 0;
 };
