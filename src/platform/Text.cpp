@@ -2,24 +2,28 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace text {
 namespace {
 
 constexpr UINT ShiftJis = 932;
 
+// Each conversion is one pass into a buffer of the largest size it can
+// need: a byte gives at most one UTF-16 unit, a unit at most three bytes of
+// UTF-8 or two of code page 932.
 std::wstring ToWide(UINT codePage, std::string_view bytes) {
-    if (bytes.empty()) return {};
-    const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(n, L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
+    std::wstring wide(bytes.size(), L'\0');
+    wide.resize(std::max(0, MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(),
+                                                static_cast<int>(wide.size()))));
     return wide;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view wide) {
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(n, '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr, nullptr);
+std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* defaulted = nullptr) {
+    std::string bytes(wide.size() * (codePage == CP_UTF8 ? 3 : 2), '\0');
+    const DWORD flags = defaulted ? WC_NO_BEST_FIT_CHARS : 0;
+    bytes.resize(std::max(0, WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), bytes.data(),
+                                                 static_cast<int>(bytes.size()), nullptr, defaulted)));
     return bytes;
 }
 
@@ -32,15 +36,10 @@ std::string Cp932ToUtf8(std::string_view cp932) { return Narrow(ToWide(ShiftJis,
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
     const std::wstring wide = Widen(utf8);
-    if (wide.empty()) return std::string();
-    const int size = static_cast<int>(wide.size());
     BOOL defaulted = FALSE;
-    const int n = WideCharToMultiByte(ShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &defaulted);
-    if (n <= 0 || defaulted) return std::nullopt;
-    std::string bytes(n, '\0');
-    WideCharToMultiByte(ShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(), n, nullptr, &defaulted);
+    std::string bytes = FromWide(ShiftJis, wide, &defaulted);
     // Only what reads back as itself is written.
-    if (defaulted || ToWide(ShiftJis, bytes) != wide) return std::nullopt;
+    if (defaulted || bytes.empty() != wide.empty() || ToWide(ShiftJis, bytes) != wide) return std::nullopt;
     return bytes;
 }
 
