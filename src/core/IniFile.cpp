@@ -313,6 +313,11 @@ void IniFile::IndexKey(Section& section, std::size_t at) {
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+    const std::optional<std::string_view> value = Find(section, key);
+    return value ? std::optional<std::string>(*value) : std::nullopt;
+}
+
+std::optional<std::string_view> IniFile::Find(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(section);
     if (!found) return std::nullopt;
     const std::string_view wanted = Trim(key);
@@ -322,7 +327,7 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
     std::string_view value = View(found->keys[at].value);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    return value;
 }
 
 bool IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {

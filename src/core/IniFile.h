@@ -23,6 +23,8 @@ public:
     // its first key of that name, surrounding matching quotes removed. Missing
     // keys and lines without "=" give nothing.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+    // The same value as a view into the document, valid until it changes.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
     // Writes like the platform: appends a missing section or key, replaces an
     // existing value in place; blanks before the value are dropped. Returns

@@ -28,9 +28,23 @@ std::string SlotKey(const char* stem, int slot) {
     return key;
 }
 
+// What the platform's read gives of a value: as much as its buffer holds. A
+// character is at most two bytes in code page 932 and at least one here (a
+// stray byte counts as two), so a short value needs no counting.
+std::string_view ReadValue(const IniFile& ini, std::string_view section, std::string_view key) {
+    std::string_view value = ini.Find(section, key).value_or("");
+    std::size_t bytes = 0;
+    for (std::size_t pos = 0; value.size() * 2 > ReadBufferBytes && pos < value.size();) {
+        const std::size_t start = pos;
+        bytes += utf8::Cp932Width(utf8::Next(value, pos));
+        if (bytes > ReadBufferBytes) return value.substr(0, start);
+    }
+    return value;
+}
+
 // Numeric text that is not a stored 16-bit integer reads like a missing key.
 std::int16_t ReadNumber(const IniFile& ini, std::string_view section, std::string_view key) {
-    return vbnum::ParseInt16(ReadIni(ini, section, key)).value_or(0);
+    return vbnum::ParseInt16(ReadValue(ini, section, key)).value_or(0);
 }
 
 void WriteNumber(IniFile& ini, std::string_view section, std::string_view key, int value) {
@@ -122,19 +136,8 @@ std::int16_t CorrectedPaperBin(std::int16_t code) {
 }  // namespace
 
 std::string ReadIni(const IniFile& ini, std::string_view section, std::string_view key) {
-    std::string value = ini.Get(section, key).value_or("");
-    // A character is at most two bytes in code page 932 and at least one here
-    // (a stray byte counts as two), so a short value needs no counting.
-    std::size_t bytes = 0;
-    for (std::size_t pos = 0; value.size() * 2 > ReadBufferBytes && pos < value.size();) {
-        const std::size_t start = pos;
-        bytes += utf8::Cp932Width(utf8::Next(value, pos));
-        if (bytes > ReadBufferBytes) {
-            value.resize(start);
-            break;
-        }
-    }
-    return value.empty() ? "0" : value;
+    const std::string_view value = ReadValue(ini, section, key);
+    return value.empty() ? "0" : std::string(value);
 }
 
 void WriteIni(IniFile& ini, std::string_view section, std::string_view key, std::string_view value) {
