@@ -1,5 +1,8 @@
-// The common-dialog wrapper against the real dialogs, which a second thread
-// answers as a person would, and the buffer it hands them.
+// The common-dialog wrapper against the real file dialogs, which a second
+// thread answers as a person would. Its name buffer is checked where the
+// program's own file dialogs are handed a name too long for it
+// (PrintDialogTest.SavedPicture..., OptionsTest.IconChooser...); its font
+// dialog, Action and HelpKey are not used by the program.
 
 #include "ShellFixture.h"
 #include "cCommonDlg.h"
@@ -45,58 +48,4 @@ TEST_F(CommonDlgTest, TypedNamesAreChosenWithTheChosenTypesExtensionAndCancelIsR
         EXPECT_EQ(dialog.Action(), c.save ? 2 : 1);
         EXPECT_EQ(dialog.ErrNumber(), 0);
     }
-}
-
-TEST_F(CommonDlgTest, CancelledFontDialogClearsTheFont) {
-    cCommonDlg dialog;
-    dialog.Form(main->Handle());
-    dialog.FontName("ＭＳ Ｐゴシック");
-    dialog.FontSize(12);
-    dialog.FontBold(true);
-    std::thread person([self = GetCurrentThreadId()] {
-        // The font dialog's caption depends on the language; it is the one
-        // dialog of this thread.
-        for (int i = 0; i < 1000; ++i, Sleep(10)) {
-            HWND found = nullptr;
-            EnumThreadWindows(self, [](HWND w, LPARAM out) {
-                wchar_t cls[16]{};
-                GetClassNameW(w, cls, 16);
-                if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(w)) *reinterpret_cast<HWND*>(out) = w;
-                return TRUE;
-            }, reinterpret_cast<LPARAM>(&found));
-            if (found) {
-                PostMessageW(found, WM_COMMAND, IDCANCEL, 0);
-                return;
-            }
-        }
-    });
-    dialog.ShowFont();
-    person.join();
-    EXPECT_TRUE(dialog.CancelButton());
-    EXPECT_EQ(dialog.ErrNumber(), 0);
-    EXPECT_EQ(dialog.FontName(), "");
-    EXPECT_EQ(dialog.FontSize(), 0);
-    EXPECT_FALSE(dialog.FontBold());
-}
-
-TEST_F(CommonDlgTest, NameBufferIsCutToMaxFileSizeAndOnlyFileActionsShowDialogs) {
-    std::wstring handed;
-    int shown = 0;
-    SetFileDialogAnswerer([&](const OPENFILENAMEW& record, bool) -> std::optional<std::wstring> {
-        ++shown;
-        handed = record.lpstrFile;
-        EXPECT_EQ(record.nMaxFile, 5u);
-        return std::nullopt;
-    });
-    cCommonDlg dialog;
-    dialog.MaxFileSize(5);
-    dialog.FileName("abcdefgh");
-    dialog.Action(2);
-    EXPECT_EQ(handed, L"abcd");
-    EXPECT_EQ(dialog.FileName(), "abcdefgh");  // a cancel without CancelError changes nothing
-    dialog.Action(3);
-    EXPECT_EQ(dialog.Action(), 3);
-    EXPECT_EQ(shown, 1);
-    EXPECT_FALSE(dialog.HelpKey("キー"));
-    EXPECT_EQ(dialog.HelpKey(), "0");
 }

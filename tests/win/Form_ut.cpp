@@ -1,6 +1,9 @@
 // Forms built from their control tables: placement at the window's DPI,
 // change events raised by code as by the user, option groups, the key
-// filter, the keyboard of a dialog, and the table laid out again at a new DPI.
+// filter, and the table laid out again at a new DPI. The keyboard of a dialog
+// (Tab order into an option group at its choice, Enter, Esc, keys offered to
+// the form first) is checked end to end on the real dialogs
+// (tests/e2e/shell_first_start_hotkey.sh, shell_options.sh).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,7 +12,6 @@
 #include <vector>
 
 #include "Form.h"
-#include "MessageLoop.h"
 
 namespace {
 
@@ -41,37 +43,13 @@ protected:
                 return TRUE;
             }
             if (message == WM_FORM_KEYPRESS) return lParam < L'0' || lParam > L'9';  // digits only
-            if (message == WM_FORM_KEYDOWN) return wParam == VK_F2;  // a key of the form's own
             return FALSE;
         }));
-    }
-
-    // What IsDialogMessage does with a key the user presses in the focused control.
-    void Press(WPARAM key) {
-        MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-        IsDialogMessageW(form.Handle(), &msg);
     }
 
     Form form;
     std::vector<std::pair<int, int>> commands;
 };
-
-TEST_F(FormTest, PlacesControlsInTwipsAtTheWindowsDpi) {
-    POINT origin{};
-    ClientToScreen(form.Handle(), &origin);
-    const auto at = [&](int id) {
-        RECT box{};
-        GetWindowRect(form.Item(id), &box);
-        return std::array<int, 3>{int(box.left - origin.x), int(box.top - origin.y), int(box.right - box.left)};
-    };
-    EXPECT_EQ(at(IdGo), (std::array<int, 3>{form.Pixels(3000), form.Pixels(60), form.Pixels(1200)}));
-    // Inside a frame the position counts from the frame's corner.
-    EXPECT_EQ(at(IdA2), (std::array<int, 3>{form.Pixels(60 + 120), form.Pixels(600 + 600), form.Pixels(1500)}));
-    EXPECT_GT(at(IdLabel)[2], 0);  // sized to its text
-    RECT client{};
-    GetClientRect(form.Handle(), &client);
-    EXPECT_EQ(client.right, form.Pixels(4500));
-}
 
 TEST_F(FormTest, ValuesSetByCodeRaiseTheirHandlersAndOptionsGroupByContainer) {
     form.SetCheck(IdCheck, 1);
@@ -90,45 +68,19 @@ TEST_F(FormTest, ValuesSetByCodeRaiseTheirHandlersAndOptionsGroupByContainer) {
     EXPECT_EQ(form.Check(IdA2), 0);
     EXPECT_EQ(form.Check(IdA1), 1);
     EXPECT_EQ(form.Check(IdB2), 1);  // another container, another group
-}
 
-TEST_F(FormTest, KeyFilterDiscardsWhatTheFormRefuses) {
+    // What the form refuses of the typed characters is discarded.
+    form.SetText(IdText, "");
     for (const wchar_t ch : {L'1', L'x', L'2'}) SendMessageW(form.Item(IdText), WM_CHAR, ch, 1);
     EXPECT_EQ(form.Text(IdText), "12");
 }
 
-TEST_F(FormTest, KeyboardWorksAsInADialog) {
-    form.SelectOption(IdA2);
-    form.Show();
-    form.Focus(IdGo);
-    std::vector<int> order;
-    for (int i = 0; i < 6; ++i) {
-        order.push_back(GetDlgCtrlID(GetFocus()));
-        Press(VK_TAB);
-    }
-    // Into an option group at its chosen option, as a user expects.
-    EXPECT_EQ(order, (std::vector<int>{IdGo, IDCANCEL, IdA2, IdB1, IdCheck, IdText}));
-    commands.clear();
-    form.Focus(IdText);
-    Press(VK_RETURN);
-    Press(VK_ESCAPE);
-    EXPECT_EQ(commands, (std::vector<std::pair<int, int>>{{IdGo, BN_CLICKED}, {IDCANCEL, BN_CLICKED}}));
-
-    // The message loop offers every key to the form first; what it leaves
-    // goes to the dialog keyboard.
-    MSG f2{GetFocus(), WM_KEYDOWN, VK_F2, 0, 0, {}};
-    EXPECT_TRUE(TranslateDialogMessage(f2));
-    EXPECT_EQ(GetDlgCtrlID(GetFocus()), IdText);
-    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-    EXPECT_TRUE(TranslateDialogMessage(tab));
-    EXPECT_TRUE(IsChild(form.Item(IdCombo), GetFocus()));
-}
-
-// Moved to a monitor of another DPI, or with the scaling changed, the form
-// lays its table out again at the new DPI: positions and sizes (inside a
-// frame too, a label to its text), the form's font and a control's own, and
-// the window where the system suggests.
-TEST_F(FormTest, LaysItsTableOutAgainAtANewDpi) {
+// Controls are placed in twips at the window's DPI, inside a frame from the
+// frame's corner. Moved to a monitor of another DPI, or with the scaling
+// changed, the form lays its table out again at the new DPI: positions and
+// sizes (a label to its text), the form's font and a control's own, and the
+// window where the system suggests.
+TEST_F(FormTest, PlacesItsTableInTwipsAndAgainAtANewDpi) {
     form.SetControlFont(IdCheck, L"Times New Roman", 14);
     const auto at = [&](int id) {
         RECT box{};
@@ -141,20 +93,28 @@ TEST_F(FormTest, LaysItsTableOutAgainAtANewDpi) {
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.Item(id), WM_GETFONT, 0, 0)), sizeof font, &font);
         return font.lfHeight;
     };
+    const auto expectTable = [&](int dpi) {
+        const auto pixels = [&](int twips) { return MulDiv(twips, dpi, 1440); };
+        EXPECT_EQ(form.Dpi(), dpi);
+        EXPECT_EQ(at(IdGo), (std::array{pixels(3000), pixels(60), pixels(1200), pixels(315)}));
+        EXPECT_EQ(at(IdA2), (std::array{pixels(60 + 120), pixels(600 + 600), pixels(1500), pixels(300)}));
+        EXPECT_EQ(at(IdFrame), (std::array{pixels(60), pixels(600), pixels(2400), pixels(1500)}));
+        EXPECT_EQ(at(IdCanvas), (std::array{pixels(3000), pixels(900), pixels(1200), pixels(900)}));
+        EXPECT_EQ(fontHeight(IdGo), -MulDiv(9, dpi, 72));
+        EXPECT_EQ(fontHeight(IdCheck), -MulDiv(14, dpi, 72));
+    };
+    expectTable(form.Dpi());
+    RECT client{};
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, form.Pixels(4500));
     const int labelWidth = at(IdLabel)[2];
+    EXPECT_GT(labelWidth, 0);  // sized to its text
+
     const int dpi = form.Dpi() * 2;
     const RECT suggested{40, 30, 40 + MulDiv(4700, dpi, 1440), 30 + MulDiv(4100, dpi, 1440)};
     SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-
-    const auto pixels = [&](int twips) { return MulDiv(twips, dpi, 1440); };
-    EXPECT_EQ(form.Dpi(), dpi);
-    EXPECT_EQ(at(IdGo), (std::array{pixels(3000), pixels(60), pixels(1200), pixels(315)}));
-    EXPECT_EQ(at(IdA2), (std::array{pixels(60 + 120), pixels(600 + 600), pixels(1500), pixels(300)}));
-    EXPECT_EQ(at(IdFrame), (std::array{pixels(60), pixels(600), pixels(2400), pixels(1500)}));
-    EXPECT_EQ(at(IdCanvas), (std::array{pixels(3000), pixels(900), pixels(1200), pixels(900)}));
+    expectTable(dpi);
     EXPECT_GT(at(IdLabel)[2], labelWidth * 3 / 2);  // its text in the larger font
-    EXPECT_EQ(fontHeight(IdGo), -MulDiv(9, dpi, 72));
-    EXPECT_EQ(fontHeight(IdCheck), -MulDiv(14, dpi, 72));
     RECT window{};
     GetWindowRect(form.Handle(), &window);
     EXPECT_TRUE(EqualRect(&window, &suggested));

@@ -111,24 +111,53 @@ protected:
 
 }  // namespace
 
-TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrOnTheCurrentSettings) {
-    Named({Setting("縮小", 2, 2, 80, 11, 1), Setting("拡大", 5, 3, 150, 8, 2)});
+// The dialog opens on the named setting last chosen, or on the current
+// settings when none is, with the controls and the working copy agreeing;
+// each opening out of range holds several values no control offers, which
+// select nothing and break nothing.
+TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrTheCurrentAndSelectsNothingOutOfRange) {
+    Named({Setting("縮小", 2, 2, 80, 11, 1), Setting("拡大", 5, 3, 150, 8, 2), Setting("紙", 2, 1, 100, 300, 1)});
+    using Shows = std::tuple<int, int, int, int, std::string, std::string, std::string, std::string>;
+    const Shows a4{-1, 3, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"};
     const struct {
-        std::int16_t lastSet;
-        std::tuple<int, int, int, int, std::string, std::string, std::string, std::string> shown;
-    } cases[] = {{-1, {-1, 3, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"}},
-                 {1, {1, 5, 3, 2, "150", "A3、297 x 420 mm", "指定なし", "PDF"}}};
-    for (const auto& c : cases) {
-        SetSettings([&](SettingsModel& s) { s.Settings.LastSet = c.lastSet; });
+        std::int16_t lastSet, pos, size, orientation, paperSize, paperBin, printerCount;
+        int chosen;            // the named setting chosen once open, or -1
+        std::int16_t working;  // the named setting the dialog works on
+        Shows shown;
+    } cases[] = {
+        {-1, 3, 1, 1, 9, 0, 3, -1, -1, a4},
+        {1, 3, 1, 1, 9, 0, 3, -1, 1, {1, 5, 3, 2, "150", "A3、297 x 420 mm", "指定なし", "PDF"}},
+        // LastSet beyond the settings, paper codes beyond the tables, Pos beyond 5
+        {5, 9, 1, 1, 300, 200, 3, -1, -1, {-1, 0, 1, 1, "100", "", "", "PDF"}},
+        // LastSet below -1, Size and Orientation out of range, a paper size
+        // without a name, PrinterCount beyond the store
+        {-9, 3, 0, 7, 42, 12, 300, -1, -1, {-1, 3, 0, 0, "100", "", "", "PDF"}},
+        {-1, -1, 1, 1, -3, -1, 3, -1, -1, {-1, 0, 1, 1, "100", "", "", "PDF"}},  // negative codes
+        // A named setting chosen whose paper size no list offers: the paper list keeps its choice.
+        {-1, 3, 1, 1, 9, 0, 3, 2, 2, {2, 2, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(i);
+        SetSettings([&](SettingsModel& s) {
+            s.CurrentPrint = Setting("", c.pos, c.size, 100, c.paperSize, c.orientation);
+            s.CurrentPrint.PaperBin = c.paperBin;
+            s.Settings.LastSet = c.lastSet;
+            s.Settings.PrinterCount = c.printerCount;
+        });
         Open();
+        ASSERT_TRUE(Dialog().Loaded());
+        if (c.chosen >= 0) F().SetListIndex(CmbSetting, c.chosen);
         EXPECT_EQ(Shown(), c.shown);
-        EXPECT_EQ(F().Enabled(TxtSizeP), c.lastSet == 1);  // size mode 3 only
+        EXPECT_EQ(F().Enabled(TxtSizeP), std::get<2>(c.shown) == 3);
         EXPECT_EQ(F().ListText(CmbPrinterName, 0), "指定なし");
         EXPECT_EQ(F().ListCount(CmbPaperSize), 44);
         EXPECT_EQ(F().ListCount(CmbPaperBin), 13);
+        EXPECT_LE(F().ListCount(CmbSetting), NamedSettingsCapacity);
         // The controls and the working copy agree; nothing is detached by filling.
-        EXPECT_TRUE(Same(Dialog().WorkPrint, c.lastSet < 0 ? CurrentPrint : NamedSettings[c.lastSet]));
-        EXPECT_EQ(Dialog().WorkSettings.LastSet, c.lastSet);
+        const PrintSettings& expected = c.working < 0 ? CurrentPrint : NamedSettings[c.working];
+        EXPECT_TRUE(c.chosen >= 0 || Same(Dialog().WorkPrint, expected));
+        EXPECT_EQ(Dialog().WorkSettings.LastSet, c.working);
         EXPECT_TRUE(F().Visible());
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), FrmPrint::BtnOK);
         EXPECT_TRUE(GetWindowLongW(F().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -137,7 +166,9 @@ TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrOnTheCurrentSettings) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(PrintDialogTest, SizeModeEnablesTheRatioFieldOrTheAspectBox) {
+// The size mode enables the ratio field (mode 3) or the aspect box (mode 2);
+// the field takes digits only and refuses a ratio beyond 200 as it is typed.
+TEST_F(PrintDialogTest, SizeModeEnablesTheRatioFieldWhichTakesDigitsAndHoldsItsRange) {
     Open();
     const unique_window_dc dc = GetDcOf(F().Item(TxtSizeP));
     for (int mode = 1; mode <= SizeCount; ++mode) {
@@ -151,6 +182,17 @@ TEST_F(PrintDialogTest, SizeModeEnablesTheRatioFieldOrTheAspectBox) {
                                reinterpret_cast<LPARAM>(F().Item(TxtSizeP))),
                   reinterpret_cast<LRESULT>(GetSysColorBrush(mode == 3 ? COLOR_WINDOW : COLOR_BTNFACE)));
     }
+    F().SetText(TxtSizeP, "");
+    EXPECT_EQ(Dialog().WorkPrint.SizeP, 0);  // cleared while typing
+    for (const wchar_t ch : {L'2', L'a', L'5', L'-'}) SendMessageW(F().Item(TxtSizeP), WM_CHAR, ch, 1);
+    EXPECT_EQ(F().Text(TxtSizeP), "25");
+    EXPECT_EQ(Dialog().WorkPrint.SizeP, 25);
+    EXPECT_TRUE(boxes.empty());
+    SendMessageW(F().Item(TxtSizeP), WM_CHAR, L'0', 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    ExpectBox(0, "倍率は1から200の範囲で設定してください", "設定エラー");
+    EXPECT_EQ(F().Text(TxtSizeP), "100");
+    EXPECT_EQ(Dialog().WorkPrint.SizeP, 100);
 }
 
 TEST_F(PrintDialogTest, EveryEditDetachesTheChosenNamedSetting) {
@@ -191,22 +233,6 @@ TEST_F(PrintDialogTest, EveryEditDetachesTheChosenNamedSetting) {
         EXPECT_EQ(F().ListIndex(CmbSetting), -1) << e.edit;
         EXPECT_EQ(Dialog().Panel().SettingName, "旧") << e.edit;
     }
-}
-
-TEST_F(PrintDialogTest, RatioFieldTakesDigitsAndHoldsItsRange) {
-    Open();
-    F().SelectOption(OptSize1 + 2);
-    F().SetText(TxtSizeP, "");
-    EXPECT_EQ(Dialog().WorkPrint.SizeP, 0);  // cleared while typing
-    for (const wchar_t ch : {L'2', L'a', L'5', L'-'}) SendMessageW(F().Item(TxtSizeP), WM_CHAR, ch, 1);
-    EXPECT_EQ(F().Text(TxtSizeP), "25");
-    EXPECT_EQ(Dialog().WorkPrint.SizeP, 25);
-    EXPECT_TRUE(boxes.empty());
-    SendMessageW(F().Item(TxtSizeP), WM_CHAR, L'0', 1);
-    ASSERT_EQ(boxes.size(), 1u);
-    ExpectBox(0, "倍率は1から200の範囲で設定してください", "設定エラー");
-    EXPECT_EQ(F().Text(TxtSizeP), "100");
-    EXPECT_EQ(Dialog().WorkPrint.SizeP, 100);
 }
 
 TEST_F(PrintDialogTest, SavingANameAppendsOrOverwritesInPlaceUpToTheLastSlot) {
@@ -307,54 +333,6 @@ TEST_F(PrintDialogTest, ReverseBoxAppliesToTheCopyAndThePrintAndIsNeverStored) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(PrintDialogTest, ValuesOutOfRangeOpenSafelyAndSelectNothing) {
-    // Each opening holds several values that no control offers.
-    const std::function<void(SettingsModel&)> cases[] = {
-        [](SettingsModel& s) {  // LastSet beyond the settings, paper codes beyond the tables, Pos
-            s.Settings.LastSet = 5;
-            s.CurrentPrint.PaperSize = 300;
-            s.CurrentPrint.PaperBin = 200;
-            s.CurrentPrint.Pos = 9;
-        },
-        [](SettingsModel& s) {  // LastSet below -1, a paper size without a name, Size, Orientation, PrinterCount beyond the store
-            s.Settings.LastSet = -9;
-            s.CurrentPrint.PaperSize = 42;
-            s.CurrentPrint.PaperBin = 12;
-            s.CurrentPrint.Size = 0;
-            s.CurrentPrint.Orientation = 7;
-            s.Settings.PrinterCount = 300;
-        },
-        [](SettingsModel& s) {  // negative codes
-            s.CurrentPrint.PaperSize = -3;
-            s.CurrentPrint.PaperBin = -1;
-            s.CurrentPrint.Pos = -1;
-        },
-        [](SettingsModel&) {},  // a named setting with a paper size no list offers, chosen below
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        Named({Setting("一", 1, 1, 100, 9, 1), Setting("二", 2, 1, 100, 300, 1)});
-        SetSettings([&](SettingsModel& s) {
-            s.CurrentPrint = Setting("", 3, 1, 100, 9, 1);
-            s.Settings.LastSet = -1;
-            cases[i](s);
-        });
-        Open();
-        ASSERT_TRUE(Dialog().Loaded());
-        EXPECT_EQ(Dialog().WorkSettings.LastSet, -1);
-        EXPECT_LE(F().ListCount(CmbSetting), NamedSettingsCapacity);
-        if (i + 1 < std::size(cases)) {
-            EXPECT_EQ(Shown(), std::tuple(-1, CurrentPrint.Pos == 3 ? 3 : 0, CurrentPrint.Size == 1 ? 1 : 0,
-                                          CurrentPrint.Orientation == 1 ? 1 : 0, "100", "", "", "PDF"));
-        } else {  // the paper list keeps its choice
-            F().SetListIndex(CmbSetting, 1);
-            EXPECT_EQ(Shown(), std::tuple(1, 2, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"));
-        }
-        Dialog().Unload();
-    }
-    EXPECT_TRUE(boxes.empty());
-}
-
 // Saved files hold the laid-out picture in the format the name asks for; a
 // file that cannot be written, or a save dialog that failed, is reported and
 // changes nothing; the user's own files beside the target are never touched.
@@ -436,19 +414,6 @@ TEST_F(PrintDialogTest, ACaptureArrivingWhileBusyWaitsItsTurn) {
     EXPECT_EQ(ReadClipboardImage().width, 7);
     F().Raise(FrmPrint::BtnCancel, BN_CLICKED);
     EXPECT_FALSE(Dialog().Loaded());
-}
-
-TEST_F(PrintDialogTest, ACommandLineRunEndsWithTheDialogAndKeepsTheFilesConfirmation) {
-    SetSettings([](SettingsModel& s) { s.Settings.ConfirmBeforePrint = 0; });
-    Restart(true);
-    main->RunCommandLine(ParseCommandLine(SplitCommandLine("/d /c"), ""));
-    ASSERT_TRUE(Dialog().Loaded());
-    F().Raise(FrmPrint::BtnClipBoard, BN_CLICKED);  // stores the settings
-    EXPECT_EQ(Saved("Option", "ConfirmBeforePrint"), "0");
-    F().Raise(FrmPrint::BtnCancel, BN_CLICKED);
-    EXPECT_FALSE(Dialog().Loaded());
-    EXPECT_EQ(main->Handle(), nullptr);  // the run is over, nothing printed
-    EXPECT_EQ(main->ExitCode(), RunExit::Cancelled);
 }
 
 // After each change of a control the preview shows what one laid out afresh

@@ -43,6 +43,11 @@ protected:
     }
 
     FrmOption& Dialog() { return main->OptionsDialog(); }
+    // The dialog open from the tray, opened again if it was closed.
+    void Reopen() {
+        if (!Dialog().Window()) main->Pop_Option_Click();
+        form = Dialog().Window();
+    }
     void Press(int button) { form->Raise(button, BN_CLICKED); }
     bool Stored() const { return folder.Exists(L"ruxa.ini"); }
     bool PageShown(int k) const { return IsWindowVisible(form->Item(F::Fra_Tab(k))) != FALSE; }
@@ -68,7 +73,7 @@ protected:
 
 }  // namespace
 
-TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsWithApplyOff) {
+TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsAndCancelStoresNothing) {
     EXPECT_EQ(AppState, StateOption);
     EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
     for (int k = 0; k < F::PageCount; ++k) EXPECT_EQ(PageShown(k), k == 0) << k;
@@ -78,16 +83,12 @@ TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsWithApplyOff) {
     EXPECT_EQ(form->Text(F::Txt_AppName), "ヴェルモ");
 
     // Every key list: the same 50 keys, each with its virtual-key code.
-    const struct {
-        int index;
-        const char* text;
-        int key;
-    } keys[] = {{0, "A", 'A'},  {25, "Z", 'Z'},   {26, "0", '0'},          {35, "9", '9'},
-                {36, "F1", 112}, {47, "F12", 123}, {48, "Spaceキー", 32}, {49, "Enterキー", 13}};
+    const std::tuple<int, const char*, int> keys[] = {{0, "A", 'A'},  {25, "Z", 'Z'},   {26, "0", '0'},          {35, "9", '9'},
+                                                      {36, "F1", 112}, {47, "F12", 123}, {48, "Spaceキー", 32}, {49, "Enterキー", 13}};
     for (int slot = 0; slot < HotKeySlotCount; ++slot) ASSERT_EQ(form->ListCount(F::Cmb_Key(slot)), 50) << slot;
-    for (const auto& key : keys) {
-        EXPECT_EQ(form->ListText(F::Cmb_Key(8), key.index), key.text);
-        EXPECT_EQ(form->ItemData(F::Cmb_Key(8), key.index), key.key) << key.text;
+    for (const auto& [index, text, key] : keys) {
+        EXPECT_EQ(form->ListText(F::Cmb_Key(8), index), text);
+        EXPECT_EQ(form->ItemData(F::Cmb_Key(8), index), key) << text;
     }
     EXPECT_EQ(form->Text(F::Cmb_Key(0)), "Q");
     EXPECT_EQ(form->ListIndex(F::Cmb_Key(7)), -1);  // a stored key no entry carries
@@ -96,13 +97,27 @@ TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsWithApplyOff) {
     EXPECT_FALSE(form->Enabled(F::Cmb_Key(1)));
     EXPECT_EQ(form->Check(F::Chk_Alt(1)), 1);
     EXPECT_TRUE(form->Enabled(F::Chk_Alt(0)));
-}
 
-TEST_F(OptionsTest, CancelStoresNothing) {
+    // The tabs in the form's font track the pointer and take the focus when
+    // pressed; a click on the print page's tab, as the mouse gives it, shows
+    // that page, and an edit there enables Apply.
+    const HWND tabs = FindWindowExW(form->Item(F::Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
+    EXPECT_NE(SendMessageW(tabs, WM_GETFONT, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(tabs, WM_GETFONT, 0, 0), SendMessageW(form->Item(F::ChkDialog), WM_GETFONT, 0, 0));
+    const auto style = GetWindowLongPtrW(tabs, GWL_STYLE);
+    EXPECT_EQ(style & (TCS_HOTTRACK | TCS_FOCUSONBUTTONDOWN), TCS_HOTTRACK | TCS_FOCUSONBUTTONDOWN);
+    RECT tab{};
+    SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+    const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(tabs, WM_LBUTTONUP, 0, at);
+    for (int k = 0; k < F::PageCount; ++k) EXPECT_EQ(PageShown(k), k == 1) << k;
+    form->SelectOption(PrintPanel::OptSize1 + 2);
+    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
+
     form->SetCheck(F::ChkDialog, 1);
     form->SetText(F::Txt_AppName, "別名");
     form->SetCheck(F::Chk_Enable(0), 0);
-    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
     Press(F::BtnCancel);
     EXPECT_EQ(Dialog().Window(), nullptr);
     EXPECT_EQ(AppState, StateIdle);
@@ -112,7 +127,15 @@ TEST_F(OptionsTest, CancelStoresNothing) {
     EXPECT_FALSE(IsFree('Q'));
 }
 
-TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStoring) {
+// The self-timer's seconds and the print page's ratio are checked when the
+// focus moves on to another control and again when stored: a value out of
+// range is told, its page shown and the text kept for mending; Enter while
+// the field still has the focus stores what was typed, which is not lost. A
+// click on ｷｬﾝｾﾙ moves the focus out of such a field: no check runs, so the
+// click is not lost under its message. And a check whose message is up when
+// the program is closed from outside touches nothing of the dialog that went
+// meanwhile.
+TEST_F(OptionsTest, LeavingByCancelChecksNothingAnyOtherLeavingAndStoringRefuseValuesOutOfRange) {
     // Only entering the seconds field enables Apply without a change.
     form->Focus(F::ChkDialog);
     EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
@@ -120,64 +143,61 @@ TEST_F(OptionsTest, SecondsAboveTwentyAreRefusedWhenLeavingTheFieldAndWhenStorin
     EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
 
     const struct {
-        const char* typed;
-        bool refused;
-        int stored;
-    } cases[] = {{"21", true, 5}, {"20", false, 20}, {"0", false, 0}};
-    for (const auto& c : cases) {
-        boxes.clear();
-        form->Focus(F::TxtByo);
-        form->SetText(F::TxtByo, c.typed);
-        Leave(F::TxtByo, F::ChkDialog);
-        Press(F::BtnTekiyo);
-        // Once on leaving, once more on Apply; the text stays for mending.
-        ASSERT_EQ(boxes.size(), c.refused ? 2u : 0u) << c.typed;
-        if (c.refused) {
-            ExpectBox(0, "セルフタイマの秒数は20秒以内で設定してください", "ヴェルモ");
-            EXPECT_EQ(GetFocus(), form->Item(F::TxtByo));
-            EXPECT_EQ(form->Text(F::TxtByo), c.typed);
-            EXPECT_FALSE(Stored());
-        }
-        EXPECT_EQ(Settings.SelfTime, c.stored) << c.typed;
-    }
-    // Enter presses OK while the field still has the focus: what was typed
-    // counts, it is not lost.
-    form->Focus(F::TxtByo);
-    form->SetText(F::TxtByo, "7");
-    Press(F::BtnOK);
-    EXPECT_EQ(Settings.SelfTime, 7);
-    EXPECT_EQ(Dialog().Window(), nullptr);
-}
-
-// A click on ｷｬﾝｾﾙ moves the focus out of a field that holds a value out of
-// range: no check runs, so the click is not lost under its message. And a
-// check whose message is up when the program is closed from outside touches
-// nothing of the dialog that went meanwhile.
-TEST_F(OptionsTest, LeavingByCancelChecksNothingAndAClosedDialogIsLeftAlone) {
-    const std::pair<int, const char*> fields[] = {{F::TxtByo, "21"}, {PrintPanel::TxtSizeP, "250"}};
+        int field, page;
+        const char* tooMuch;
+        const char* message;
+        const char* title;
+        std::vector<int> taken;  // stored by 適用, the last by OK
+        std::function<int()> stored;
+    } fields[] = {
+        {F::TxtByo, 0, "21", "セルフタイマの秒数は20秒以内で設定してください", "ヴェルモ", {20, 0, 7},
+         [] { return int(Settings.SelfTime); }},
+        {PrintPanel::TxtSizeP, 1, "250", PrintPanel::RatioMessage, "設定エラー", {200, 80},
+         [] { return int(CurrentPrint.SizeP); }},
+    };
     bool closeRuxa = false;
     SetMessageBoxAnswerer([&](const MessageBoxCall& call) {
         boxes.push_back(call);
         if (closeRuxa) SendMessageW(main->Handle(), WM_CLOSE, 0, 0);  // another program closes ruxa
         return IDOK;
     });
-    for (const auto& [field, value] : fields) {
-        SCOPED_TRACE(field);
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f.field);
+        const int before = f.stored();
         const auto typeOutOfRange = [&] {
-            main->Pop_Option_Click();
-            form = Dialog().Window();
+            Reopen();
             form->SelectOption(PrintPanel::OptSize1 + 2);
-            form->SetText(field, value);
+            form->SetText(f.field, f.tooMuch);
         };
         typeOutOfRange();
-        Leave(field, F::BtnCancel);
+        Leave(f.field, F::BtnCancel);
         Press(F::BtnCancel);
         EXPECT_EQ(Dialog().Window(), nullptr);
         EXPECT_TRUE(boxes.empty());
 
+        // Once on leaving, once more on 適用; the text stays for mending.
+        typeOutOfRange();
+        Leave(f.field, F::ChkDialog);
+        ASSERT_TRUE(PumpUntil([&] { return !boxes.empty() && GetFocus() == form->Item(f.field); }));
+        ExpectBox(0, f.message, f.title);
+        EXPECT_TRUE(PageShown(f.page));
+        Press(F::BtnTekiyo);
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(form->Text(f.field), f.tooMuch);
+        EXPECT_EQ(f.stored(), before);
+        for (const int value : f.taken) {
+            form->Focus(f.field);
+            form->SetText(f.field, std::to_string(value));
+            Press(value == f.taken.back() ? F::BtnOK : F::BtnTekiyo);
+            EXPECT_EQ(f.stored(), value);
+        }
+        EXPECT_EQ(Dialog().Window(), nullptr);
+        EXPECT_EQ(boxes.size(), 2u);
+
+        boxes.clear();
         typeOutOfRange();
         closeRuxa = true;
-        Leave(field, F::ChkDialog);
+        Leave(f.field, F::ChkDialog);
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(main->Handle(), nullptr);
         EXPECT_EQ(Dialog().Window(), nullptr);
@@ -236,13 +256,19 @@ TEST_F(OptionsTest, ATitleThatWouldWipeTheSettingsIsNeverWritten) {
     }
 }
 
-TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSay) {
+// Apply registers what the rows say; a key another program holds is marked
+// with the reason, still on opening again, and taken by the next Apply once
+// it is free.
+TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndMarksAKeyAnotherProgramHolds) {
     // Clearing Enable greys the row and keeps its values.
     form->SetCheck(F::Chk_Enable(0), 0);
     for (const int id : {F::Chk_Alt(0), F::Chk_Shift(0), F::Chk_CTRL(0), F::Cmb_Key(0)}) EXPECT_FALSE(form->Enabled(id)) << id;
     EXPECT_EQ(form->Check(F::Chk_CTRL(0)), 1);
     EXPECT_EQ(form->Text(F::Cmb_Key(0)), "Q");
     form->SetCheck(F::Chk_Enable(2), 1);
+    ASSERT_TRUE(RegisterHotKey(nullptr, 77, MOD_ALT | MOD_CONTROL, 'Z'));
+    form->SetCheck(F::Chk_Enable(4), 1);
+    form->SetListIndex(F::Cmb_Key(4), 25);  // Z
     Press(F::BtnTekiyo);
     EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
     EXPECT_TRUE(IsFree('Q'));
@@ -251,6 +277,20 @@ TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSay) {
     EXPECT_EQ(Settings.HotKeyOn[0], 0);
     EXPECT_EQ(Settings.HotKeyCTRL[0], 1);
     EXPECT_EQ(Settings.HotKeyButton[0], 'Q');
+    EXPECT_TRUE(Marked(4));
+    EXPECT_EQ(form->Tip(F::Img_KeyTaken(4)),
+              "このキーの組み合わせは、ほかのプログラムか上にあるホットキーが使用しているため、登録できませんでした。");
+    EXPECT_FALSE(Marked(2));
+    EXPECT_EQ(form->Tip(F::Img_KeyTaken(2)), "");
+
+    Dialog().Unload();
+    Reopen();
+    EXPECT_TRUE(Marked(4));
+    UnregisterHotKey(nullptr, 77);
+    form->SetCheck(F::ChkDialog, 1);
+    Press(F::BtnTekiyo);
+    EXPECT_FALSE(Marked(4));
+    EXPECT_FALSE(IsFree('Z'));
 
     // Stored with a named setting and then cancelled: the keys are as stored.
     form->SetCheck(F::Chk_Enable(2), 0);
@@ -287,30 +327,6 @@ TEST_F(OptionsTest, KeysTypedIntoTheListAreTakenOnlyFromTheOpenList) {
     EXPECT_EQ(Settings.HotKeyButton[0], 'B');
     EXPECT_FALSE(IsFree('B'));
     EXPECT_EQ(boxes.size(), 1u);
-}
-
-TEST_F(OptionsTest, KeyAnotherProgramHoldsIsMarkedWithTheReason) {
-    ASSERT_TRUE(RegisterHotKey(nullptr, 77, MOD_ALT | MOD_CONTROL, 'Z'));
-    form->SetCheck(F::Chk_Enable(4), 1);
-    form->SetListIndex(F::Cmb_Key(4), 25);  // Z
-    Press(F::BtnTekiyo);
-    EXPECT_TRUE(Marked(4));
-    EXPECT_EQ(form->Tip(F::Img_KeyTaken(4)),
-              "このキーの組み合わせは、ほかのプログラムか上にあるホットキーが使用しているため、登録できませんでした。");
-    EXPECT_FALSE(Marked(0));
-    EXPECT_EQ(form->Tip(F::Img_KeyTaken(0)), "");
-
-    // Opened again, the dialog still says so; once the key is free, Apply
-    // takes it and the mark goes.
-    Dialog().Unload();
-    Dialog().Show();
-    form = Dialog().Window();
-    EXPECT_TRUE(Marked(4));
-    UnregisterHotKey(nullptr, 77);
-    form->SetCheck(F::ChkDialog, 1);
-    Press(F::BtnTekiyo);
-    EXPECT_FALSE(Marked(4));
-    EXPECT_FALSE(IsFree('Z'));
 }
 
 TEST_F(OptionsTest, IconChooserFillsTheFieldAndLeavesThePictureFolder) {
@@ -373,29 +389,6 @@ TEST_F(OptionsTest, ANewDpiLaysOutTheTableAndThePagesAgain) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tabs, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -MulDiv(9, dpi, 72));
-}
-
-TEST_F(OptionsTest, PrintPageEditsEnableApplyAndTheRatioIsCheckedOnLeaving) {
-    using namespace PrintPanel;
-    // A click on the print page's tab.
-    const HWND tabs = FindWindowExW(form->Item(F::Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
-    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
-    NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageW(form->Item(F::Pic_Tab), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
-    EXPECT_TRUE(PageShown(1));
-
-    form->SelectOption(OptSize1 + 2);
-    EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
-    form->Focus(TxtSizeP);
-    form->SetText(TxtSizeP, "250");
-    EXPECT_TRUE(boxes.empty());  // typing is free; leaving the field is checked
-    form->Focus(CmbPaperSize);
-    ASSERT_TRUE(PumpUntil([&] { return !boxes.empty() && GetFocus() == form->Item(TxtSizeP); }));
-    EXPECT_EQ(boxes[0].text, RatioMessage);
-    EXPECT_EQ(form->Text(TxtSizeP), "250");
-    form->SetText(TxtSizeP, "80");
-    Press(F::BtnOK);  // Enter while the field still holds the focus
-    EXPECT_EQ(CurrentPrint.SizeP, 80);
 }
 
 // A named setting chosen on the print page is what OK and 適用 store: its

@@ -4,6 +4,8 @@
 // written are checked end to end (tests/e2e/shell_options.sh,
 // shell_tray_menus.sh).
 
+#include <filesystem>
+
 #include "FileIo.h"
 #include "HelpFolder.h"
 #include "HelpPages.h"
@@ -20,13 +22,8 @@ std::string ResourceBytes(int id) {
 
 std::vector<std::wstring> Entries(const std::wstring& folder) {
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW entry;
-    unique_hfind find(FindFirstFileW((folder + L"*").c_str(), &entry));
-    if (!find) return names;
-    do {
-        if (std::wstring(entry.cFileName) != L"." && std::wstring(entry.cFileName) != L"..")
-            names.push_back(entry.cFileName);
-    } while (FindNextFileW(find.get(), &entry));
+    std::error_code none;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, none)) names.push_back(entry.path().filename());
     return names;
 }
 
@@ -39,7 +36,7 @@ void ExpectWholeSet(const std::wstring& base) {
         EXPECT_FALSE(bytes.empty()) << text::Narrow(file.name);
         EXPECT_EQ(fileio::ReadWholeFile(folder + file.name).bytes, bytes) << text::Narrow(file.name);
     }
-    EXPECT_NE(GetFileAttributesW((folder + L"complete.marker").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(std::filesystem::exists(folder + L"complete.marker"));
     EXPECT_EQ(Entries(base), std::vector<std::wstring>{help_pages::Folder});
 }
 
@@ -62,7 +59,7 @@ TEST(ProgramHelp, WritesTheWholeSetOnceUsesItAndReplacesAnUnfinishedOne) {
     ASSERT_EQ(fileio::ReplaceFileAtomically(pages.folder + L"stray.txt", "stray"), DWORD(ERROR_SUCCESS));
     ASSERT_EQ(help::WritePages(base).error, DWORD(ERROR_SUCCESS));
     ExpectWholeSet(base + L"\\");
-    EXPECT_EQ(GetFileAttributesW((pages.folder + L"stray.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(std::filesystem::exists(pages.folder + L"stray.txt"));
 }
 
 // The machine's class for .html names a class that does not exist, as on a
