@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace layout;
 
 namespace {
@@ -24,12 +26,10 @@ TEST(PageLayout, ActualSizeAndRatio) {
     ExpectSize(ComputeLayoutSize(3, -20, 0, 640, 480, 1, 1), 0, 0);  // a hand-edited ratio never goes negative
 }
 
-TEST(PageLayout, FitWithoutKeepingProportionsFillsThePage) {
+TEST(PageLayout, FitFillsThePageOrKeepingProportionsBindsBySmallerPixelDifference) {
+    // Without keeping proportions (any value but 1) the page is filled.
     ExpectSize(ComputeLayoutSize(2, 0, 0, 640, 480, 1000, 1400), 1000, 1400);
     ExpectSize(ComputeLayoutSize(2, 0, 7, 640, 480, 1000, 1400), 1000, 1400);
-}
-
-TEST(PageLayout, FitKeepingProportionsBindsBySmallerPixelDifference) {
     // Fits both ways: the smaller difference binds; ties bind the height.
     ExpectSize(ComputeLayoutSize(2, 0, 1, 500, 100, 1000, 1400), 1000, 200);
     ExpectSize(ComputeLayoutSize(2, 0, 1, 700, 990, 1000, 1400), 1000, 1414);  // overhangs by 14 pixels
@@ -44,9 +44,7 @@ TEST(PageLayout, FitKeepingProportionsBindsBySmallerPixelDifference) {
     // Rounding of the other side goes half to even.
     ExpectSize(ComputeLayoutSize(2, 0, 1, 400, 1, 1000, 1400), 1000, 2);  // 2.5 -> 2
     ExpectSize(ComputeLayoutSize(2, 0, 1, 400, 3, 1000, 1400), 1000, 8);  // 7.5 -> 8
-}
-
-TEST(PageLayout, OtherSizeModesAndEmptyCapturesAreSafe) {
+    // Other size modes and empty captures are safe.
     EXPECT_FALSE(ComputeLayoutSize(0, 100, 1, 640, 480, 1000, 1400).rendered);
     EXPECT_FALSE(ComputeLayoutSize(4, 100, 1, 640, 480, 1000, 1400).rendered);
     ExpectSize(ComputeLayoutSize(2, 0, 1, 0, 0, 1000, 1400), 1000, 1400);
@@ -55,18 +53,10 @@ TEST(PageLayout, OtherSizeModesAndEmptyCapturesAreSafe) {
 TEST(PageLayout, FivePositionsWithTheBottomMargin) {
     const double tx = 15, ty = 15, sw = 11906, sh = 16838;  // A4 in twips at 96 dpi
     const auto at = [&](int pos) { return PlacePicture(pos, 100, 50, tx, ty, sw, sh); };
-    EXPECT_EQ(at(1).x, 0);
-    EXPECT_EQ(at(1).y, 0);
-    EXPECT_EQ(at(2).x, sw - 1500);
-    EXPECT_EQ(at(2).y, 0);
-    EXPECT_EQ(at(3).x, (sw - 1500) / 2);
-    EXPECT_EQ(at(3).y, (sh - 750) / 2);
-    EXPECT_EQ(at(4).x, 0);
-    EXPECT_EQ(at(4).y, sh - 62 * 15);
-    EXPECT_EQ(at(5).x, sw - 1500);
-    EXPECT_EQ(at(5).y, sh - 62 * 15);
+    const std::tuple<int, double, double> places[] = {
+        {1, 0, 0}, {2, sw - 1500, 0}, {3, (sw - 1500) / 2, (sh - 750) / 2}, {4, 0, sh - 62 * 15}, {5, sw - 1500, sh - 62 * 15}};
+    for (const auto& [pos, x, y] : places) EXPECT_EQ(std::tuple(at(pos).draw, at(pos).x, at(pos).y), std::tuple(true, x, y)) << pos;
     for (int pos : {0, 6, -1}) EXPECT_FALSE(at(pos).draw);
-    EXPECT_TRUE(at(3).draw);
 }
 
 TEST(PageLayout, TwipsToPixelsRoundsHalfToEven) {

@@ -45,12 +45,9 @@ int Differences(const PictureSurface& picture, int left, int top, const std::vec
 TEST(CursorCapture, DrawnUpAndLeftOfThePointerWhenAskedAndInsideTheWindow) {
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     const unique_hbrush brush(CreateSolidBrush(Plain));
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = DefWindowProcW;
-    cls.hInstance = GetModuleHandleW(nullptr);
-    cls.hCursor = arrow;
-    cls.hbrBackground = brush.get();
-    cls.lpszClassName = L"RuxaCursorTest";
+    // A plain window whose class cursor is the arrow.
+    const WNDCLASSW cls{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, arrow, brush.get(), nullptr,
+                        L"RuxaCursorTest"};
     RegisterClassW(&cls);
     unique_hwnd window(CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, cls.lpszClassName, L"", WS_POPUP, Place.left,
                                        Place.top, Width, Height, nullptr, nullptr, cls.hInstance, nullptr));

@@ -2,7 +2,6 @@
 // screen, the clipboard and the CUPS PDF queue.
 
 #include <cstring>
-#include <tuple>
 
 #include "Capture.h"
 #include "Clipboard.h"
@@ -23,11 +22,6 @@ protected:
         print.Size = 1;
         print.Pos = 3;
     }
-    // The page as the print engine lays it out for the picture.
-    PreparedPage Prepare(const PictureSurface& capture, bool reverse = false) {
-        return std::get<PreparedPage>(PreparePrint(Printer(), capture, print, reverse));
-    }
-
     PrintSettings print;
 };
 
@@ -164,39 +158,21 @@ TEST_F(OutputTest, PaperErrorsAndPagesThatCannotBeMadeAreFailures) {
     EXPECT_TRUE(boxes.empty());  // the caller tells the user
 }
 
-TEST_F(OutputTest, LayoutPictureFollowsSizeModeAndReversal) {
-    const PictureSurface capture = PatternPicture(640, 480);
-    print.Size = 3;
-    print.SizeP = 50;
-    const PreparedPage half = Prepare(capture);
-    EXPECT_EQ(std::tuple(half.picture.Width(), half.picture.Height()), std::tuple(320, 240));
-
-    print.Size = 1;
-    std::vector<std::uint32_t> reversed = Pattern(0, 0, 640, 480);
-    for (std::uint32_t& pixel : reversed) pixel ^= 0xFFFFFF;  // 255 - each colour
-    EXPECT_EQ(PixelsOf(Prepare(capture, true).picture), reversed);
-
-    print.Size = 2;
-    print.Hiritsu = 1;
-    const PreparedPage fit = Prepare(capture);
-    EXPECT_GT(fit.sheet.pageWidthPx, 0);
-    EXPECT_EQ(fit.picture.Width(), fit.sheet.pageWidthPx);  // a wide capture binds the width
-}
-
 // Codes the queue offers are taken, and stay for later jobs where the code is
 // 0 or the printer named is not installed.
 TEST_F(OutputTest, PaperSettingsOfferedAreTakenAndStayForLaterJobs) {
     const PictureSurface capture = PatternPicture(10, 10);
+    const auto page = [&] { return std::get<PreparedPage>(PreparePrint(Printer(), capture, print, false)).page; };
     print.PaperSize = 8;  // A3
     print.PaperBin = 15;  // offered, and not the queue's default
     print.Orientation = 2;
-    const layout::PageMetrics a3 = Prepare(capture).page;
+    const layout::PageMetrics a3 = page();
     EXPECT_NEAR(a3.paperWidth, 420 / 25.4 * 1440, 30);  // landscape
     EXPECT_NEAR(a3.paperHeight, 297 / 25.4 * 1440, 30);
     print.PaperSize = print.PaperBin = 0;
-    EXPECT_EQ(Prepare(capture).page.paperWidth, a3.paperWidth);
+    EXPECT_EQ(page().paperWidth, a3.paperWidth);
     print.DeviceName = "no such printer";
-    EXPECT_EQ(Prepare(capture).page.paperWidth, a3.paperWidth);
+    EXPECT_EQ(page().paperWidth, a3.paperWidth);
 }
 
 // A driver may refuse one large raster; the picture then goes in bands,

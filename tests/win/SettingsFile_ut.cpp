@@ -39,7 +39,7 @@ std::string Utf16(std::wstring_view text, bool bigEndian) {
 
 // saved.ini holds every key with values that tell them apart; read and saved
 // again, it must come back byte for byte.
-TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlace) {
+TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlaceAndAFailedOneLosesNothing) {
     const std::string saved = fileio::ReadWholeFile(TestData(L"saved.ini")).bytes.value();
     folder.Write(L"ruxa.ini", saved);
     ASSERT_TRUE(LoadSettings());
@@ -50,6 +50,26 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlace) {
     ASSERT_TRUE(Store().Commit(Store().Model()));
     EXPECT_EQ(folder.Read(L"ruxa.ini"), saved);
     EXPECT_EQ(folder.Read(L"ruxa.ini.tmp"), "the user's");
+
+    // A save that fails says so and keeps the file, and memory, as they were.
+    SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(Commit([](SettingsModel& m) { m.Settings.SelfTime = 17; }));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "ルクサさん");
+    EXPECT_EQ(boxes[0].text.rfind("設定を保存できませんでした。", 0), 0u);
+    EXPECT_EQ(folder.Read(L"ruxa.ini"), saved);
+    EXPECT_EQ(Settings.SelfTime, 17);
+
+    // Another program holds the file: the new one written beside it goes.
+    SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    const unique_hfile lock(CreateFileW(folder.File(L"ruxa.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    EXPECT_FALSE(Store().Commit(Store().Model()));
+    EXPECT_EQ(boxes.size(), 2u);
+    WIN32_FIND_DATAW found;
+    const HANDLE leftovers = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
+    EXPECT_EQ(leftovers, INVALID_HANDLE_VALUE);
+    if (leftovers != INVALID_HANDLE_VALUE) FindClose(leftovers);
 }
 
 // An editor may save the file with a byte-order mark. Read as code page 932
@@ -183,29 +203,6 @@ TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeletedOrEndsTheProgramUntouched
         if (taken) EXPECT_EQ(Settings.SelfTime, 10);
         else ExpectBox(0, c.text, c.title);
     }
-}
-
-TEST_F(SettingsFileTest, FailedSaveSaysSoAndKeepsFileAndMemory) {
-    ASSERT_TRUE(LoadSettings());
-    const std::string before = folder.Read(L"ruxa.ini");
-    SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(Commit([](SettingsModel& m) { m.Settings.SelfTime = 17; }));
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, "ルクサさん");
-    EXPECT_EQ(boxes[0].text.rfind("設定を保存できませんでした。", 0), 0u);
-    EXPECT_EQ(folder.Read(L"ruxa.ini"), before);
-    EXPECT_EQ(Settings.SelfTime, 17);
-
-    // Another program holds the file: the new one written beside it goes.
-    SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
-    const unique_hfile lock(CreateFileW(folder.File(L"ruxa.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    EXPECT_FALSE(Store().Commit(Store().Model()));
-    EXPECT_EQ(boxes.size(), 2u);
-    WIN32_FIND_DATAW found;
-    const HANDLE leftovers = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
-    EXPECT_EQ(leftovers, INVALID_HANDLE_VALUE);
-    if (leftovers != INVALID_HANDLE_VALUE) FindClose(leftovers);
 }
 
 // A program folder that cannot be written (a copy in Program Files) keeps its

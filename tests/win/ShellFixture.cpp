@@ -1,11 +1,6 @@
 #include "ShellFixture.h"
 
-#include "BasHotKey.h"
-#include "FrmRuxa.h"
-#include "Globals.h"
 #include "PaperTables.h"
-#include "PictureSurface.h"
-#include "Text.h"
 #include "Tray.h"
 
 using namespace BasRuxa;

@@ -9,6 +9,7 @@
 #include "resource.h"
 
 #include <thread>
+#include <tuple>
 
 using namespace BasRuxa;
 
@@ -104,30 +105,12 @@ TEST_F(StartupTest, AppIconComesFromTheFileOrFallsBackToTheBuiltInOne) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(StartupTest, TrayTipIsCutAt63CharactersAndComesBackWithTheTaskbar) {
-    std::string title;
-    for (int i = 0; i < 70; ++i) title += "あ";
-    Tray::AddTrayIcon(main->Handle(), title);
-    EXPECT_EQ(std::wstring(Tray::TrayData.szTip).size(), 63u);
-    EXPECT_EQ(Tray::TrayData.uID, 1u);
-    EXPECT_EQ(Tray::TrayData.uCallbackMessage, static_cast<UINT>(WM_MOUSEMOVE));
-    EXPECT_NE(Tray::TrayData.hIcon, nullptr);
-    ASSERT_TRUE(Tray::IsShown());
-
-    // A restarted taskbar has lost every icon; ours is added again as it was.
-    Tray::DeleteTrayIcon();
-    Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
-    TaskbarCreated();
-    EXPECT_TRUE(Tray::IsShown());
-    EXPECT_STREQ(Tray::TrayData.szTip, L"ヴェルモ");
-    Tray::DeleteTrayIcon();
-    EXPECT_FALSE(Tray::IsShown());
-}
-
-// The tray icon has the small-icon size of the primary monitor's DPI: the
-// hidden window standing there hears of a change as WM_DPICHANGED, and a
-// change of the settings or the display makes it look again.
-TEST_F(StartupTest, TrayIconFollowsTheDpiOfThePrimaryMonitor) {
+// The tip is cut at 63 characters. The icon has the small-icon size of the
+// primary monitor's DPI: the hidden window standing there hears of a change
+// as WM_DPICHANGED, and a change of the settings or the display makes it look
+// again. "TaskbarCreated" also comes when the taskbar kept its icons: ours
+// stays shown.
+TEST_F(StartupTest, TrayIconFollowsTheDpiAndTheTaskbar) {
     const auto iconWidth = [] {
         ICONINFO info{};
         if (!GetIconInfo(Tray::TrayData.hIcon, &info)) return 0;
@@ -136,17 +119,25 @@ TEST_F(StartupTest, TrayIconFollowsTheDpiOfThePrimaryMonitor) {
         GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
         return static_cast<int>(bitmap.bmWidth);
     };
-    Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
+    std::string title;
+    for (int i = 0; i < 70; ++i) title += "あ";
+    Tray::AddTrayIcon(main->Handle(), title);
+    ASSERT_TRUE(Tray::IsShown());
+    EXPECT_EQ(std::wstring(Tray::TrayData.szTip).size(), 63u);
+    EXPECT_EQ(std::tuple(Tray::TrayData.uID, Tray::TrayData.uCallbackMessage), std::tuple(1u, UINT{WM_MOUSEMOVE}));
     const UINT dpi = Tray::NotificationAreaDpi();
-    EXPECT_EQ(iconWidth(), GetSystemMetricsForDpi(SM_CXSMICON, dpi));
-    const int larger = GetSystemMetricsForDpi(SM_CXSMICON, dpi * 2);
-    ASSERT_GT(larger, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    const int normal = GetSystemMetricsForDpi(SM_CXSMICON, dpi), larger = GetSystemMetricsForDpi(SM_CXSMICON, dpi * 2);
+    ASSERT_GT(larger, normal);
+    EXPECT_EQ(iconWidth(), normal);
     SendMessageW(main->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), 0);
     EXPECT_EQ(iconWidth(), larger);
-    EXPECT_TRUE(Tray::IsShown());
     SendMessageW(main->Handle(), WM_SETTINGCHANGE, 0, 0);
-    EXPECT_EQ(iconWidth(), GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    EXPECT_EQ(iconWidth(), normal);
+
+    TaskbarCreated();
+    EXPECT_TRUE(Tray::IsShown());
     Tray::DeleteTrayIcon();
+    EXPECT_FALSE(Tray::IsShown());
 }
 
 // At logon the taskbar may not take icons yet. The tray here refuses a second
