@@ -173,11 +173,11 @@ WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1
 
 # paint <variable> [driver paint options]  Shows a window of known content in
 # front; its handle goes into the variable, the driver's process into
-# <variable>_pid, the file of its output lines into <variable>_out (down=x,y
-# and up=x,y as the left button goes down and up on it, keyup=VK as a key is
-# let go) and a quadrant pattern's colours into COLOUR[name]. It goes when the
-# test ends. Wine shows the tray's own window at the top left of the screen
-# above the windows there before it, so a test paints after start_resident.
+# <variable>_pid, the file of its output lines into <variable>_out (keyup=VK
+# as a key is let go) and a quadrant pattern's colours into COLOUR[name]. It
+# goes when the test ends. Wine shows the tray's own window at the top left
+# of the screen above the windows there before it, so a test paints after
+# start_resident.
 declare -A COLOUR
 paint() {
   local var=$1 out pid name value
@@ -213,15 +213,15 @@ await_dialog() { wait_for 30 "the dialog $1 did not show" shown '#32770' "$1"; }
 # Types the keys to ruxa's dialog and waits until they have closed it.
 close_with() { driver keys --title "$1" --keys "$2" >/dev/null && driver wait-gone --class '#32770' --title "$1" >/dev/null; }
 
-# Whether the control (named as the driver's control command takes it: by
-# its caption) has the keyboard focus, or is shown.
-has_focus() { driver control --title "$1" --name "$2" --show 1 | grep -q ' focus=1 '; }
-is_shown() { driver control --title "$1" --name "$2" --show 1 | grep -q ' visible=1 '; }
+# control_is <visible|focus> <dialog> <control name>  Whether the control
+# (named as the driver's control command takes it: by its caption) is shown,
+# or has the keyboard focus.
+control_is() { [[ $(driver control --title "$2" --name "$3" --show 1) == *"$1=1"* ]]; }
 
 # Waits for the focus to reach the control (keys typed are taken a moment
-# later), else fails naming where it is.
+# later), else fails.
 expect_focus() { # expect_focus <what> <dialog> <control name>
-  wait_for 10 "$1: the focus is not on [$3]: $(driver controls --title "$2" | grep ' focus=1 ')" has_focus "$2" "$3"
+  wait_for 10 "$1: the focus is not on [$3]" control_is focus "$2" "$3"
 }
 
 # Waits for ruxa's message box, checks its text and that OK is its only
@@ -230,23 +230,22 @@ expect_box() { # expect_box <title> <text, line breaks as \n>
   BOX=$(driver msgbox --title "$1")
   expect_eq "message $1" "$2" "$(sed -n 's/^text=//p' <<<"$BOX")"
   expect_eq "buttons of $1" 'button=1' "$(grep '^button=' <<<"$BOX" | cut -d' ' -f1 | paste -sd' ')"
-  driver press --title "$1" --button OK >/dev/null
+  driver press --title "$1" >/dev/null
 }
 
 # --- two monitors -------------------------------------------------------------
 
-# use_two_monitors [left|right]  Runs the test's Wine programs (ruxa.exe and
+# use_two_monitors left|right  Runs the test's Wine programs (ruxa.exe and
 # the driver) and xdotool from here on on two monitors: 640x480 on the left,
-# 800x600 on its right, tops aligned, the one named the primary (the left by
-# default). Sets their rectangles, "left,top,right,bottom" in virtual-screen
-# coordinates as the driver prints them: LEFT_MONITOR, RIGHT_MONITOR and
-# VIRTUAL_SCREEN. With the right one primary the left one lies at negative x;
-# xdotool still counts from the left edge, the driver's pointer and drag take
-# virtual-screen coordinates. A change of the primary ends every program
-# already running there. The test needs the fixture TwoMonitorEnv
-# (ruxa_wine_test ... TWO_MONITORS).
+# 800x600 on its right, tops aligned, the one named the primary. Sets their
+# rectangles, "left,top,right,bottom" in virtual-screen coordinates as the
+# driver prints them: LEFT_MONITOR, RIGHT_MONITOR and VIRTUAL_SCREEN. With
+# the right one primary the left one lies at negative x; xdotool still counts
+# from the left edge. A change of the primary ends every program already
+# running there. The test needs the fixture TwoMonitorEnv (ruxa_wine_test
+# ... TWO_MONITORS).
 use_two_monitors() {
-  local primary=${1:-left}
+  local primary=$1
   bash "$E2E_HERE/../../cmake/two-monitor-env.sh" layout "$primary" ||
     fail "no two-monitor display with the $primary one primary (is the test TWO_MONITORS?)"
   DISPLAY=$(<"$RUXA_TEST_ENV/two-monitors/display")

@@ -84,7 +84,7 @@ choose up,up,up,return >/dev/null
 help=$(driver msgbox --title 'エラー')
 help_file=$(windows_path "$PROGRAM_DIR/ruxa.hlp" | sed 's/\\/\\\\/g')
 grep -qF "\`$help_file'" <<<"$help" || fail "the help viewer did not get $help_file: $help"
-driver press --title 'エラー' --button OK >/dev/null
+driver press --title 'エラー' >/dev/null
 driver post --class MS_WINHELP --msg 16 >/dev/null
 [ ! -e "$E2E_DIR/opened.txt" ] || fail "a browser was asked as well: $(cat "$E2E_DIR/opened.txt")"
 rm "$PROGRAM_DIR/ruxa.hlp"
@@ -106,7 +106,7 @@ expect_help_unwritable() { # expect_help_unwritable <folder made unwritable>
   help=$(sed -n 's/^text=//p' <<<"$(driver msgbox --title ルクサさん)")
   [[ $help == 'ヘルプのページを次のフォルダーに書き込めませんでした。\n'"$folder"'\n'?* ]] ||
     fail "unexpected message: $help"
-  driver press --title ルクサさん --button OK >/dev/null
+  driver press --title ルクサさん >/dev/null
   expect_eq "left in the help folder" "$2" "$(ls -A "$help_base")"
   [ ! -e "$E2E_DIR/opened.txt" ] || fail "a browser was asked after all"
   chattr -i "$1"
@@ -127,7 +127,7 @@ driver no-menu --for 1500 >/dev/null || fail "the tray answered while the About 
 driver control --title "$about" --name ruxa@example.org --click 1 >/dev/null
 wait_for 10 "the shell was asked to open nothing" test -s "$E2E_DIR/mailto.txt"
 expect_eq "what the shell was asked to open" "mailto:ruxa@example.org" "$(tr -d '\r\n' <"$E2E_DIR/mailto.txt")"
-driver press --title "$about" --button OK >/dev/null
+driver press --title "$about" >/dev/null
 driver wait-gone --class '#32770' --title "$about" >/dev/null
 choose escape >/dev/null
 

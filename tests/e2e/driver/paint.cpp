@@ -8,8 +8,6 @@
 
 #include "UniqueHandle.h"
 
-#include <windowsx.h>
-
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -81,19 +79,6 @@ LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     EndPaint(window, &ps);
     return 0;
   }
-  case WM_LBUTTONDOWN:
-  case WM_LBUTTONUP: {
-    // A drag that ends beyond the window still reports where it ended.
-    if (message == WM_LBUTTONDOWN)
-      SetCapture(window);
-    else
-      ReleaseCapture();
-    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ClientToScreen(window, &p);
-    PrintLine(std::string(message == WM_LBUTTONDOWN ? "down=" : "up=") + std::to_string(p.x) + "," +
-              std::to_string(p.y));
-    return 0;
-  }
   case WM_DESTROY:
     PostQuitMessage(0);
     return 0;
@@ -126,9 +111,7 @@ bool OnScreen() {
 // --height] [--title T]  Shows the window (the whole screen unless placed);
 // once the screen shows it, prints each quadrant's colour as "name=R G B"
 // and then hwnd=N, and runs until the window is closed or the process ends.
-// Meanwhile it prints down=x,y and up=x,y (screen coordinates) as the left
-// button goes down on it and up again, so a drag can be checked, and keyup=VK
-// as a key it has the focus for is let go.
+// Meanwhile it prints keyup=VK as a key it has the focus for is let go.
 int Paint(const Options& options) {
   const auto colour = options.Text(L"color");
   const std::wstring style = options.Text(L"style").value_or(L"coords");
