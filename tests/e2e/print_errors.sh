@@ -2,7 +2,11 @@
 # matches no printer prints on the default printer without a word; a paper
 # size the printer does not offer, a printer that refuses the job and a window
 # to capture that has gone are reported, nothing is printed and the run ends.
+# Through 印刷確認 ("/c") the paper size message brings the dialog back, where
+# it is mended and printed again.
 source "$(dirname "$0")/lib.sh"
+
+DIALOG=印刷確認
 
 paint pattern --style quadrants --x 200 --y 150 --width 320 --height 240
 
@@ -23,6 +27,23 @@ expect_box 用紙サイズエラー \
 expect_eq "paper size message in front" 'topmost=1 foreground=1' "$(grep '^topmost=' <<<"$BOX")"
 wait_ruxa_exit "the paper size message" 1
 expect_no_pdf
+
+# The same with "/c": Enter presses the print button; after the message the
+# dialog is back, where A4 is chosen and printed. The settings the dialog
+# printed with are kept, while the run's own "/c" is not.
+start_ruxa /a "/h=$pattern" /c
+await_dialog $DIALOG
+driver keys --keys return --title $DIALOG >/dev/null
+driver press --title 用紙サイズエラー >/dev/null
+await_dialog $DIALOG
+driver wait-gone --class '#32770' --title 印刷中 >/dev/null
+driver control --title $DIALOG --name '用紙：+1' --item 'A4、210 x 297 mm' >/dev/null
+driver keys --keys return --title $DIALOG >/dev/null
+wait_ruxa_exit "the print through $DIALOG"
+wait_pdf 320 240 0,0=800080 1,1=C82828 318,238=E6C828
+expect_no_pdf
+expect_eq "stored paper size" 9 "$(ini_value DefaultPrinter PaperSize)"
+expect_eq "stored confirmation" 0 "$(ini_value Option ConfirmBeforePrint)"
 
 # Wine hands the job to CUPS when the document ends, so EndDoc fails on a
 # queue that rejects jobs.
