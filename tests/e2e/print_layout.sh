@@ -1,14 +1,22 @@
 # What a command-line run captures and where it lands on the printed page.
 # A window of four coloured quadrants inside a one-pixel border is printed
-# with "/a /h=<its handle>", "/a" (the foreground window) and "/d" (the whole
-# screen), and the PDF page is rendered and measured: paper size and
-# orientation, the picture's non-white bounds within one pixel of where the
-# layout puts it, and each quadrant's colour (reversed: 255 - c). The table
-# of layouts prints through 印刷確認, whose preview must show the picture
-# where the page has it, in the colours printed.
+# with "/a /h=<its handle>" and "/a" (the foreground window), and the PDF
+# page is rendered and measured: paper size and orientation, the picture's
+# non-white bounds within one pixel of where the layout puts it, and each
+# quadrant's colour (reversed: 255 - c). The table of layouts prints through
+# 印刷確認, whose preview must show the picture where the page has it, in the
+# colours printed. (The whole screen printed: shell_tray_menus.sh,
+# two_monitors.sh.)
 source "$(dirname "$0")/lib.sh"
 
 DIALOG=印刷確認
+# One point in each quadrant of the rectangle "L,T,R,B", a quarter of it in
+# from the corner, in the order of QUADRANTS.
+QUADRANTS=(topleft topright bottomleft bottomright)
+quarters() {
+  awk -v r="$1" 'BEGIN { split(r, p, ","); qx = (p[3] - p[1]) / 4; qy = (p[4] - p[2]) / 4
+    printf "%d,%d %d,%d %d,%d %d,%d\n", p[1] + qx, p[2] + qy, p[3] - qx, p[2] + qy, p[1] + qx, p[4] - qy, p[3] - qx, p[4] - qy }'
+}
 
 # What the dialog's preview shows, copied from the screen, once it shows a
 # sheet: PREVIEW[paper] and PREVIEW[picture] "L,T,R,B" in its pixels (right
@@ -35,12 +43,11 @@ preview_shows_sheet() {
 read_preview() {
   local format='' quadrant point
   wait_for 30 "the preview of $DIALOG shows no sheet" preview_shows_sheet
-  for point in $(awk -v r="${PREVIEW[picture]}" 'BEGIN { split(r, p, ","); qx = (p[3] - p[1]) / 4; qy = (p[4] - p[2]) / 4
-    printf "%d,%d %d,%d %d,%d %d,%d", p[1] + qx, p[2] + qy, p[3] - qx, p[2] + qy, p[1] + qx, p[4] - qy, p[3] - qx, p[4] - qy }'); do
+  for point in $(quarters "${PREVIEW[picture]}"); do
     format+="%[fx:int(255*p{$point}.r+0.5)] %[fx:int(255*p{$point}.g+0.5)] %[fx:int(255*p{$point}.b+0.5)]\n"
   done
   {
-    for quadrant in topleft topright bottomleft bottomright; do read -r "PREVIEW[$quadrant]"; done
+    for quadrant in "${QUADRANTS[@]}"; do read -r "PREVIEW[$quadrant]"; done
   } < <(convert "$PREVIEW_IMAGE" -format "$format" info:)
 }
 
@@ -62,36 +69,21 @@ readonly X0=200 Y0=150 W0=320 H0=240
 paint pattern --style quadrants --x $X0 --y $Y0 --width $W0 --height $H0
 
 # Printed at actual size at the top left and rendered at 96 dpi, a screen
-# pixel is a pixel of the page. Each edge of the print is the border with the
-# quadrants right inside it: a capture one pixel off would show the desktop
-# on one side and lose the border on the other.
-qx=$((W0 / 4)) qy=$((H0 / 4))
-for run in "window by handle:/h=$pattern" "foreground window:"; do
-  write_ini
-  print_pdf /a ${run#*:}
+# pixel is a pixel of the page. The image printed is the capture itself: its
+# edges are the border with the quadrants right inside it, so a capture one
+# pixel off would show the desktop on one side and lose the border on the
+# other.
+write_ini
+hex() { printf '%02X%02X%02X' ${COLOUR[$1]}; }
+for handle in "/h=$pattern" ""; do # the window by its handle, the foreground window
+  start_ruxa /a $handle
+  wait_ruxa_exit "/a $handle"
+  wait_pdf $W0 $H0 "0,0=$(hex border)" "1,1=$(hex topleft)" "$((W0 - 2)),1=$(hex topright)" \
+    "1,$((H0 - 2))=$(hex bottomleft)" "$((W0 - 2)),$((H0 - 2))=$(hex bottomright)" "$((W0 - 1)),$((H0 - 1))=$(hex border)"
+  expect_no_pdf
   measure_pdf 96
-  expect_bbox "${run%%:*}" 0 0 $W0 $H0
-  read -r left top right bottom <<<"${M[bbox]}"
-  probes=("$left,$((top + qy)) border" "$((left + 1)),$((top + qy)) topleft"
-    "$((right - 1)),$((top + qy)) border" "$((right - 2)),$((top + qy)) topright"
-    "$((left + qx)),$top border" "$((left + qx)),$((top + 1)) topleft"
-    "$((left + qx)),$((bottom - 1)) border" "$((left + qx)),$((bottom - 2)) bottomleft")
-  measure_pdf 96 "${probes[@]% *}"
-  for probe in "${probes[@]}"; do
-    expect_colour "${run%%:*}: ${probe#* } at ${probe% *}" "${COLOUR[${probe#* }]}" "${M[at:${probe% *}]}"
-  done
+  expect_bbox "/a $handle" 0 0 $W0 $H0
 done
-
-# The whole screen at half size: a screen pixel is 0.5 x 15 twips = 0.375 pt.
-# Wine reads the screen outside its own windows as black.
-write_ini Size=3 SizeP=50
-print_pdf /d
-inside=$(((X0 + qx) * 3 / 8)),$(((Y0 + qy) * 3 / 8))
-outside=$(((SCREEN_W - 100) * 3 / 8)),$(((SCREEN_H - 100) * 3 / 8))
-measure_pdf 72 "$inside" "$outside"
-expect_bbox desktop 0 0 $((SCREEN_W * 3 / 8)) $((SCREEN_H * 3 / 8))
-expect_colour "desktop: the pattern's top left quadrant" "${COLOUR[topleft]}" "${M[at:$inside]}"
-expect_colour "desktop: the screen beside the pattern" "0 0 0" "${M[at:$outside]}"
 
 # The window by handle with each layout, measured at 72 dpi (a pixel is a
 # point). x0 y0 x1 y1 is where the layout puts the picture, in points from
@@ -127,21 +119,18 @@ while read -r line; do
   wait_ruxa_exit "$name"
   wait_pdf
   expect_no_pdf
-  # One point in each quadrant, a quarter of the picture in from its corner.
-  mapfile -t points < <(awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" 'BEGIN {
-    qx = (x1 - x0) / 4; qy = (y1 - y0) / 4
-    printf "topleft %d,%d\ntopright %d,%d\n", x0 + qx, y0 + qy, x1 - qx, y0 + qy
-    printf "bottomleft %d,%d\nbottomright %d,%d\n", x0 + qx, y1 - qy, x1 - qx, y1 - qy }')
-  measure_pdf 72 "${points[@]#* }"
+  read -ra points <<<"$(quarters "$x0,$y0,$x1,$y1")"
+  measure_pdf 72 "${points[@]}"
   expect_eq "$name: paper" "$([ "$paper" = 8 ] && echo A3 || echo A4)" "${M[paper]}"
   expect_eq "$name: page rotation" "$([ "$orientation" = 2 ] && echo 90 || echo 0)" "${M[rot]}"
   expect_bbox "$name" "$x0" "$y0" "$x1" "$y1"
   expect_preview_on_page "$name"
-  for point in "${points[@]}"; do
-    read -ra colour <<<"${COLOUR[${point% *}]}"
+  for i in 0 1 2 3; do
+    quadrant=${QUADRANTS[i]} at=${M[at:${points[i]}]}
+    read -ra colour <<<"${COLOUR[$quadrant]}"
     [ "$reverse" = 1 ] && colour=($((255 - colour[0])) $((255 - colour[1])) $((255 - colour[2])))
-    expect_colour "$name: ${point% *} at ${point#* }" "${colour[*]}" "${M[at:${point#* }]}"
-    expect_colour "$name: ${point% *} in the preview" "${M[at:${point#* }]}" "${PREVIEW[${point% *}]}"
+    expect_colour "$name: $quadrant at ${points[i]}" "${colour[*]}" "$at"
+    expect_colour "$name: $quadrant in the preview" "$at" "${PREVIEW[$quadrant]}"
   done
 done < <(tail -n +3 <<<"$layouts")
 
