@@ -18,10 +18,10 @@ quarters() {
     printf "%d,%d %d,%d %d,%d %d,%d\n", p[1] + qx, p[2] + qy, p[3] - qx, p[2] + qy, p[1] + qx, p[4] - qy, p[3] - qx, p[4] - qy }'
 }
 
-# What the dialog's preview shows, copied from the screen, once it shows a
-# sheet: PREVIEW[paper] and PREVIEW[picture] "L,T,R,B" in its pixels (right
-# and bottom exclusive), and its colour "R G B" a quarter of the picture in
-# from each corner, PREVIEW[topleft] and so on. The desk around the paper
+# What the dialog's preview shows on the screen (X's root window, as a user
+# sees it), once it shows a sheet: PREVIEW[paper] and PREVIEW[picture]
+# "L,T,R,B" in its pixels (right and bottom exclusive), and its colour "R G B"
+# a quarter of the picture in from each corner, PREVIEW[topleft] and so on. The desk around the paper
 # has the colour of the preview's corner; the test's printer reaches the
 # whole paper, so the paper is white where the picture is not.
 declare -A PREVIEW
@@ -33,8 +33,9 @@ trimmed() { # trimmed <convert options>...
   [ "$w" = 0 ] && echo none || echo "$((x - 1)),$((y - 1)),$((x - 1 + w)),$((y - 1 + h))"
 }
 preview_shows_sheet() {
-  local desk
-  driver control-image --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --save "Z:${PREVIEW_IMAGE//\//\\}" >/dev/null || return 1
+  local desk area
+  area=$(driver control --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --show 1 | sed -n 's/.* area=//p')
+  import -window root -crop "$area" +repage "$PREVIEW_IMAGE" || return 1
   desk=\#$(convert "$PREVIEW_IMAGE" -format '%[hex:p{0,0}]' info:)
   PREVIEW[paper]=$(trimmed -bordercolor "$desk" -border 1)
   PREVIEW[picture]=$(trimmed -fill "$desk" -opaque white -bordercolor "$desk" -border 1)

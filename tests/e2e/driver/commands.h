@@ -33,9 +33,6 @@ int Atom(const Options& options);
 // paint.cpp: a window of known content to capture
 int Paint(const Options& options);
 
-// control_image.cpp: what the screen shows of a control
-int ControlImage(const Options& options);
-
 // shell_screen.cpp: the foreground window, the clipboard and the tray
 int Activate(const Options& options);
 int ClipboardSize(const Options& options);

@@ -34,6 +34,7 @@ HWND FocusOf(HWND dialog) {
 
 // control --title T --name NAME (see FindNamed) and one of
 //   --show 1         prints visible=0|1 focus=0|1 (the focus on it or inside it)
+//                    area=WxH+X+Y (its client area on the screen)
 //   --click 1        a push button or a label clicked
 //   --check 0|1      a check box set to that value (and clicked if it changed)
 //   --item S         a combo box's entry with that text chosen (fails without one)
@@ -48,8 +49,13 @@ int Control(const Options& options) {
     return Fail(why);
   if (options.Text(L"show")) {
     const HWND focus = FocusOf(dialog);
+    RECT area{};
+    GetClientRect(control, &area);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
     PrintLine(std::string("visible=") + (IsWindowVisible(control) ? "1" : "0") +
-              " focus=" + (focus == control || (focus && IsChild(control, focus)) ? "1" : "0"));
+              " focus=" + (focus == control || (focus && IsChild(control, focus)) ? "1" : "0") +
+              " area=" + std::to_string(area.right - area.left) + "x" + std::to_string(area.bottom - area.top) + "+" +
+              std::to_string(area.left) + "+" + std::to_string(area.top));
     return 0;
   }
   if (options.Text(L"click")) {

@@ -28,8 +28,6 @@ const struct {
     {L"paint", driver::Paint,
      L"[--style coords|quadrants|solid --color RRGGBB] [--x --y --width --height] [--title T]  prints hwnd=N, "
      L"then keyup=VK as keys are let go, runs until closed"},
-    {L"control-image", driver::ControlImage,
-     L"--title T --name NAME --save FILE  writes what the screen shows of the control as a PPM image"},
     {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},
     {L"clipboard-size", driver::ClipboardSize, L"[--points \"x,y x,y\"]  prints width= height=, pixel=x,y RRGGBB"},
     {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
