@@ -125,11 +125,8 @@ write_ini() {
 # ruxa.ini is written in code page 932 with CRLF line ends; this prints it as
 # UTF-8 lines after checking every line ends in CRLF.
 ini_text() {
-  [ -f "$RUXA_INI" ] || fail "ruxa.ini was not written"
-  local lines crlf
-  lines=$(tr -cd '\n' <"$RUXA_INI" | wc -c)
-  crlf=$(grep -c $'\r$' "$RUXA_INI" || true)
-  [ "$lines" -gt 0 ] && [ "$lines" -eq "$crlf" ] && [ "$(tail -c 2 "$RUXA_INI" | od -An -tx1 | tr -d ' ')" = 0d0a ] ||
+  [ -s "$RUXA_INI" ] || fail "ruxa.ini was not written"
+  ! LC_ALL=C grep -qv $'\r$' "$RUXA_INI" && [ -z "$(tail -c 1 "$RUXA_INI")" ] ||
     fail "ruxa.ini does not end every line with CRLF"
   iconv -f CP932 -t UTF-8 "$RUXA_INI" | tr -d '\r'
 }
@@ -192,13 +189,6 @@ paint() {
   done <"$out"
   printf -v "${var}_pid" '%s' "$pid"
   printf -v "${var}_out" '%s' "$out"
-}
-
-# The paint options that place a window on the rectangle "left,top,right,bottom".
-placed() { # placed <rectangle>
-  local l t r b
-  IFS=, read -r l t r b <<<"$1"
-  echo "--x $l --y $t --width $((r - l)) --height $((b - t))"
 }
 
 # Whether a window of that class (and caption) is there and shown.
@@ -294,13 +284,10 @@ reg_quiet() { "$RUXA_WINE" reg "$@" </dev/null >/dev/null 2>&1; }
 # The registry key goes back to what it was when the test ends: deleted, and
 # imported again when it was there.
 restore_key_at_end() { # restore_key_at_end <key>
-  local saved
+  local saved import=
   saved=$(mktemp "$E2E_DIR/key.XXXXXX")
-  if reg_quiet export "$1" "$saved" /y; then
-    on_cleanup "reg_quiet delete '$1' /f; reg_quiet import '$saved'"
-  else
-    on_cleanup "reg_quiet delete '$1' /f"
-  fi
+  reg_quiet export "$1" "$saved" /y && import="; reg_quiet import '$saved'"
+  on_cleanup "reg_quiet delete '$1' /f$import"
 }
 
 # A recorder stands in as the program that opens a URL scheme (mailto) or a

@@ -10,7 +10,7 @@ self_time=3
 # Ctrl+Alt+W copies the window in front.
 write_ini SelfTimer=1 SelfTime=$self_time HotKeyOn0=1 HotKeyOn4=1 HotKeyButton4=67 HotKeyOn5=1 HotKeyButton5=87
 start_resident
-paint solid --style solid --color 123456 --x 100 --y 200 --width 300 --height 200 --title solid
+paint small --x 100 --y 200 --width 300 --height 200 --title small
 paint pattern --x 600 --y 0 --width 680 --height 1024 --title pattern
 desktop=("700,300=$(pattern_hex 700 300)" "1279,1023=$(pattern_hex 1279 1023)")
 for keys in ctrl+alt+p ctrl+alt+c ctrl+alt+w; do
@@ -29,10 +29,10 @@ height() { sed -n 's/.* top=\([0-9]*\) .* bottom=\([0-9]*\)$/\2 \1/p' <<<"$1" | 
 # tray ignores a right click and a double-click (which would print).
 mark_clipboard
 main_menu=$(choose escape)
-driver activate --hwnd "$solid" >/dev/null
+driver activate --hwnd "$small" >/dev/null
 armed=$(now)
-xdotool search --name '^solid$' windowfocus --sync key ctrl+alt+c
-wait_for 30 "the window with the focus did not get C" grep -q '^keyup=67$' "$solid_out"
+xdotool search --name '^small$' windowfocus --sync key ctrl+alt+c
+wait_for 30 "the window with the focus did not get C" grep -q '^keyup=67$' "$small_out"
 tray 516
 driver no-menu --for 700 >/dev/null
 tray 515
@@ -65,10 +65,10 @@ expect_eq "clipboard after the print" "0 0" "$(clipboard_size)"
 
 # Slot 5 copies the window in front without waiting and arms nothing: the
 # next right click opens the main menu.
-driver activate --hwnd "$solid" >/dev/null
+driver activate --hwnd "$small" >/dev/null
 mark_clipboard
 driver keys --keys ctrl+alt+w >/dev/null
-expect_clipboard 300 200 0,0=123456 299,199=123456
+expect_clipboard 300 200 "0,0=$(pattern_hex 100 200)" "299,199=$(pattern_hex 399 399)"
 expect_eq "main menu after slot 5" "$(height "$main_menu")" "$(height "$(choose escape)")"
 
 end_ruxa

@@ -12,8 +12,8 @@
 # values, and Ctrl+Alt+Q opens the print confirmation while Ctrl+Alt+P is
 # free, at once and after a restart. Closing the hidden window (as another
 # program may) ends the first run normally. On the way, ﾍﾙﾌﾟ(&H) opens the
-# page of what shows, in the browser: 印刷確認's page, the contents from the
-# tray menu, the page of each tab.
+# page of what shows, in the browser: 印刷確認's page, the page of each tab
+# (the contents from the tray menu: shell_tray_menus.sh).
 source "$(dirname "$0")/lib.sh"
 
 TITLE='ｵﾌﾟｼｮﾝ設定'
@@ -75,9 +75,6 @@ expect_help_page "$OPENED" print-dialog.html 印刷確認
 # 印刷開始(&P) prints once (end_ruxa counts the pages).
 close_with $DIALOG alt+p
 wait_pdf $SCREEN_W $SCREEN_H "${WHOLE_PATTERN[@]}"
-
-choose up,up,up,return >/dev/null
-expect_help_page "$OPENED" index.html 'ヴェルモ ヘルプ'
 
 # Once the tab shows, ﾍﾙﾌﾟ(&H) opens its page.
 help_on_page() { # help_on_page <tab> <page file> <heading>

@@ -24,9 +24,9 @@ write_ini DoubleClick=0 DoubleClickDo=1
 start_resident
 # Side by side: Wine without a window manager does not raise a window it
 # activates, and a covered window it activates loses its picture.
-paint solid --style solid --color 123456 --x 100 --y 200 --width 300 --height 200 --title solid
+paint small --x 100 --y 200 --width 300 --height 200 --title small
 paint pattern --x 600 --y 0 --width 680 --height 1024 --title pattern
-desktop=("150,250=123456" "700,300=$(pattern_hex 700 300)" "1279,1023=$(pattern_hex 1279 1023)")
+desktop=("150,250=$(pattern_hex 150 250)" "700,300=$(pattern_hex 700 300)" "1279,1023=$(pattern_hex 1279 1023)")
 for slot in 0 1 2 3 4 5 6 7 8; do
   expect_eq "atom of slot $slot, no hot key being on" atom=0 "$(driver atom --name RUXAHOTKEY$slot)"
 done
@@ -55,8 +55,8 @@ choose c,a >/dev/null
 tray 516
 driver no-menu --for 1500 >/dev/null
 expect_eq "clipboard before another window is active" "0 0" "$(clipboard_size)"
-driver activate --hwnd "$solid" >/dev/null
-expect_clipboard 300 200 0,0=123456 299,199=123456
+driver activate --hwnd "$small" >/dev/null
+expect_clipboard 300 200 "0,0=$(pattern_hex 100 200)" "299,199=$(pattern_hex 399 399)"
 choose down,right,a >/dev/null
 sleep 1.5
 driver activate --hwnd "$pattern" >/dev/null

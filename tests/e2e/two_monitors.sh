@@ -36,14 +36,14 @@ drag() {
 
 # A3 landscape at actual size: 1440 pixels (15 inches) fit across the page.
 write_ini PaperSize=8 Orientation=2
-paint pattern $(placed "$VIRTUAL_SCREEN")
+paint pattern
 start_ruxa /d
 wait_ruxa_exit /d
 wait_pdf 1440 600 "0,479=$(pattern_hex 0 479)" "639,479=$(pattern_hex 639 479)" "640,0=$(pattern_hex 640 0)" \
   "1439,599=$(pattern_hex 1439 599)" "0,480=$BACKGROUND" "639,599=$BACKGROUND"
 
 start_resident
-paint pattern $(placed "$VIRTUAL_SCREEN")  # above the tray's own window
+paint pattern  # above the tray's own window
 xdotool mousemove $((rl + 400)) $((rt + 300))
 choose o >/dev/null
 await_dialog "$TITLE"
@@ -103,7 +103,7 @@ wait_pdf 300 200 "0,0=$(pattern_hex 600 100)" "39,199=$(pattern_hex 639 299)" "4
 # closed with Alt+F4 ends the run, cancelled; one dragged up and left across
 # both monitors prints, and the run ends.
 use_two_monitors right
-paint pattern $(placed "$VIRTUAL_SCREEN")
+paint pattern
 select_region /r
 driver keys --keys alt+f4 --class FrmCustom >/dev/null
 wait_ruxa_exit Alt+F4 3

@@ -26,7 +26,7 @@ const struct {
     {L"hotkey-free", driver::HotKeyFree, L"--keys ctrl+alt+p  prints free=1|0"},
     {L"atom", driver::Atom, L"--name N  prints atom=N (0: none)"},
     {L"paint", driver::Paint,
-     L"[--style coords|quadrants|solid --color RRGGBB] [--x --y --width --height] [--title T]  prints hwnd=N, "
+     L"[--style coords|quadrants] [--x --y --width --height] [--title T]  prints hwnd=N, "
      L"then keyup=VK as keys are let go, runs until closed"},
     {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},
     {L"clipboard-size", driver::ClipboardSize, L"[--points \"x,y x,y\"]  prints width= height=, pixel=x,y RRGGBB"},
@@ -36,7 +36,7 @@ const struct {
     {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
     {L"press", driver::Press, L"--title T  presses its OK button"},
     {L"file-dialog", driver::FileDialog, L"--title T [--path P]  prints folder=, then chooses P"},
-    {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
+    {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--lparam L]"},
 };
 
 int Usage() {
