@@ -40,9 +40,9 @@ HWND FocusOf(HWND dialog) {
 //   --item S         a combo box's entry with that text chosen (fails without one)
 int Control(const Options& options) {
   const auto name = options.Text(L"name");
+  if (!name)
+    return Fail(L"control needs --name");
   const HWND dialog = WaitForTarget(options);
-  if (!dialog || !name)
-    return Fail(L"control needs --name and a window: " + DescribeTarget(options));
   std::wstring why;
   const HWND control = FindNamed(dialog, *name, why);
   if (!control)

@@ -1,5 +1,7 @@
 #include "find.h"
 
+#include "output.h"
+
 #include <climits>
 #include <cwchar>
 
@@ -65,7 +67,8 @@ HWND FindTarget(const Options& options) {
 
 HWND WaitForTarget(const Options& options) {
   HWND found = nullptr;
-  WaitUntil(options.TimeoutMs(), [&] { return (found = FindTarget(options)) != nullptr; });
+  if (!WaitUntil(options.TimeoutMs(), [&] { return (found = FindTarget(options)) != nullptr; }))
+    throw Failure{L"no window " + DescribeTarget(options)};
   return found;
 }
 
@@ -76,7 +79,9 @@ HWND WaitForDialog(const Options& options, bool (*ready)(HWND)) {
     dialog = title ? FindWindowW(L"#32770", title->c_str()) : nullptr;
     return dialog && IsWindowVisible(dialog) && (!ready || ready(dialog));
   };
-  return WaitUntil(options.TimeoutMs(), shown) ? dialog : nullptr;
+  if (!WaitUntil(options.TimeoutMs(), shown))
+    throw Failure{L"no dialog titled " + title.value_or(L"(no --title)")};
+  return dialog;
 }
 
 HWND FindNamed(HWND dialog, std::wstring name, std::wstring& why) {

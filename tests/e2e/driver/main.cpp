@@ -60,7 +60,11 @@ int wmain(int argc, wchar_t** argv) {
       driver::Fail(options.Error());
       return 2;
     }
-    return command.run(options);
+    try {
+      return command.run(options);
+    } catch (const driver::Failure& failure) {
+      return driver::Fail(failure.message);
+    }
   }
   return Usage();
 }

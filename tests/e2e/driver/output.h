@@ -13,5 +13,9 @@ std::string Escaped(const std::wstring& text);
 void PrintLine(const std::string& line);
 // Writes the message to stderr and returns the driver's failure exit code.
 int Fail(const std::wstring& message);
+// Thrown where a command cannot go on; main ends it with Fail(message).
+struct Failure {
+  std::wstring message;
+};
 
 } // namespace driver

@@ -79,10 +79,7 @@ int Keys(const Options& options) {
   if (inputs.empty())
     return Fail(L"keys needs --keys");
   if (options.Text(L"title") || options.Text(L"class") || options.Text(L"hwnd")) {
-    const HWND window = WaitForTarget(options);
-    if (!window)
-      return Fail(L"no window " + DescribeTarget(options));
-    if (!BringToFront(window, options.TimeoutMs()))
+    if (!BringToFront(WaitForTarget(options), options.TimeoutMs()))
       return Fail(L"could not bring the window to the foreground");
   }
   // One key at a time, each after the program took the one before, as a

@@ -8,8 +8,6 @@ namespace driver {
 
 int WaitWindow(const Options& options) {
   const HWND window = WaitForTarget(options);
-  if (!window)
-    return Fail(L"no window " + DescribeTarget(options));
   RECT r{};
   GetWindowRect(window, &r);
   PrintLine("hwnd=" + std::to_string(reinterpret_cast<UINT_PTR>(window)) + " rect=" + std::to_string(r.left) + "," +
@@ -31,8 +29,6 @@ int Post(const Options& options) {
   if (!msg)
     return Fail(L"post needs --msg N");
   const HWND window = WaitForTarget(options);
-  if (!window)
-    return Fail(L"no window " + DescribeTarget(options));
   if (!PostMessageW(window, static_cast<UINT>(*msg), 0, static_cast<LPARAM>(options.Number(L"lparam").value_or(0))))
     return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
   PrintLine("posted=1");
