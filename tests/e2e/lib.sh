@@ -21,7 +21,6 @@ mkdir "$PROGRAM_DIR"
 cp "$RUXA_EXE" "$PROGRAM_DIR/ruxa.exe"
 RUXA_INI=$PROGRAM_DIR/ruxa.ini
 RUXA_PID=
-RUXA_EXIT=
 E2E_CLEANUPS=()
 
 # Commands run when the test ends, passed or failed, last registered first.
@@ -84,10 +83,10 @@ start_ruxa() {
 ruxa_ended() { ! kill -0 "$RUXA_PID" 2>/dev/null; }
 wait_ruxa_exit() { # wait_ruxa_exit [what ended it] [exit code]
   wait_for 60 "ruxa.exe did not end${1:+ after $1}" ruxa_ended
-  RUXA_EXIT=0
-  wait "$RUXA_PID" || RUXA_EXIT=$?
+  local code=0
+  wait "$RUXA_PID" || code=$?
   RUXA_PID=
-  expect_eq "exit code${1:+ after $1}" "${2:-0}" "$RUXA_EXIT"
+  expect_eq "exit code${1:+ after $1}" "${2:-0}" "$code"
 }
 
 # --- ruxa.ini -----------------------------------------------------------------
