@@ -313,14 +313,13 @@ record_opened() { # record_opened <scheme or .extension> <file>
 # to the contents. HELP_OPENED keeps its Windows path; the record is removed
 # for the next one.
 expect_help_page() { # expect_help_page <record> <page> <heading>
-  local opened page
+  local page
   wait_for 10 "no help page was opened (expected $2)" test -s "$1"
-  opened=$(tr -d '\r\n' <"$1")
-  HELP_OPENED=$opened
+  HELP_OPENED=$(tr -d '\r\n' <"$1")
   rm -f "$1"
-  [[ $opened == *'\ruxa\help\'*"\\$2" ]] || fail "opened [$opened] instead of the help page $2"
-  page=$(unix_path "$opened")
-  [ -f "$page" ] || fail "the help page opened is not there: $opened"
+  [[ $HELP_OPENED == *'\ruxa\help\'*"\\$2" ]] || fail "opened [$HELP_OPENED] instead of the help page $2"
+  page=$(unix_path "$HELP_OPENED")
+  [ -f "$page" ] || fail "the help page opened is not there: $HELP_OPENED"
   expect_eq "heading of $2" "$3" "$(sed -n 's:.*<h1>\(.*\)</h1>.*:\1:p' "$page")"
   [ "$2" = index.html ] || grep -q 'href="index.html"' "$page" || fail "$2 does not link back to the contents"
 }

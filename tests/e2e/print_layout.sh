@@ -6,12 +6,8 @@
 # quadrant's colour (reversed: 255 - c). The table of layouts prints through
 # 印刷確認, whose preview must show the picture where the page has it, in the
 # colours printed. (The whole screen printed: shell_tray_menus.sh,
-# two_monitors.sh.) Then printer settings that cannot be honoured as
-# written: a device name that matches no printer prints on the default
-# printer without a word; a paper size the printer does not offer, a printer
-# that refuses the job and a window to capture that has gone are reported,
-# nothing is printed and the run ends. Through 印刷確認 ("/c") the paper size
-# message brings the dialog back, where it is mended and printed again.
+# two_monitors.sh.) Last, printer settings that cannot be honoured as written:
+# each is reported and ends the run with nothing printed, or is mended.
 source "$(dirname "$0")/lib.sh"
 
 DIALOG=印刷確認
@@ -147,8 +143,8 @@ measure_pdf 72
 expect_eq "position 0: paper" A4 "${M[paper]}"
 expect_eq "position 0: non-white bounds" none "${M[bbox]}"
 
-# Printer settings that cannot be honoured as written.
-# A message box would keep ruxa.exe from ending by itself.
+# A device name that matches no printer prints on the default printer without
+# a word: a message box would keep ruxa.exe from ending by itself.
 write_ini DeviceName='No such printer'
 print_pdf /a "/h=$pattern"
 measure_pdf 72 60,45

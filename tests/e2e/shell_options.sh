@@ -47,7 +47,6 @@ record_opened .html "$OPENED"
 
 start_resident
 expect_eq "main window shown" 0 "$(driver wait-window --class FrmRuxa | sed -n 's/.* visible=//p')"
-expect_eq "Ctrl+Alt+P at the start" free=0 "$(driver hotkey-free --keys ctrl+alt+p)"
 # After OK: the new bindings, and every key written, the empty icon file and
 # the monitor choice (every monitor) too.
 {

@@ -55,11 +55,11 @@ choose c,a >/dev/null
 tray 516
 driver no-menu --for 1500 >/dev/null
 expect_eq "clipboard before another window is active" "0 0" "$(clipboard_size)"
-driver activate --hwnd "$small" >/dev/null
+driver keys --hwnd "$small" >/dev/null # activates it
 expect_clipboard 300 200 "0,0=$(pattern_hex 100 200)" "299,199=$(pattern_hex 399 399)"
 choose down,right,a >/dev/null
 sleep 1.5
-driver activate --hwnd "$pattern" >/dev/null
+driver keys --hwnd "$pattern" >/dev/null # activates it
 wait_pdf 680 1024 "0,0=$(pattern_hex 600 0)" "679,1023=$(pattern_hex 1279 1023)"
 
 # ｺﾋﾟｰ(&C) > ﾌｧｲﾙ指定(&F): the PNG's exact pixels, the first dialog in the
@@ -139,5 +139,4 @@ expect_eq "exit code of the second start" 0 "$second"
 driver menu --keys escape >/dev/null
 
 end_ruxa
-driver wait-gone --class FrmRuxa >/dev/null
 expect_eq "tray icon after the end" icon=0 "$(driver tray-icon --hwnd "$RUXA_HWND")"

@@ -33,8 +33,7 @@ int Atom(const Options& options);
 // paint.cpp: a window of known content to capture
 int Paint(const Options& options);
 
-// shell_screen.cpp: the foreground window, the clipboard and the tray
-int Activate(const Options& options);
+// shell_screen.cpp: the clipboard and the tray
 int ClipboardSize(const Options& options);
 int ClipboardText(const Options& options);
 int TrayIcon(const Options& options);

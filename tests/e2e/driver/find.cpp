@@ -9,6 +9,17 @@ namespace driver {
 
 namespace {
 
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+// A combo box's own edit field or drop-down list, part of the combo box.
+bool IsComboPart(HWND window) {
+  return (IsClass(window, L"Edit") && IsClass(GetParent(window), L"ComboBox")) || IsClass(window, L"ComboLBox");
+}
+
 bool Inside(HWND window, const RECT& scope) {
   RECT box{};
   GetWindowRect(window, &box);
@@ -50,10 +61,6 @@ HWND FindCaptioned(HWND dialog, const std::wstring& caption, HWND frame, int& ma
 } // namespace
 
 bool IsClass(HWND window, const wchar_t* name) { return _wcsicmp(ClassName(window).c_str(), name) == 0; }
-
-bool IsComboPart(HWND window) {
-  return (IsClass(window, L"Edit") && IsClass(GetParent(window), L"ComboBox")) || IsClass(window, L"ComboLBox");
-}
 
 HWND FindTarget(const Options& options) {
   if (const auto handle = options.Number(L"hwnd"))
@@ -118,11 +125,6 @@ std::wstring DescribeTarget(const Options& options) {
   return text.empty() ? L"(no --class, --title or --hwnd)" : text;
 }
 
-bool BringToFront(HWND window, DWORD timeoutMs) {
-  SetForegroundWindow(window);
-  return WaitUntil(timeoutMs, [&] { return GetForegroundWindow() == window; });
-}
-
 std::wstring WindowText(HWND window) {
   // WM_GETTEXT reaches the owning process, so controls answer with what they
   // hold; a timeout keeps a hung program from hanging the driver.
@@ -135,12 +137,6 @@ std::wstring WindowText(HWND window) {
                       SMTO_ABORTIFHUNG, 5000, &copied);
   text.resize(copied);
   return text;
-}
-
-std::wstring ClassName(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
 }
 
 } // namespace driver

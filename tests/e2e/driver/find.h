@@ -40,15 +40,9 @@ HWND WaitForDialog(const Options& options, bool (*ready)(HWND) = nullptr);
 // and why says which.
 HWND FindNamed(HWND dialog, std::wstring name, std::wstring& why);
 bool IsClass(HWND window, const wchar_t* name);
-// A combo box's own edit field or drop-down list, part of the combo box.
-bool IsComboPart(HWND window);
 // "class=… title=…" for messages.
 std::wstring DescribeTarget(const Options& options);
 
-// Brings the window to the foreground and waits until it is there.
-bool BringToFront(HWND window, DWORD timeoutMs);
-
 std::wstring WindowText(HWND window);
-std::wstring ClassName(HWND window);
 
 } // namespace driver

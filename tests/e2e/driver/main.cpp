@@ -22,13 +22,10 @@ const struct {
     {L"wait-gone", driver::WaitGone, L"--class C [--title T]"},
     {L"menu", driver::Menu, L"--keys down|up|left|right|return|escape|<char>,...  prints left= top= right= bottom="},
     {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
-    {L"keys", driver::Keys, L"--keys ctrl+alt+p,tab,return [--title T]  types them through SendInput"},
+    {L"keys", driver::Keys, L"[--keys ctrl+alt+p,tab,return] [--title T|--hwnd H]  activates the window, types through SendInput"},
     {L"hotkey-free", driver::HotKeyFree, L"--keys ctrl+alt+p  prints free=1|0"},
     {L"atom", driver::Atom, L"--name N  prints atom=N (0: none)"},
-    {L"paint", driver::Paint,
-     L"[--style coords|quadrants] [--x --y --width --height] [--title T]  prints hwnd=N, "
-     L"then keyup=VK as keys are let go, runs until closed"},
-    {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},
+    {L"paint", driver::Paint, L"[--style coords|quadrants] [--x --y --width --height] [--title T]  prints hwnd=N, keyup=VK"},
     {L"clipboard-size", driver::ClipboardSize, L"[--points \"x,y x,y\"]  prints width= height=, pixel=x,y RRGGBB"},
     {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
     {L"tray-icon", driver::TrayIcon, L"--hwnd H  prints icon=1|0"},
@@ -55,13 +52,8 @@ int wmain(int argc, wchar_t** argv) {
   for (const auto& command : kCommands) {
     if (std::wcscmp(argv[1], command.name) != 0)
       continue;
-    const driver::Options options(argc - 2, argv + 2);
-    if (!options.Valid()) {
-      driver::Fail(options.Error());
-      return 2;
-    }
     try {
-      return command.run(options);
+      return command.run(driver::Options(argc - 2, argv + 2));
     } catch (const driver::Failure& failure) {
       return driver::Fail(failure.message);
     }

@@ -6,7 +6,6 @@
 
 namespace driver {
 
-std::string Utf8(const std::wstring& text);
 // Line breaks inside a value are written as \n (and a backslash as \\) so each
 // result stays on one line.
 std::string Escaped(const std::wstring& text);

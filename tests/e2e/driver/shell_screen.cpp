@@ -1,4 +1,4 @@
-// The foreground window, the clipboard's bitmap and the tray's icon.
+// The clipboard's bitmap and the tray's icon.
 #include "commands.h"
 #include "find.h"
 #include "output.h"
@@ -22,15 +22,6 @@ bool OpenClipboardWaiting(const Options& options) {
 }
 
 } // namespace
-
-// activate --hwnd N  Brings the window to the foreground; prints
-// foreground=1 once it is there.
-int Activate(const Options& options) {
-  if (!BringToFront(WaitForTarget(options), options.TimeoutMs()))
-    return Fail(L"the window did not come to the foreground");
-  PrintLine("foreground=1");
-  return 0;
-}
 
 // clipboard-size [--points "x,y x,y"]  Prints width= height= of the
 // clipboard's bitmap (0 0 when it holds none) and pixel=x,y RRGGBB for each
