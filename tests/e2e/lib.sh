@@ -21,7 +21,6 @@ mkdir "$PROGRAM_DIR"
 cp "$RUXA_EXE" "$PROGRAM_DIR/ruxa.exe"
 RUXA_INI=$PROGRAM_DIR/ruxa.ini
 RUXA_PID=
-RUXA_EXIT=
 E2E_CLEANUPS=()
 
 # Commands run when the test ends, passed or failed, last registered first.
@@ -84,10 +83,10 @@ start_ruxa() {
 ruxa_ended() { ! kill -0 "$RUXA_PID" 2>/dev/null; }
 wait_ruxa_exit() { # wait_ruxa_exit [what ended it] [exit code]
   wait_for 60 "ruxa.exe did not end${1:+ after $1}" ruxa_ended
-  RUXA_EXIT=0
-  wait "$RUXA_PID" || RUXA_EXIT=$?
+  local code=0
+  wait "$RUXA_PID" || code=$?
   RUXA_PID=
-  expect_eq "exit code${1:+ after $1}" "${2:-0}" "$RUXA_EXIT"
+  expect_eq "exit code${1:+ after $1}" "${2:-0}" "$code"
 }
 
 # --- ruxa.ini -----------------------------------------------------------------
@@ -125,11 +124,8 @@ write_ini() {
 # ruxa.ini is written in code page 932 with CRLF line ends; this prints it as
 # UTF-8 lines after checking every line ends in CRLF.
 ini_text() {
-  [ -f "$RUXA_INI" ] || fail "ruxa.ini was not written"
-  local lines crlf
-  lines=$(tr -cd '\n' <"$RUXA_INI" | wc -c)
-  crlf=$(grep -c $'\r$' "$RUXA_INI" || true)
-  [ "$lines" -gt 0 ] && [ "$lines" -eq "$crlf" ] && [ "$(tail -c 2 "$RUXA_INI" | od -An -tx1 | tr -d ' ')" = 0d0a ] ||
+  [ -s "$RUXA_INI" ] || fail "ruxa.ini was not written"
+  ! LC_ALL=C grep -qv $'\r$' "$RUXA_INI" && [ -z "$(tail -c 1 "$RUXA_INI")" ] ||
     fail "ruxa.ini does not end every line with CRLF"
   iconv -f CP932 -t UTF-8 "$RUXA_INI" | tr -d '\r'
 }
@@ -173,11 +169,11 @@ WHOLE_PATTERN=("0,0=$(pattern_hex 0 0)" "700,300=$(pattern_hex 700 300)" "1279,1
 
 # paint <variable> [driver paint options]  Shows a window of known content in
 # front; its handle goes into the variable, the driver's process into
-# <variable>_pid, the file of its output lines into <variable>_out (down=x,y
-# and up=x,y as the left button goes down and up on it, keyup=VK as a key is
-# let go) and a quadrant pattern's colours into COLOUR[name]. It goes when the
-# test ends. Wine shows the tray's own window at the top left of the screen
-# above the windows there before it, so a test paints after start_resident.
+# <variable>_pid, the file of its output lines into <variable>_out (keyup=VK
+# as a key is let go) and a quadrant pattern's colours into COLOUR[name]. It
+# goes when the test ends. Wine shows the tray's own window at the top left
+# of the screen above the windows there before it, so a test paints after
+# start_resident.
 declare -A COLOUR
 paint() {
   local var=$1 out pid name value
@@ -194,13 +190,6 @@ paint() {
   printf -v "${var}_out" '%s' "$out"
 }
 
-# The paint options that place a window on the rectangle "left,top,right,bottom".
-placed() { # placed <rectangle>
-  local l t r b
-  IFS=, read -r l t r b <<<"$1"
-  echo "--x $l --y $t --width $((r - l)) --height $((b - t))"
-}
-
 # Whether a window of that class (and caption) is there and shown.
 shown() { # shown <class> [title]
   [ "$(driver wait-window --class "$1" ${2:+--title "$2"} --timeout 0 2>/dev/null | sed -n 's/.* visible=//p')" = 1 ]
@@ -213,15 +202,15 @@ await_dialog() { wait_for 30 "the dialog $1 did not show" shown '#32770' "$1"; }
 # Types the keys to ruxa's dialog and waits until they have closed it.
 close_with() { driver keys --title "$1" --keys "$2" >/dev/null && driver wait-gone --class '#32770' --title "$1" >/dev/null; }
 
-# Whether the control (named as the driver's control command takes it: by
-# its caption) has the keyboard focus, or is shown.
-has_focus() { driver control --title "$1" --name "$2" --show 1 | grep -q ' focus=1 '; }
-is_shown() { driver control --title "$1" --name "$2" --show 1 | grep -q ' visible=1 '; }
+# control_is <visible|focus> <dialog> <control name>  Whether the control
+# (named as the driver's control command takes it: by its caption) is shown,
+# or has the keyboard focus.
+control_is() { [[ $(driver control --title "$2" --name "$3" --show 1) == *"$1=1"* ]]; }
 
 # Waits for the focus to reach the control (keys typed are taken a moment
-# later), else fails naming where it is.
+# later), else fails.
 expect_focus() { # expect_focus <what> <dialog> <control name>
-  wait_for 10 "$1: the focus is not on [$3]: $(driver controls --title "$2" | grep ' focus=1 ')" has_focus "$2" "$3"
+  wait_for 10 "$1: the focus is not on [$3]" control_is focus "$2" "$3"
 }
 
 # Waits for ruxa's message box, checks its text and that OK is its only
@@ -230,23 +219,22 @@ expect_box() { # expect_box <title> <text, line breaks as \n>
   BOX=$(driver msgbox --title "$1")
   expect_eq "message $1" "$2" "$(sed -n 's/^text=//p' <<<"$BOX")"
   expect_eq "buttons of $1" 'button=1' "$(grep '^button=' <<<"$BOX" | cut -d' ' -f1 | paste -sd' ')"
-  driver press --title "$1" --button OK >/dev/null
+  driver press --title "$1" >/dev/null
 }
 
 # --- two monitors -------------------------------------------------------------
 
-# use_two_monitors [left|right]  Runs the test's Wine programs (ruxa.exe and
+# use_two_monitors left|right  Runs the test's Wine programs (ruxa.exe and
 # the driver) and xdotool from here on on two monitors: 640x480 on the left,
-# 800x600 on its right, tops aligned, the one named the primary (the left by
-# default). Sets their rectangles, "left,top,right,bottom" in virtual-screen
-# coordinates as the driver prints them: LEFT_MONITOR, RIGHT_MONITOR and
-# VIRTUAL_SCREEN. With the right one primary the left one lies at negative x;
-# xdotool still counts from the left edge, the driver's pointer and drag take
-# virtual-screen coordinates. A change of the primary ends every program
-# already running there. The test needs the fixture TwoMonitorEnv
-# (ruxa_wine_test ... TWO_MONITORS).
+# 800x600 on its right, tops aligned, the one named the primary. Sets their
+# rectangles, "left,top,right,bottom" in virtual-screen coordinates as the
+# driver prints them: LEFT_MONITOR, RIGHT_MONITOR and VIRTUAL_SCREEN. With
+# the right one primary the left one lies at negative x; xdotool still counts
+# from the left edge. A change of the primary ends every program already
+# running there. The test needs the fixture TwoMonitorEnv (ruxa_wine_test
+# ... TWO_MONITORS).
 use_two_monitors() {
-  local primary=${1:-left}
+  local primary=$1
   bash "$E2E_HERE/../../cmake/two-monitor-env.sh" layout "$primary" ||
     fail "no two-monitor display with the $primary one primary (is the test TWO_MONITORS?)"
   DISPLAY=$(<"$RUXA_TEST_ENV/two-monitors/display")
@@ -295,13 +283,10 @@ reg_quiet() { "$RUXA_WINE" reg "$@" </dev/null >/dev/null 2>&1; }
 # The registry key goes back to what it was when the test ends: deleted, and
 # imported again when it was there.
 restore_key_at_end() { # restore_key_at_end <key>
-  local saved
+  local saved import=
   saved=$(mktemp "$E2E_DIR/key.XXXXXX")
-  if reg_quiet export "$1" "$saved" /y; then
-    on_cleanup "reg_quiet delete '$1' /f; reg_quiet import '$saved'"
-  else
-    on_cleanup "reg_quiet delete '$1' /f"
-  fi
+  reg_quiet export "$1" "$saved" /y && import="; reg_quiet import '$saved'"
+  on_cleanup "reg_quiet delete '$1' /f$import"
 }
 
 # A recorder stands in as the program that opens a URL scheme (mailto) or a
@@ -328,14 +313,13 @@ record_opened() { # record_opened <scheme or .extension> <file>
 # to the contents. HELP_OPENED keeps its Windows path; the record is removed
 # for the next one.
 expect_help_page() { # expect_help_page <record> <page> <heading>
-  local opened page
+  local page
   wait_for 10 "no help page was opened (expected $2)" test -s "$1"
-  opened=$(tr -d '\r\n' <"$1")
-  HELP_OPENED=$opened
+  HELP_OPENED=$(tr -d '\r\n' <"$1")
   rm -f "$1"
-  [[ $opened == *'\ruxa\help\'*"\\$2" ]] || fail "opened [$opened] instead of the help page $2"
-  page=$(unix_path "$opened")
-  [ -f "$page" ] || fail "the help page opened is not there: $opened"
+  [[ $HELP_OPENED == *'\ruxa\help\'*"\\$2" ]] || fail "opened [$HELP_OPENED] instead of the help page $2"
+  page=$(unix_path "$HELP_OPENED")
+  [ -f "$page" ] || fail "the help page opened is not there: $HELP_OPENED"
   expect_eq "heading of $2" "$3" "$(sed -n 's:.*<h1>\(.*\)</h1>.*:\1:p' "$page")"
   [ "$2" = index.html ] || grep -q 'href="index.html"' "$page" || fail "$2 does not link back to the contents"
 }

@@ -1,19 +1,28 @@
 # What a command-line run captures and where it lands on the printed page.
 # A window of four coloured quadrants inside a one-pixel border is printed
-# with "/a /h=<its handle>", "/a" (the foreground window) and "/d" (the whole
-# screen), and the PDF page is rendered and measured: paper size and
-# orientation, the picture's non-white bounds within one pixel of where the
-# layout puts it, and each quadrant's colour (reversed: 255 - c). The table
-# of layouts prints through 印刷確認, whose preview must show the picture
-# where the page has it, in the colours printed.
+# with "/a /h=<its handle>" and "/a" (the foreground window), and the PDF
+# page is rendered and measured: paper size and orientation, the picture's
+# non-white bounds within one pixel of where the layout puts it, and each
+# quadrant's colour (reversed: 255 - c). The table of layouts prints through
+# 印刷確認, whose preview must show the picture where the page has it, in the
+# colours printed. (The whole screen printed: shell_tray_menus.sh,
+# two_monitors.sh.) Last, printer settings that cannot be honoured as written:
+# each is reported and ends the run with nothing printed, or is mended.
 source "$(dirname "$0")/lib.sh"
 
 DIALOG=印刷確認
+# One point in each quadrant of the rectangle "L,T,R,B", a quarter of it in
+# from the corner, in the order of QUADRANTS.
+QUADRANTS=(topleft topright bottomleft bottomright)
+quarters() {
+  awk -v r="$1" 'BEGIN { split(r, p, ","); qx = (p[3] - p[1]) / 4; qy = (p[4] - p[2]) / 4
+    printf "%d,%d %d,%d %d,%d %d,%d\n", p[1] + qx, p[2] + qy, p[3] - qx, p[2] + qy, p[1] + qx, p[4] - qy, p[3] - qx, p[4] - qy }'
+}
 
-# What the dialog's preview shows, copied from the screen, once it shows a
-# sheet: PREVIEW[paper] and PREVIEW[picture] "L,T,R,B" in its pixels (right
-# and bottom exclusive), and its colour "R G B" a quarter of the picture in
-# from each corner, PREVIEW[topleft] and so on. The desk around the paper
+# What the dialog's preview shows on the screen (X's root window, as a user
+# sees it), once it shows a sheet: PREVIEW[paper] and PREVIEW[picture]
+# "L,T,R,B" in its pixels (right and bottom exclusive), and its colour "R G B"
+# a quarter of the picture in from each corner, PREVIEW[topleft] and so on. The desk around the paper
 # has the colour of the preview's corner; the test's printer reaches the
 # whole paper, so the paper is white where the picture is not.
 declare -A PREVIEW
@@ -25,8 +34,9 @@ trimmed() { # trimmed <convert options>...
   [ "$w" = 0 ] && echo none || echo "$((x - 1)),$((y - 1)),$((x - 1 + w)),$((y - 1 + h))"
 }
 preview_shows_sheet() {
-  local desk
-  driver control-image --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --save "Z:${PREVIEW_IMAGE//\//\\}" >/dev/null || return 1
+  local desk area
+  area=$(driver control --title $DIALOG --name ﾌﾟﾚﾋﾞｭｰ --show 1 | sed -n 's/.* area=//p')
+  import -window root -crop "$area" +repage "$PREVIEW_IMAGE" || return 1
   desk=\#$(convert "$PREVIEW_IMAGE" -format '%[hex:p{0,0}]' info:)
   PREVIEW[paper]=$(trimmed -bordercolor "$desk" -border 1)
   PREVIEW[picture]=$(trimmed -fill "$desk" -opaque white -bordercolor "$desk" -border 1)
@@ -35,12 +45,11 @@ preview_shows_sheet() {
 read_preview() {
   local format='' quadrant point
   wait_for 30 "the preview of $DIALOG shows no sheet" preview_shows_sheet
-  for point in $(awk -v r="${PREVIEW[picture]}" 'BEGIN { split(r, p, ","); qx = (p[3] - p[1]) / 4; qy = (p[4] - p[2]) / 4
-    printf "%d,%d %d,%d %d,%d %d,%d", p[1] + qx, p[2] + qy, p[3] - qx, p[2] + qy, p[1] + qx, p[4] - qy, p[3] - qx, p[4] - qy }'); do
+  for point in $(quarters "${PREVIEW[picture]}"); do
     format+="%[fx:int(255*p{$point}.r+0.5)] %[fx:int(255*p{$point}.g+0.5)] %[fx:int(255*p{$point}.b+0.5)]\n"
   done
   {
-    for quadrant in topleft topright bottomleft bottomright; do read -r "PREVIEW[$quadrant]"; done
+    for quadrant in "${QUADRANTS[@]}"; do read -r "PREVIEW[$quadrant]"; done
   } < <(convert "$PREVIEW_IMAGE" -format "$format" info:)
 }
 
@@ -62,36 +71,21 @@ readonly X0=200 Y0=150 W0=320 H0=240
 paint pattern --style quadrants --x $X0 --y $Y0 --width $W0 --height $H0
 
 # Printed at actual size at the top left and rendered at 96 dpi, a screen
-# pixel is a pixel of the page. Each edge of the print is the border with the
-# quadrants right inside it: a capture one pixel off would show the desktop
-# on one side and lose the border on the other.
-qx=$((W0 / 4)) qy=$((H0 / 4))
-for run in "window by handle:/h=$pattern" "foreground window:"; do
-  write_ini
-  print_pdf /a ${run#*:}
+# pixel is a pixel of the page. The image printed is the capture itself: its
+# edges are the border with the quadrants right inside it, so a capture one
+# pixel off would show the desktop on one side and lose the border on the
+# other.
+write_ini
+hex() { printf '%02X%02X%02X' ${COLOUR[$1]}; }
+for handle in "/h=$pattern" ""; do # the window by its handle, the foreground window
+  start_ruxa /a $handle
+  wait_ruxa_exit "/a $handle"
+  wait_pdf $W0 $H0 "0,0=$(hex border)" "1,1=$(hex topleft)" "$((W0 - 2)),1=$(hex topright)" \
+    "1,$((H0 - 2))=$(hex bottomleft)" "$((W0 - 2)),$((H0 - 2))=$(hex bottomright)" "$((W0 - 1)),$((H0 - 1))=$(hex border)"
+  expect_no_pdf
   measure_pdf 96
-  expect_bbox "${run%%:*}" 0 0 $W0 $H0
-  read -r left top right bottom <<<"${M[bbox]}"
-  probes=("$left,$((top + qy)) border" "$((left + 1)),$((top + qy)) topleft"
-    "$((right - 1)),$((top + qy)) border" "$((right - 2)),$((top + qy)) topright"
-    "$((left + qx)),$top border" "$((left + qx)),$((top + 1)) topleft"
-    "$((left + qx)),$((bottom - 1)) border" "$((left + qx)),$((bottom - 2)) bottomleft")
-  measure_pdf 96 "${probes[@]% *}"
-  for probe in "${probes[@]}"; do
-    expect_colour "${run%%:*}: ${probe#* } at ${probe% *}" "${COLOUR[${probe#* }]}" "${M[at:${probe% *}]}"
-  done
+  expect_bbox "/a $handle" 0 0 $W0 $H0
 done
-
-# The whole screen at half size: a screen pixel is 0.5 x 15 twips = 0.375 pt.
-# Wine reads the screen outside its own windows as black.
-write_ini Size=3 SizeP=50
-print_pdf /d
-inside=$(((X0 + qx) * 3 / 8)),$(((Y0 + qy) * 3 / 8))
-outside=$(((SCREEN_W - 100) * 3 / 8)),$(((SCREEN_H - 100) * 3 / 8))
-measure_pdf 72 "$inside" "$outside"
-expect_bbox desktop 0 0 $((SCREEN_W * 3 / 8)) $((SCREEN_H * 3 / 8))
-expect_colour "desktop: the pattern's top left quadrant" "${COLOUR[topleft]}" "${M[at:$inside]}"
-expect_colour "desktop: the screen beside the pattern" "0 0 0" "${M[at:$outside]}"
 
 # The window by handle with each layout, measured at 72 dpi (a pixel is a
 # point). x0 y0 x1 y1 is where the layout puts the picture, in points from
@@ -127,21 +121,18 @@ while read -r line; do
   wait_ruxa_exit "$name"
   wait_pdf
   expect_no_pdf
-  # One point in each quadrant, a quarter of the picture in from its corner.
-  mapfile -t points < <(awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" 'BEGIN {
-    qx = (x1 - x0) / 4; qy = (y1 - y0) / 4
-    printf "topleft %d,%d\ntopright %d,%d\n", x0 + qx, y0 + qy, x1 - qx, y0 + qy
-    printf "bottomleft %d,%d\nbottomright %d,%d\n", x0 + qx, y1 - qy, x1 - qx, y1 - qy }')
-  measure_pdf 72 "${points[@]#* }"
+  read -ra points <<<"$(quarters "$x0,$y0,$x1,$y1")"
+  measure_pdf 72 "${points[@]}"
   expect_eq "$name: paper" "$([ "$paper" = 8 ] && echo A3 || echo A4)" "${M[paper]}"
   expect_eq "$name: page rotation" "$([ "$orientation" = 2 ] && echo 90 || echo 0)" "${M[rot]}"
   expect_bbox "$name" "$x0" "$y0" "$x1" "$y1"
   expect_preview_on_page "$name"
-  for point in "${points[@]}"; do
-    read -ra colour <<<"${COLOUR[${point% *}]}"
+  for i in 0 1 2 3; do
+    quadrant=${QUADRANTS[i]} at=${M[at:${points[i]}]}
+    read -ra colour <<<"${COLOUR[$quadrant]}"
     [ "$reverse" = 1 ] && colour=($((255 - colour[0])) $((255 - colour[1])) $((255 - colour[2])))
-    expect_colour "$name: ${point% *} at ${point#* }" "${colour[*]}" "${M[at:${point#* }]}"
-    expect_colour "$name: ${point% *} in the preview" "${M[at:${point#* }]}" "${PREVIEW[${point% *}]}"
+    expect_colour "$name: $quadrant at ${points[i]}" "${colour[*]}" "$at"
+    expect_colour "$name: $quadrant in the preview" "$at" "${PREVIEW[$quadrant]}"
   done
 done < <(tail -n +3 <<<"$layouts")
 
@@ -151,3 +142,58 @@ print_pdf /a "/h=$pattern"
 measure_pdf 72
 expect_eq "position 0: paper" A4 "${M[paper]}"
 expect_eq "position 0: non-white bounds" none "${M[bbox]}"
+
+# A device name that matches no printer prints on the default printer without
+# a word: a message box would keep ruxa.exe from ending by itself.
+write_ini DeviceName='No such printer'
+print_pdf /a "/h=$pattern"
+measure_pdf 72 60,45
+expect_eq "unknown printer: paper" A4 "${M[paper]}"
+expect_colour "unknown printer: the capture printed" "${COLOUR[topleft]}" "${M[at:60,45]}"
+
+# JIS B4 (12) is not among the PDF printer's paper sizes. The pattern window
+# had the foreground and stays on top of others; the message of the hidden
+# program must still come in front of it.
+write_ini PaperSize=12
+start_ruxa /a "/h=$pattern"
+expect_box 用紙サイズエラー \
+  '用紙のサイズが不正です。もう一度用紙がプリンタで使用可能か確認してください。\nそれでもうまくいかない場合は、用紙サイズを「指定なし」にしてみてください。'
+expect_eq "paper size message in front" 'topmost=1 foreground=1' "$(grep '^topmost=' <<<"$BOX")"
+wait_ruxa_exit "the paper size message" 1
+expect_no_pdf
+
+# The same with "/c": Enter presses the print button; after the message the
+# dialog is back, where A4 is chosen and printed. The settings the dialog
+# printed with are kept, while the run's own "/c" is not.
+start_ruxa /a "/h=$pattern" /c
+await_dialog $DIALOG
+driver keys --keys return --title $DIALOG >/dev/null
+driver press --title 用紙サイズエラー >/dev/null
+await_dialog $DIALOG
+driver wait-gone --class '#32770' --title 印刷中 >/dev/null
+driver control --title $DIALOG --name '用紙：+1' --item 'A4、210 x 297 mm' >/dev/null
+driver keys --keys return --title $DIALOG >/dev/null
+wait_ruxa_exit "the print through $DIALOG"
+wait_pdf $W0 $H0 "0,0=$(hex border)" "1,1=$(hex topleft)" "$((W0 - 2)),$((H0 - 2))=$(hex bottomright)"
+expect_no_pdf
+expect_eq "stored paper size" 9 "$(ini_value DefaultPrinter PaperSize)"
+expect_eq "stored confirmation" 0 "$(ini_value Option ConfirmBeforePrint)"
+
+# Wine hands the job to CUPS when the document ends, so EndDoc fails on a
+# queue that rejects jobs.
+write_ini
+cupsreject "$QUEUE"
+start_ruxa /a "/h=$pattern"
+expect_box 印刷エラー "プリンタ「$QUEUE」で印刷できませんでした。\\nプリンタの電源や接続、印刷の一時停止や中止の状態を確認してから、もう一度印刷してください。"
+wait_ruxa_exit "the refused job" 1
+cupsaccept "$QUEUE"
+expect_no_pdf
+
+# "/a /h=N" for a window that has gone. Ending the driver's process takes the
+# window with it at once; a closed active window keeps Wine busy for seconds.
+kill "$pattern_pid"
+wait "$pattern_pid" 2>/dev/null || true
+start_ruxa /a "/h=$pattern"
+expect_box ルクサさん "/h=$pattern のウィンドウが見つかりません。閉じられたか、番号が誤っています。\\n何も印刷しませんでした。"
+wait_ruxa_exit "the gone window" 1
+expect_no_pdf

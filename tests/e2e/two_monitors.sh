@@ -2,10 +2,13 @@
 # in lib.sh), under a window whose every pixel tells where it is: "/d" prints
 # the whole virtual screen, the part no monitor shows in the background
 # colour; ｵﾌﾟｼｮﾝ設定 opens centred on the monitor under the pointer, and its
-# check box makes ﾃﾞｽｸﾄｯﾌﾟ全体 take only that monitor; a region dragged on
-# the second monitor and one across both are cut from the right place; "/a"
-# prints a window that straddles the two. With the right monitor primary,
-# the left one lies at negative x: a region across both with "/r".
+# check box makes ﾃﾞｽｸﾄｯﾌﾟ全体 take only that monitor; "/a" prints a window
+# that straddles the two. Region selection with the mouse on the frozen
+# desktop, from the tray menu and from "/r": the dragged rectangle, in either
+# direction and with both corner pixels, is copied or printed, on the second
+# monitor or across both; the right button's cancel menu and Alt+F4 output
+# nothing; a command-line run ends with its selection. With the right monitor
+# primary the left one lies at negative x: a region across both with "/r".
 source "$(dirname "$0")/lib.sh"
 
 TITLE='ｵﾌﾟｼｮﾝ設定'
@@ -14,27 +17,34 @@ BACKGROUND=FFFFFF  # the system's window colour
 use_two_monitors left
 IFS=, read -r ll lt _ _ <<<"$LEFT_MONITOR"
 IFS=, read -r rl rt rr rb <<<"$RIGHT_MONITOR"
-expect_eq "the virtual screen" "virtual=$VIRTUAL_SCREEN" "$(driver monitors | grep '^virtual=')"
 # The rectangle of the window of that class (and title), as the driver prints it.
 window_rect() { driver wait-window --class "$1" ${2:+--title "$2"} | sed -n 's/.* rect=\([-0-9,]*\) .*/\1/p'; }
-# Opens the region selection from the tray menu (ｺﾋﾟｰ, 領域指定), or with "/r".
+# Opens the region selection with the tray menu keys given, or "/r" on the
+# command line, and waits until it shows over every monitor.
 select_region() {
-  if [ "${1:-}" = /r ]; then start_ruxa /r; else choose c,c >/dev/null; fi
+  if [ "$1" = /r ]; then start_ruxa /r; else choose "$1" >/dev/null; fi
   wait_for 30 "the region selection did not show" shown FrmCustom
   expect_eq "the region selection covers every monitor" "$VIRTUAL_SCREEN" "$(window_rect FrmCustom)"
+}
+# Drags with the left button through the points x,y given in virtual-screen
+# coordinates; xdotool counts from the display's left edge.
+drag() {
+  local point moves=()
+  for point; do moves+=(mousemove $((${point%,*} - ${VIRTUAL_SCREEN%%,*})) "${point#*,}"); done
+  xdotool "${moves[@]:0:3}" mousedown 1 "${moves[@]:3}" mouseup 1
 }
 
 # A3 landscape at actual size: 1440 pixels (15 inches) fit across the page.
 write_ini PaperSize=8 Orientation=2
-paint pattern $(placed "$VIRTUAL_SCREEN")
+paint pattern
 start_ruxa /d
 wait_ruxa_exit /d
 wait_pdf 1440 600 "0,479=$(pattern_hex 0 479)" "639,479=$(pattern_hex 639 479)" "640,0=$(pattern_hex 640 0)" \
   "1439,599=$(pattern_hex 1439 599)" "0,480=$BACKGROUND" "639,599=$BACKGROUND"
 
 start_resident
-paint pattern $(placed "$VIRTUAL_SCREEN")  # above the tray's own window
-driver pointer --at $((rl + 400)),$((rt + 300)) >/dev/null
+paint pattern  # above the tray's own window
+xdotool mousemove $((rl + 400)) $((rt + 300))
 choose o >/dev/null
 await_dialog "$TITLE"
 IFS=, read -r l t r b <<<"$(window_rect '#32770' "$TITLE")"
@@ -52,24 +62,32 @@ for monitor in "$rl,$rt 800 600" "$ll,$lt 640 480"; do
   read -r corner w h <<<"$monitor"
   IFS=, read -r x y <<<"$corner"
   mark_clipboard
-  driver pointer --at $((x + 300)),$((y + 200)) >/dev/null
+  xdotool mousemove $((x + 300)) $((y + 200))
   choose c,d >/dev/null
   expect_clipboard "$w" "$h" "0,$((h - 1))=$(pattern_hex "$x" $((y + h - 1)))" \
     "$((w - 1)),$((h - 1))=$(pattern_hex $((x + w - 1)) $((y + h - 1)))"
 done
 
-# Regions cover every monitor whatever ﾃﾞｽｸﾄｯﾌﾟ全体 takes: one on the right
-# monitor below the left one's bottom, one across both.
+# Regions cover every monitor whatever ﾃﾞｽｸﾄｯﾌﾟ全体 takes. ｺﾋﾟｰ(&C) > 領域指定(&C)
+# on the right monitor below the left one's bottom, dragged up and left.
 mark_clipboard
-select_region
-driver drag --path "$((rl + 100)),$((rt + 500)) $((rl + 299)),$((rt + 599))" >/dev/null
+select_region c,c
+drag $((rl + 299)),$((rt + 599)) $((rl + 200)),$((rt + 550)) $((rl + 100)),$((rt + 500))
 expect_clipboard 200 100 "0,0=$(pattern_hex $((rl + 100)) $((rt + 500)))" \
   "199,99=$(pattern_hex $((rl + 299)) $((rt + 599)))"
 driver wait-gone --class FrmCustom >/dev/null
+# ﾊｰﾄﾞｺﾋﾟｰ(&H) > 領域指定(&C) ("H" is also ﾍﾙﾌﾟ's key, so the arrows),
+# cancelled with the right button's menu: nothing copied or printed. Then
+# one across both monitors, printed.
 mark_clipboard
-select_region
-driver drag --path "500,300 800,350 900,400" >/dev/null
-expect_clipboard 401 101 "0,0=$(pattern_hex 500 300)" "139,0=$(pattern_hex 639 300)" "140,0=$(pattern_hex 640 300)" \
+select_region down,right,c
+xdotool mousemove 300 400 click 3
+driver menu --keys c >/dev/null
+driver wait-gone --class FrmCustom >/dev/null
+expect_eq "clipboard after the cancel" "0 0" "$(clipboard_size)"
+select_region down,right,c
+drag 500,300 800,350 900,400
+wait_pdf 401 101 "0,0=$(pattern_hex 500 300)" "139,0=$(pattern_hex 639 300)" "140,0=$(pattern_hex 640 300)" \
   "400,100=$(pattern_hex 900 400)"
 driver wait-gone --class FrmCustom >/dev/null
 end_ruxa
@@ -81,11 +99,16 @@ wait_ruxa_exit /a
 wait_pdf 300 200 "0,0=$(pattern_hex 600 100)" "39,199=$(pattern_hex 639 299)" "40,0=$(pattern_hex 640 100)" \
   "299,199=$(pattern_hex 899 299)"
 
-# The right monitor primary: the virtual screen starts at x = -640.
+# The right monitor primary: the virtual screen starts at x = -640. "/r"
+# closed with Alt+F4 ends the run, cancelled; one dragged up and left across
+# both monitors prints, and the run ends.
 use_two_monitors right
-paint pattern $(placed "$VIRTUAL_SCREEN")
+paint pattern
 select_region /r
-driver drag --path "-100,100 0,150 100,200" >/dev/null
+driver keys --keys alt+f4 --class FrmCustom >/dev/null
+wait_ruxa_exit Alt+F4 3
+select_region /r
+drag 100,200 0,150 -100,100
 wait_ruxa_exit "the selection"
 wait_pdf 201 101 "0,0=$(pattern_hex -100 100)" "99,0=$(pattern_hex -1 100)" "100,0=$(pattern_hex 0 100)" \
   "200,100=$(pattern_hex 100 200)"

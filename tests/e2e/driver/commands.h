@@ -11,8 +11,7 @@ int WaitWindow(const Options& options);
 int WaitGone(const Options& options);
 int Post(const Options& options);
 
-// controls.cpp: the controls of a dialog, read and worked
-int Controls(const Options& options);
+// controls.cpp: a control of a dialog, read or worked
 int Control(const Options& options);
 
 // dialogs.cpp: message boxes
@@ -34,18 +33,7 @@ int Atom(const Options& options);
 // paint.cpp: a window of known content to capture
 int Paint(const Options& options);
 
-// monitors.cpp: the monitors and the virtual screen
-int Monitors(const Options& options);
-
-// control_image.cpp: what the screen shows of a control
-int ControlImage(const Options& options);
-
-// mouse.cpp: the pointer and the left button
-int Pointer(const Options& options);
-int Drag(const Options& options);
-
-// shell_screen.cpp: the foreground window, the clipboard and the tray
-int Activate(const Options& options);
+// shell_screen.cpp: the clipboard and the tray
 int ClipboardSize(const Options& options);
 int ClipboardText(const Options& options);
 int TrayIcon(const Options& options);

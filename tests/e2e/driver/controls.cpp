@@ -1,14 +1,10 @@
 // The controls of another process's dialog, read and worked as a user
-// would: every control's state in one listing, and one action at a time on a
-// control named as a user names it, by what it says (its caption), never by
-// the program's numbers for it.
+// would: one at a time, named as a user names it, by what it says (its
+// caption), never by the program's numbers for it.
 #include "commands.h"
 #include "find.h"
 #include "output.h"
 
-#include <commctrl.h>
-
-#include <cwchar>
 #include <string>
 
 namespace driver {
@@ -28,22 +24,6 @@ void Notify(HWND control, WORD code) {
                reinterpret_cast<LPARAM>(control));
 }
 
-void PrintControl(HWND control, HWND focus) {
-  std::string line = "id=" + std::to_string(GetDlgCtrlID(control)) + " class=" + Utf8(ClassName(control));
-  const LONG style = GetWindowLongW(control, GWL_STYLE);
-  line += std::string(" visible=") + (IsWindowVisible(control) ? "1" : "0");
-  line += std::string(" enabled=") + (IsWindowEnabled(control) ? "1" : "0");
-  line += std::string(" focus=") + (focus == control || (focus && IsChild(control, focus)) ? "1" : "0");
-  line += std::string(" tabstop=") + ((style & WS_TABSTOP) ? "1" : "0");
-  if (IsClass(control, L"Button"))
-    line += " checked=" + std::to_string(Ask(control, BM_GETCHECK));
-  if (IsClass(control, L"ComboBox")) {
-    const LRESULT index = Ask(control, CB_GETCURSEL);
-    line += " index=" + std::to_string(index) + " count=" + std::to_string(Ask(control, CB_GETCOUNT));
-  }
-  PrintLine(line + " text=" + Escaped(WindowText(control)));
-}
-
 HWND FocusOf(HWND dialog) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -52,41 +32,30 @@ HWND FocusOf(HWND dialog) {
 
 } // namespace
 
-// controls --title T  One line per control of the window, in tab order:
-// id, class, visible, enabled, focus, checked, list index and count, text.
-int Controls(const Options& options) {
-  const HWND dialog = WaitForTarget(options);
-  if (!dialog)
-    return Fail(L"no window " + DescribeTarget(options));
-  PrintLine("window=" + Escaped(WindowText(dialog)) + " visible=" + (IsWindowVisible(dialog) ? "1" : "0"));
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM focus) -> BOOL {
-        // A combo box's own edit field is part of the combo box.
-        if (!IsComboPart(child))
-          PrintControl(child, reinterpret_cast<HWND>(focus));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(FocusOf(dialog)));
-  return 0;
-}
-
 // control --title T --name NAME (see FindNamed) and one of
-//   --show 1         its line as `controls` prints it
+//   --show 1         prints visible=0|1 focus=0|1 (the focus on it or inside it)
+//                    area=WxH+X+Y (its client area on the screen)
 //   --click 1        a push button or a label clicked
 //   --check 0|1      a check box set to that value (and clicked if it changed)
 //   --item S         a combo box's entry with that text chosen (fails without one)
 int Control(const Options& options) {
   const auto name = options.Text(L"name");
+  if (!name)
+    return Fail(L"control needs --name");
   const HWND dialog = WaitForTarget(options);
-  if (!dialog || !name)
-    return Fail(L"control needs --name and a window: " + DescribeTarget(options));
   std::wstring why;
   const HWND control = FindNamed(dialog, *name, why);
   if (!control)
     return Fail(why);
   if (options.Text(L"show")) {
-    PrintControl(control, FocusOf(dialog));
+    const HWND focus = FocusOf(dialog);
+    RECT area{};
+    GetClientRect(control, &area);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    PrintLine(std::string("visible=") + (IsWindowVisible(control) ? "1" : "0") +
+              " focus=" + (focus == control || (focus && IsChild(control, focus)) ? "1" : "0") +
+              " area=" + std::to_string(area.right - area.left) + "x" + std::to_string(area.bottom - area.top) + "+" +
+              std::to_string(area.left) + "+" + std::to_string(area.top));
     return 0;
   }
   if (options.Text(L"click")) {

@@ -27,8 +27,6 @@ HWND FileNameEdit(HWND dialog) {
 // chooses P as if typed and confirmed.
 int FileDialog(const Options& options) {
   const HWND dialog = WaitForDialog(options, [](HWND d) { return GetDlgItem(d, kFileNameFieldId) != nullptr; });
-  if (!dialog)
-    return Fail(L"no file dialog titled " + options.Text(L"title").value_or(L"(no --title)"));
   const HWND folder = GetDlgItem(dialog, kFolderComboId);
   PrintLine("folder=" + Escaped(folder ? WindowText(folder) : L""));
   if (const auto path = options.Text(L"path")) {

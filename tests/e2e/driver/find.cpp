@@ -1,11 +1,24 @@
 #include "find.h"
 
+#include "output.h"
+
 #include <climits>
 #include <cwchar>
 
 namespace driver {
 
 namespace {
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+// A combo box's own edit field or drop-down list, part of the combo box.
+bool IsComboPart(HWND window) {
+  return (IsClass(window, L"Edit") && IsClass(GetParent(window), L"ComboBox")) || IsClass(window, L"ComboLBox");
+}
 
 bool Inside(HWND window, const RECT& scope) {
   RECT box{};
@@ -49,10 +62,6 @@ HWND FindCaptioned(HWND dialog, const std::wstring& caption, HWND frame, int& ma
 
 bool IsClass(HWND window, const wchar_t* name) { return _wcsicmp(ClassName(window).c_str(), name) == 0; }
 
-bool IsComboPart(HWND window) {
-  return (IsClass(window, L"Edit") && IsClass(GetParent(window), L"ComboBox")) || IsClass(window, L"ComboLBox");
-}
-
 HWND FindTarget(const Options& options) {
   if (const auto handle = options.Number(L"hwnd"))
     return IsWindow(reinterpret_cast<HWND>(*handle)) ? reinterpret_cast<HWND>(*handle) : nullptr;
@@ -65,7 +74,8 @@ HWND FindTarget(const Options& options) {
 
 HWND WaitForTarget(const Options& options) {
   HWND found = nullptr;
-  WaitUntil(options.TimeoutMs(), [&] { return (found = FindTarget(options)) != nullptr; });
+  if (!WaitUntil(options.TimeoutMs(), [&] { return (found = FindTarget(options)) != nullptr; }))
+    throw Failure{L"no window " + DescribeTarget(options)};
   return found;
 }
 
@@ -76,7 +86,9 @@ HWND WaitForDialog(const Options& options, bool (*ready)(HWND)) {
     dialog = title ? FindWindowW(L"#32770", title->c_str()) : nullptr;
     return dialog && IsWindowVisible(dialog) && (!ready || ready(dialog));
   };
-  return WaitUntil(options.TimeoutMs(), shown) ? dialog : nullptr;
+  if (!WaitUntil(options.TimeoutMs(), shown))
+    throw Failure{L"no dialog titled " + title.value_or(L"(no --title)")};
+  return dialog;
 }
 
 HWND FindNamed(HWND dialog, std::wstring name, std::wstring& why) {
@@ -113,11 +125,6 @@ std::wstring DescribeTarget(const Options& options) {
   return text.empty() ? L"(no --class, --title or --hwnd)" : text;
 }
 
-bool BringToFront(HWND window, DWORD timeoutMs) {
-  SetForegroundWindow(window);
-  return WaitUntil(timeoutMs, [&] { return GetForegroundWindow() == window; });
-}
-
 std::wstring WindowText(HWND window) {
   // WM_GETTEXT reaches the owning process, so controls answer with what they
   // hold; a timeout keeps a hung program from hanging the driver.
@@ -130,12 +137,6 @@ std::wstring WindowText(HWND window) {
                       SMTO_ABORTIFHUNG, 5000, &copied);
   text.resize(copied);
   return text;
-}
-
-std::wstring ClassName(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
 }
 
 } // namespace driver

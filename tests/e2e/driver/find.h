@@ -26,11 +26,12 @@ bool WaitUntil(DWORD timeoutMs, Ready&& ready) {
 // The window named by --hwnd, or the top-level window with --class and/or
 // exact --title (hidden ones included); nullptr when there is none now.
 HWND FindTarget(const Options& options);
-// FindTarget, waiting up to --timeout for the window to exist.
+// FindTarget, waiting up to --timeout for the window to exist; throws
+// Failure when none comes.
 HWND WaitForTarget(const Options& options);
 // The dialog (#32770) captioned --title once it is shown and ready(it)
-// holds, waiting up to --timeout: before that its controls are still being
-// made or arranged.
+// holds, waiting up to --timeout (before that its controls are still being
+// made or arranged); throws Failure when none comes.
 HWND WaitForDialog(const Options& options, bool (*ready)(HWND) = nullptr);
 // A control named as a user would point at it: "閉じる(&U)" by its caption;
 // "用紙：+1" the control that follows the one captioned "用紙：" (a list or a
@@ -39,15 +40,9 @@ HWND WaitForDialog(const Options& options, bool (*ready)(HWND) = nullptr);
 // and why says which.
 HWND FindNamed(HWND dialog, std::wstring name, std::wstring& why);
 bool IsClass(HWND window, const wchar_t* name);
-// A combo box's own edit field or drop-down list, part of the combo box.
-bool IsComboPart(HWND window);
 // "class=… title=…" for messages.
 std::wstring DescribeTarget(const Options& options);
 
-// Brings the window to the foreground and waits until it is there.
-bool BringToFront(HWND window, DWORD timeoutMs);
-
 std::wstring WindowText(HWND window);
-std::wstring ClassName(HWND window);
 
 } // namespace driver

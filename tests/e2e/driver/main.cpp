@@ -22,27 +22,18 @@ const struct {
     {L"wait-gone", driver::WaitGone, L"--class C [--title T]"},
     {L"menu", driver::Menu, L"--keys down|up|left|right|return|escape|<char>,...  prints left= top= right= bottom="},
     {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
-    {L"keys", driver::Keys, L"--keys ctrl+alt+p,tab,return [--title T]  types them through SendInput"},
+    {L"keys", driver::Keys, L"[--keys ctrl+alt+p,tab,return] [--title T|--hwnd H]  activates the window, types through SendInput"},
     {L"hotkey-free", driver::HotKeyFree, L"--keys ctrl+alt+p  prints free=1|0"},
     {L"atom", driver::Atom, L"--name N  prints atom=N (0: none)"},
-    {L"paint", driver::Paint,
-     L"[--style coords|quadrants|solid --color RRGGBB] [--x --y --width --height] [--title T]  prints hwnd=N, "
-     L"then down=x,y and up=x,y of the left button and keyup=VK, runs until closed"},
-    {L"monitors", driver::Monitors, L"prints monitor=L,T,R,B work=L,T,R,B primary=0|1 ..., virtual=L,T,R,B"},
-    {L"control-image", driver::ControlImage,
-     L"--title T --name NAME --save FILE  writes what the screen shows of the control as a PPM image"},
-    {L"pointer", driver::Pointer, L"--at x,y  moves the pointer there (virtual screen), prints at=x,y"},
-    {L"drag", driver::Drag, L"--path \"x,y x,y ...\"  left button down at the first point, up at the last"},
-    {L"activate", driver::Activate, L"--hwnd H|--class C [--title T]  prints foreground=1"},
+    {L"paint", driver::Paint, L"[--style coords|quadrants] [--x --y --width --height] [--title T]  prints hwnd=N, keyup=VK"},
     {L"clipboard-size", driver::ClipboardSize, L"[--points \"x,y x,y\"]  prints width= height=, pixel=x,y RRGGBB"},
     {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
     {L"tray-icon", driver::TrayIcon, L"--hwnd H  prints icon=1|0"},
-    {L"controls", driver::Controls, L"--title T  prints id= class= visible= enabled= focus= checked= index= count= text="},
     {L"control", driver::Control, L"--title T --name CAPTION[+N] or FRAME/CAPTION[+N] --show 1|--click 1|--check 0|1|--item S"},
     {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
-    {L"press", driver::Press, L"--title T --button OK|Cancel|Yes|No|Abort|Retry|Ignore|<id>"},
+    {L"press", driver::Press, L"--title T  presses its OK button"},
     {L"file-dialog", driver::FileDialog, L"--title T [--path P]  prints folder=, then chooses P"},
-    {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--wparam W] [--lparam L]"},
+    {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--lparam L]"},
 };
 
 int Usage() {
@@ -61,12 +52,11 @@ int wmain(int argc, wchar_t** argv) {
   for (const auto& command : kCommands) {
     if (std::wcscmp(argv[1], command.name) != 0)
       continue;
-    const driver::Options options(argc - 2, argv + 2);
-    if (!options.Valid()) {
-      driver::Fail(options.Error());
-      return 2;
+    try {
+      return command.run(driver::Options(argc - 2, argv + 2));
+    } catch (const driver::Failure& failure) {
+      return driver::Fail(failure.message);
     }
-    return command.run(options);
   }
   return Usage();
 }

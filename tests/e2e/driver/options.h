@@ -11,9 +11,7 @@ namespace driver {
 
 class Options {
 public:
-  Options(int argc, wchar_t** argv); // argv[0] is the first option
-  bool Valid() const { return error_.empty(); }
-  const std::wstring& Error() const { return error_; }
+  Options(int argc, wchar_t** argv); // argv[0] is the first option; throws Failure
 
   std::optional<std::wstring> Text(const wchar_t* name) const;
   std::optional<long long> Number(const wchar_t* name) const; // decimal or 0x hex
@@ -23,7 +21,6 @@ public:
 
 private:
   std::map<std::wstring, std::wstring> values_;
-  std::wstring error_;
 };
 
 } // namespace driver

@@ -8,17 +8,12 @@
 
 #include "UniqueHandle.h"
 
-#include <windowsx.h>
-
-#include <cwchar>
 #include <string>
 #include <vector>
 
 namespace driver {
 
 namespace {
-
-enum class Style { Coords, Quadrants, Solid };
 
 // The quadrant pattern's border, then its quadrants in reading order. None
 // of these is white, or black (whose reverse is white), so a printed page's
@@ -32,17 +27,14 @@ constexpr struct {
               {"bottomleft", RGB(40, 40, 200)}, {"bottomright", RGB(230, 200, 40)}};
 
 struct Painting {
-  Style style = Style::Coords;
+  bool quadrants = false;
   int left = 0, top = 0, width = 0, height = 0;
-  COLORREF solid = 0;
 
   // Coords: every screen pixel's colour says where it is, so a capture of
   // any part can be checked pixel by pixel. Quadrants: a one-pixel border
   // around four areas meeting at (width / 2, height / 2), for print layouts.
   COLORREF At(int x, int y) const {
-    if (style == Style::Solid)
-      return solid;
-    if (style == Style::Quadrants)
+    if (quadrants)
       return x == 0 || y == 0 || x == width - 1 || y == height - 1
                  ? kAreas[0].rgb
                  : kAreas[1 + (y >= height / 2) * 2 + (x >= width / 2)].rgb;
@@ -81,19 +73,6 @@ LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     EndPaint(window, &ps);
     return 0;
   }
-  case WM_LBUTTONDOWN:
-  case WM_LBUTTONUP: {
-    // A drag that ends beyond the window still reports where it ended.
-    if (message == WM_LBUTTONDOWN)
-      SetCapture(window);
-    else
-      ReleaseCapture();
-    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ClientToScreen(window, &p);
-    PrintLine(std::string(message == WM_LBUTTONDOWN ? "down=" : "up=") + std::to_string(p.x) + "," +
-              std::to_string(p.y));
-    return 0;
-  }
   case WM_DESTROY:
     PostQuitMessage(0);
     return 0;
@@ -122,29 +101,20 @@ bool OnScreen() {
 
 } // namespace
 
-// paint [--style coords|quadrants|solid --color RRGGBB] [--x --y --width
-// --height] [--title T]  Shows the window (the whole screen unless placed);
+// paint [--style coords|quadrants] [--x --y --width --height] [--title T]
+// Shows the window (the whole virtual screen, every monitor, unless placed);
 // once the screen shows it, prints each quadrant's colour as "name=R G B"
 // and then hwnd=N, and runs until the window is closed or the process ends.
-// Meanwhile it prints down=x,y and up=x,y (screen coordinates) as the left
-// button goes down on it and up again, so a drag can be checked, and keyup=VK
-// as a key it has the focus for is let go.
+// Meanwhile it prints keyup=VK as a key it has the focus for is let go.
 int Paint(const Options& options) {
-  const auto colour = options.Text(L"color");
   const std::wstring style = options.Text(L"style").value_or(L"coords");
-  if (style == L"quadrants") {
-    painting.style = Style::Quadrants;
-  } else if (style == L"solid" && colour) {
-    const unsigned long rgb = std::wcstoul(colour->c_str(), nullptr, 16);
-    painting.style = Style::Solid;
-    painting.solid = RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
-  } else if (style != L"coords") {
-    return Fail(L"paint needs --style coords, quadrants or solid with --color RRGGBB");
-  }
-  painting.left = static_cast<int>(options.Number(L"x").value_or(0));
-  painting.top = static_cast<int>(options.Number(L"y").value_or(0));
-  painting.width = static_cast<int>(options.Number(L"width").value_or(GetSystemMetrics(SM_CXSCREEN)));
-  painting.height = static_cast<int>(options.Number(L"height").value_or(GetSystemMetrics(SM_CYSCREEN)));
+  if (style != L"coords" && style != L"quadrants")
+    return Fail(L"paint needs --style coords or quadrants");
+  painting.quadrants = style == L"quadrants";
+  painting.left = static_cast<int>(options.Number(L"x").value_or(GetSystemMetrics(SM_XVIRTUALSCREEN)));
+  painting.top = static_cast<int>(options.Number(L"y").value_or(GetSystemMetrics(SM_YVIRTUALSCREEN)));
+  painting.width = static_cast<int>(options.Number(L"width").value_or(GetSystemMetrics(SM_CXVIRTUALSCREEN)));
+  painting.height = static_cast<int>(options.Number(L"height").value_or(GetSystemMetrics(SM_CYVIRTUALSCREEN)));
   if (painting.width < 4 || painting.height < 4)
     return Fail(L"paint needs a window at least 4 x 4 pixels");
 
@@ -165,7 +135,7 @@ int Paint(const Options& options) {
   if (!WaitUntil(options.TimeoutMs(), OnScreen))
     return Fail(L"the painting did not reach the screen");
 
-  if (painting.style == Style::Quadrants)
+  if (painting.quadrants)
     for (const auto& area : kAreas)
       PrintLine(std::string(area.name) + "=" + std::to_string(GetRValue(area.rgb)) + " " +
                 std::to_string(GetGValue(area.rgb)) + " " + std::to_string(GetBValue(area.rgb)));

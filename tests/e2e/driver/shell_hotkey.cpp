@@ -50,6 +50,12 @@ std::optional<Combination> ParseCombination(const std::wstring& text) {
   return c;
 }
 
+// Brings the window to the foreground and waits until it is there.
+bool BringToFront(HWND window, DWORD timeoutMs) {
+  SetForegroundWindow(window);
+  return WaitUntil(timeoutMs, [&] { return GetForegroundWindow() == window; });
+}
+
 INPUT KeyInput(WORD vk, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
@@ -60,9 +66,10 @@ INPUT KeyInput(WORD vk, bool up) {
 
 } // namespace
 
-// keys --keys ctrl+alt+p,tab,return [--title T|--class C|--hwnd H]  Types
-// each combination in turn (modifiers down, key down and up, modifiers up),
-// after bringing the window given to the foreground.
+// keys [--keys ctrl+alt+p,tab,return] [--title T|--class C|--hwnd H]
+// Brings the window given to the foreground, as a click on it would, then
+// types each combination in turn (modifiers down, key down and up, modifiers
+// up).
 int Keys(const Options& options) {
   std::vector<INPUT> inputs;
   std::wstringstream sequence(options.Text(L"keys").value_or(L""));
@@ -76,13 +83,11 @@ int Keys(const Options& options) {
     for (auto it = c->keys.rbegin(); it != c->keys.rend(); ++it)
       inputs.push_back(KeyInput(*it, true));
   }
-  if (inputs.empty())
-    return Fail(L"keys needs --keys");
-  if (options.Text(L"title") || options.Text(L"class") || options.Text(L"hwnd")) {
-    const HWND window = WaitForTarget(options);
-    if (!window)
-      return Fail(L"no window " + DescribeTarget(options));
-    if (!BringToFront(window, options.TimeoutMs()))
+  const bool target = options.Text(L"title") || options.Text(L"class") || options.Text(L"hwnd");
+  if (inputs.empty() && !target)
+    return Fail(L"keys needs --keys or a window");
+  if (target) {
+    if (!BringToFront(WaitForTarget(options), options.TimeoutMs()))
       return Fail(L"could not bring the window to the foreground");
   }
   // One key at a time, each after the program took the one before, as a

@@ -1,7 +1,9 @@
-// The foreground window, the clipboard's bitmap and the tray's icon.
+// The clipboard's bitmap and the tray's icon.
 #include "commands.h"
 #include "find.h"
 #include "output.h"
+
+#include "UniqueHandle.h"
 
 #include <shellapi.h>
 
@@ -9,7 +11,6 @@
 #include <cwchar>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace driver {
 
@@ -22,53 +23,31 @@ bool OpenClipboardWaiting(const Options& options) {
 
 } // namespace
 
-// activate --hwnd N  Brings the window to the foreground; prints
-// foreground=1 once it is there.
-int Activate(const Options& options) {
-  const HWND window = FindTarget(options);
-  if (!window)
-    return Fail(L"no window " + DescribeTarget(options));
-  if (!BringToFront(window, options.TimeoutMs()))
-    return Fail(L"the window did not come to the foreground");
-  PrintLine("foreground=1");
-  return 0;
-}
-
 // clipboard-size [--points "x,y x,y"]  Prints width= height= of the
 // clipboard's bitmap (0 0 when it holds none) and pixel=x,y RRGGBB for each
 // point asked for.
 int ClipboardSize(const Options& options) {
   if (!OpenClipboardWaiting(options))
     return Fail(L"the clipboard stays busy");
+  const struct Closer {
+    ~Closer() { CloseClipboard(); }
+  } closer;
   const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
   BITMAP info{};
-  if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) {
-    CloseClipboard();
-    PrintLine("width=0 height=0");
-    return 0;
-  }
+  if (bitmap)
+    GetObjectW(bitmap, sizeof info, &info);
   PrintLine("width=" + std::to_string(info.bmWidth) + " height=" + std::to_string(info.bmHeight));
-  std::vector<DWORD> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-  BITMAPINFO request{};
-  request.bmiHeader.biSize = sizeof request.bmiHeader;
-  request.bmiHeader.biWidth = info.bmWidth;
-  request.bmiHeader.biHeight = -info.bmHeight;
-  request.bmiHeader.biPlanes = 1;
-  request.bmiHeader.biBitCount = 32;
-  request.bmiHeader.biCompression = BI_RGB;
-  const HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), &request, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  CloseClipboard();
-
+  const unique_hdc memory(CreateCompatibleDC(nullptr));
+  const SelectedObject selected(memory.get(), bitmap);
   std::wstringstream points(options.Text(L"points").value_or(L""));
   int x = 0, y = 0;
   wchar_t comma = 0;
   while (points >> x >> comma >> y) {
     if (x < 0 || y < 0 || x >= info.bmWidth || y >= info.bmHeight)
       return Fail(L"point outside the bitmap: " + std::to_wstring(x) + L"," + std::to_wstring(y));
-    char hex[8]; // RRGGBB, as the 32-bit pixel is 0x00RRGGBB
-    std::snprintf(hex, sizeof hex, "%06lX", pixels[static_cast<size_t>(y) * info.bmWidth + x] & 0xFFFFFFul);
+    const COLORREF c = GetPixel(memory.get(), x, y);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
     PrintLine("pixel=" + std::to_string(x) + "," + std::to_string(y) + " " + hex);
   }
   return 0;

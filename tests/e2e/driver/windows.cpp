@@ -8,8 +8,6 @@ namespace driver {
 
 int WaitWindow(const Options& options) {
   const HWND window = WaitForTarget(options);
-  if (!window)
-    return Fail(L"no window " + DescribeTarget(options));
   RECT r{};
   GetWindowRect(window, &r);
   PrintLine("hwnd=" + std::to_string(reinterpret_cast<UINT_PTR>(window)) + " rect=" + std::to_string(r.left) + "," +
@@ -25,16 +23,13 @@ int WaitGone(const Options& options) {
   return 0;
 }
 
-// post --msg N [--wparam W] [--lparam L] to the window found.
+// post --msg N [--lparam L] to the window found.
 int Post(const Options& options) {
   const auto msg = options.Number(L"msg");
   if (!msg)
     return Fail(L"post needs --msg N");
   const HWND window = WaitForTarget(options);
-  if (!window)
-    return Fail(L"no window " + DescribeTarget(options));
-  if (!PostMessageW(window, static_cast<UINT>(*msg), static_cast<WPARAM>(options.Number(L"wparam").value_or(0)),
-                    static_cast<LPARAM>(options.Number(L"lparam").value_or(0))))
+  if (!PostMessageW(window, static_cast<UINT>(*msg), 0, static_cast<LPARAM>(options.Number(L"lparam").value_or(0))))
     return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
   PrintLine("posted=1");
   return 0;
