@@ -12,22 +12,22 @@
 
 #include <string>
 
+#include "UniqueHandle.h"
+#include "output.h"
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (!argv || argc != 3)
     return 2;
   const std::wstring record = argv[1], temporary = record + L".part";
-  const std::wstring opened = argv[2];
-  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, opened.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, opened.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
-  utf8.back() = '\n';
-  const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return 1;
-  DWORD written = 0;
-  const bool whole = WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr) &&
-                     written == utf8.size();
-  CloseHandle(file);
+  const std::string utf8 = driver::Utf8(argv[2]) + '\n';
+  bool whole = false;
+  {
+    const unique_hfile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    whole = file && WriteFile(file.get(), utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr) &&
+            written == utf8.size();
+  }
   return whole && MoveFileExW(temporary.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
 }

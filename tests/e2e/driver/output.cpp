@@ -13,6 +13,8 @@ void Write(DWORD stream, const std::string& bytes) {
   WriteFile(GetStdHandle(stream), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+} // namespace
+
 std::string Utf8(const std::wstring& text) {
   if (text.empty())
     return {};
@@ -23,8 +25,6 @@ std::string Utf8(const std::wstring& text) {
                       nullptr, nullptr);
   return bytes;
 }
-
-} // namespace
 
 std::string Escaped(const std::wstring& text) {
   std::wstring out;

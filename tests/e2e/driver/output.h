@@ -9,6 +9,7 @@ namespace driver {
 // Line breaks inside a value are written as \n (and a backslash as \\) so each
 // result stays on one line.
 std::string Escaped(const std::wstring& text);
+std::string Utf8(const std::wstring& text);
 void PrintLine(const std::string& line);
 // Writes the message to stderr and returns the driver's failure exit code.
 int Fail(const std::wstring& message);
