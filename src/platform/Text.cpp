@@ -19,6 +19,8 @@ std::wstring ToWide(UINT codePage, std::string_view bytes) {
     return wide;
 }
 
+// Given `defaulted`, no look-alike stands in for a character the code page
+// lacks: the default character does, and `defaulted` says so.
 std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* defaulted = nullptr) {
     std::string bytes(wide.size() * (codePage == CP_UTF8 ? 3 : 2), '\0');
     const DWORD flags = defaulted ? WC_NO_BEST_FIT_CHARS : 0;
