@@ -38,12 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)BasPrinterConst::PaperSizeNameOf(model.CurrentPrint.PaperSize);
     (void)BasPrinterConst::PaperBinNameOf(model.CurrentPrint.PaperBin);
 
-    const std::string saved = BasRuxa::SaveSettings(model).Serialize();
+    const std::string saved = BasRuxa::SaveSettings(model);
     SettingsModel reloaded;
     BasRuxa::LoadSettings(IniFile::Parse(saved), reloaded);
     // A save writes the settings and nothing else, so the same settings save
     // to the same file; only settings that came back changed are saved again
     // to see whether the file changed with them.
-    if (!SameSavedSettings(reloaded, model) && BasRuxa::SaveSettings(reloaded).Serialize() != saved) std::abort();
+    if (!SameSavedSettings(reloaded, model) && BasRuxa::SaveSettings(reloaded) != saved) std::abort();
     return 0;
 }

@@ -40,7 +40,7 @@ int main() {
     }
     settings.Settings.PrinterCount = NamedSettingsCapacity;
     Store().Reset(settings);
-    const IniFile document = BasRuxa::SaveSettings(settings);
+    const IniFile document = IniFile::Parse(BasRuxa::SaveSettings(settings));
     const std::wstring reference = folder + L"reference.ini", bare = folder + L"bare.ini", bareTemp = bare + L".new";
     TextEncoding encoding = TextEncoding::Cp932;
     const std::string bytes = EncodeTextFile(document.Serialize(), encoding);

@@ -354,3 +354,10 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     existing.hasValue = true;
     return true;
 }
+
+// Set drops the blanks before a name and a value, and so does this.
+void IniWriter::Section(std::string_view name) { text_.append("[").append(TrimStart(name)).append("]\r\n"); }
+
+void IniWriter::Key(std::string_view key, std::string_view value) {
+    text_.append(TrimStart(key)).append("=").append(TrimStart(value)).append("\r\n");
+}

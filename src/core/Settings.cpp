@@ -1,6 +1,8 @@
 #include "Settings.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 #include "PaperTables.h"
 #include "StoredIndex.h"
@@ -47,8 +49,36 @@ std::int16_t ReadNumber(const IniFile& ini, std::string_view section, std::strin
     return vbnum::ParseInt16(ReadValue(ini, section, key)).value_or(0);
 }
 
-void WriteNumber(IniFile& ini, std::string_view section, std::string_view key, int value) {
-    WriteIni(ini, section, key, std::to_string(value));
+// Where a write goes: one section of a file that may hold the key already
+// (the first start writes its defaults over what is there), or the next key
+// of a new document (a save).
+struct FileSection {
+    IniFile& ini;
+    std::string_view name;
+    void Key(std::string_view key, std::string_view value) const { ini.Set(name, key, value); }
+};
+
+template <class Out>
+void WriteText(Out&& out, std::string_view key, std::string_view value) {
+    // The reader trims blanks around a value and takes a pair of matching
+    // quotes off it, so a value with blanks at an end (a title of one space)
+    // or enclosed in quotes goes inside one more pair: it reads back as it
+    // was, and a save of it changes nothing.
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; };
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (!value.empty() && (quoted || blank(value.front()) || blank(value.back()))) {
+        std::string enclosed(1, '"');
+        enclosed.append(value).push_back('"');
+        out.Key(key, enclosed);
+        return;
+    }
+    out.Key(key, value);
+}
+
+template <class Out>
+void WriteNumber(Out&& out, std::string_view key, int value) {
+    char digits[12];
+    out.Key(key, std::string_view(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr));
 }
 
 void ReadPrintSettings(const IniFile& ini, std::string_view section, PrintSettings& p) {
@@ -62,15 +92,16 @@ void ReadPrintSettings(const IniFile& ini, std::string_view section, PrintSettin
     p.SizeP = ReadNumber(ini, section, "SizeP");
 }
 
-void WritePrintSettings(IniFile& ini, std::string_view section, const PrintSettings& p) {
-    WriteIni(ini, section, "DeviceName", p.DeviceName);
-    WriteNumber(ini, section, "Hiritsu", p.Hiritsu);
-    WriteNumber(ini, section, "Orientation", p.Orientation);
-    WriteNumber(ini, section, "PaperBin", p.PaperBin);
-    WriteNumber(ini, section, "PaperSize", p.PaperSize);
-    WriteNumber(ini, section, "Pos", p.Pos);
-    WriteNumber(ini, section, "Size", p.Size);
-    WriteNumber(ini, section, "SizeP", p.SizeP);
+template <class Out>
+void WritePrintSettings(Out&& out, const PrintSettings& p) {
+    WriteText(out, "DeviceName", p.DeviceName);
+    WriteNumber(out, "Hiritsu", p.Hiritsu);
+    WriteNumber(out, "Orientation", p.Orientation);
+    WriteNumber(out, "PaperBin", p.PaperBin);
+    WriteNumber(out, "PaperSize", p.PaperSize);
+    WriteNumber(out, "Pos", p.Pos);
+    WriteNumber(out, "Size", p.Size);
+    WriteNumber(out, "SizeP", p.SizeP);
 }
 
 // The [Option] values both layouts share, in the order they are read.
@@ -141,19 +172,7 @@ std::string ReadIni(const IniFile& ini, std::string_view section, std::string_vi
 }
 
 void WriteIni(IniFile& ini, std::string_view section, std::string_view key, std::string_view value) {
-    // The reader trims blanks around a value and takes a pair of matching
-    // quotes off it, so a value with blanks at an end (a title of one space)
-    // or enclosed in quotes goes inside one more pair: it reads back as it
-    // was, and a save of it changes nothing.
-    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; };
-    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
-    if (!value.empty() && (quoted || blank(value.front()) || blank(value.back()))) {
-        std::string enclosed(1, '"');
-        enclosed.append(value).push_back('"');
-        ini.Set(section, key, enclosed);
-        return;
-    }
-    ini.Set(section, key, value);
+    WriteText(FileSection{ini, section}, key, value);
 }
 
 bool NeedsFirstStart(const IniFile& ini) { return ReadIni(ini, "Application", "Title") == "0"; }
@@ -167,25 +186,26 @@ void InitSettings(IniFile& ini, const std::optional<LegacyOptions>& legacy, cons
         o.ConfirmBeforePrint = 1;
         o.DoubleClick = 1;
     }
-    WriteIni(ini, "Application", "Title", "ヴェルモ");
-    WriteIni(ini, "Application", "Version", "2.50");
-    WriteNumber(ini, "Option", "SelfTimer", o.SelfTimer);
-    WriteNumber(ini, "Option", "SelfTime", o.SelfTime);
-    WriteNumber(ini, "Option", "IconDelete", o.IconDelete);
-    WriteNumber(ini, "Option", "ConfirmBeforePrint", o.ConfirmBeforePrint);
-    WriteNumber(ini, "Option", "ReversePrint", o.ReversePrint);
-    WriteNumber(ini, "option", "DoubleClick", o.DoubleClick);
-    WriteNumber(ini, "Option", "DoubleClickDo", o.DoubleClick);
-    WriteIni(ini, "Option", "LastSet", "-1");
-    WriteIni(ini, "Option", "IconCapture", "0");
+    const FileSection application{ini, "Application"}, option{ini, "Option"};
+    WriteText(application, "Title", "ヴェルモ");
+    WriteText(application, "Version", "2.50");
+    WriteNumber(option, "SelfTimer", o.SelfTimer);
+    WriteNumber(option, "SelfTime", o.SelfTime);
+    WriteNumber(option, "IconDelete", o.IconDelete);
+    WriteNumber(option, "ConfirmBeforePrint", o.ConfirmBeforePrint);
+    WriteNumber(option, "ReversePrint", o.ReversePrint);
+    WriteNumber(FileSection{ini, "option"}, "DoubleClick", o.DoubleClick);
+    WriteNumber(option, "DoubleClickDo", o.DoubleClick);
+    WriteText(option, "LastSet", "-1");
+    WriteText(option, "IconCapture", "0");
     for (int slot = 0; slot < HotKeySlotCount; ++slot) {
-        WriteIni(ini, "Option", SlotKey("HotKeyOn", slot), "1");
-        WriteIni(ini, "Option", SlotKey("HotKeyALT", slot), "1");
-        WriteIni(ini, "Option", SlotKey("HotKeySHIFT", slot), "0");
-        WriteIni(ini, "Option", SlotKey("HotKeyCTRL", slot), "1");
-        WriteIni(ini, "Option", SlotKey("HotKeyButton", slot), "80");
+        WriteText(option, SlotKey("HotKeyOn", slot), "1");
+        WriteText(option, SlotKey("HotKeyALT", slot), "1");
+        WriteText(option, SlotKey("HotKeySHIFT", slot), "0");
+        WriteText(option, SlotKey("HotKeyCTRL", slot), "1");
+        WriteText(option, SlotKey("HotKeyButton", slot), "80");
     }
-    WriteIni(ini, "Option", "PrinterCount", "0");
+    WriteText(option, "PrinterCount", "0");
 
     PrintSettings p;
     p.DeviceName = printer.DeviceName;
@@ -196,7 +216,7 @@ void InitSettings(IniFile& ini, const std::optional<LegacyOptions>& legacy, cons
     p.Pos = 3;
     p.Size = 1;
     p.SizeP = 100;
-    WritePrintSettings(ini, "DefaultPrinter", p);
+    WritePrintSettings(FileSection{ini, "DefaultPrinter"}, p);
 }
 
 void LoadSettings(const IniFile& ini, SettingsModel& model) {
@@ -222,42 +242,47 @@ void LoadSettings(const IniFile& ini, SettingsModel& model) {
     if (!stored::NamedSettingAt(model, s.LastSet)) s.LastSet = -1;
 }
 
-IniFile SaveSettings(const SettingsModel& model) {
+std::string SaveSettings(const SettingsModel& model) {
     const SettingsRecord& s = model.Settings;
-    IniFile ini;
-    WriteIni(ini, "Application", "Title", s.Title);
-    WriteIni(ini, "Application", "Icon", s.Icon);
-    WriteIni(ini, "Application", "Version", s.Version);
-    WriteNumber(ini, "Option", "SelfTime", s.SelfTime);
-    WriteNumber(ini, "option", "DoubleClick", s.DoubleClick);
-    WriteNumber(ini, "Option", "DoubleClickDo", s.DoubleClickDo);
-    WriteNumber(ini, "Option", "ConfirmBeforePrint", s.ConfirmBeforePrint);
-    WriteNumber(ini, "Option", "IconDelete", s.IconDelete);
-    WriteNumber(ini, "Option", "ReversePrint", s.ReversePrint);
-    WriteNumber(ini, "Option", "SelfTimer", s.SelfTimer);
-    WriteNumber(ini, "Option", "PrinterCount", s.PrinterCount);
-    WriteNumber(ini, "Option", "LastSet", s.LastSet);
-    WriteNumber(ini, "Option", "IconCapture", s.IconCapture);
+    const int count = stored::NamedSettingCount(s);
+    // The options take some 1.3 KB, a named setting about 170 bytes.
+    IniWriter out(1536 + 192 * static_cast<std::size_t>(count));
+    out.Section("Application");
+    WriteText(out, "Title", s.Title);
+    WriteText(out, "Icon", s.Icon);
+    WriteText(out, "Version", s.Version);
+    out.Section("Option");
+    WriteNumber(out, "SelfTime", s.SelfTime);
+    WriteNumber(out, "DoubleClick", s.DoubleClick);  // read from "option": this section, its name folded
+    WriteNumber(out, "DoubleClickDo", s.DoubleClickDo);
+    WriteNumber(out, "ConfirmBeforePrint", s.ConfirmBeforePrint);
+    WriteNumber(out, "IconDelete", s.IconDelete);
+    WriteNumber(out, "ReversePrint", s.ReversePrint);
+    WriteNumber(out, "SelfTimer", s.SelfTimer);
+    // The number of named settings written below: what the key holds once
+    // each of them has set it to its own number, the last one last.
+    WriteNumber(out, "PrinterCount", count);
+    WriteNumber(out, "LastSet", s.LastSet);
+    WriteNumber(out, "IconCapture", s.IconCapture);
     for (int slot = 0; slot < HotKeySlotCount; ++slot) {
-        WriteNumber(ini, "Option", SlotKey("HotKeyOn", slot), s.HotKeyOn[slot]);
-        WriteNumber(ini, "Option", SlotKey("HotKeyALT", slot), s.HotKeyALT[slot]);
-        WriteNumber(ini, "Option", SlotKey("HotKeySHIFT", slot), s.HotKeySHIFT[slot]);
-        WriteNumber(ini, "Option", SlotKey("HotKeyCTRL", slot), s.HotKeyCTRL[slot]);
-        WriteNumber(ini, "Option", SlotKey("HotKeyButton", slot), s.HotKeyButton[slot]);
+        WriteNumber(out, SlotKey("HotKeyOn", slot), s.HotKeyOn[slot]);
+        WriteNumber(out, SlotKey("HotKeyALT", slot), s.HotKeyALT[slot]);
+        WriteNumber(out, SlotKey("HotKeySHIFT", slot), s.HotKeySHIFT[slot]);
+        WriteNumber(out, SlotKey("HotKeyCTRL", slot), s.HotKeyCTRL[slot]);
+        WriteNumber(out, SlotKey("HotKeyButton", slot), s.HotKeyButton[slot]);
     }
     // After the keys older versions write, which their reader finds as before.
-    WriteNumber(ini, "Option", "DesktopMonitor", s.DesktopMonitor);
-    WritePrintSettings(ini, "DefaultPrinter", model.CurrentPrint);
-    for (int slot = 0; slot < stored::NamedSettingCount(s); ++slot)
-        SaveNamedSetting(ini, *stored::NamedSettingAt(model, slot), slot + 1);
-    return ini;
+    WriteNumber(out, "DesktopMonitor", s.DesktopMonitor);
+    out.Section("DefaultPrinter");
+    WritePrintSettings(out, model.CurrentPrint);
+    for (int slot = 0; slot < count; ++slot) SaveNamedSetting(out, *stored::NamedSettingAt(model, slot), slot + 1);
+    return out.Take();
 }
 
-void SaveNamedSetting(IniFile& ini, const PrintSettings& setting, int n) {
-    WriteNumber(ini, "Option", "PrinterCount", n);
-    const std::string section = "Printer" + std::to_string(n);
-    WritePrintSettings(ini, section, setting);
-    WriteIni(ini, section, "Title", setting.Title);
+void SaveNamedSetting(IniWriter& out, const PrintSettings& setting, int n) {
+    out.Section("Printer" + std::to_string(n));
+    WritePrintSettings(out, setting);
+    WriteText(out, "Title", setting.Title);
 }
 
 }  // namespace BasRuxa

@@ -101,8 +101,10 @@ void InitSettings(IniFile& ini, const std::optional<LegacyOptions>& legacy, cons
 // indexes only through PaperTables.h, StoredIndex.h and ShellRules.h.
 void LoadSettings(const IniFile& ini, SettingsModel& model);
 
-// The whole file as the key-by-key save writes it, starting from nothing.
-IniFile SaveSettings(const SettingsModel& model);
-void SaveNamedSetting(IniFile& ini, const PrintSettings& setting, int n);
+// The text of the whole file as the key-by-key save writes it, starting from
+// nothing.
+std::string SaveSettings(const SettingsModel& model);
+// The section of named setting n, from 1.
+void SaveNamedSetting(IniWriter& out, const PrintSettings& setting, int n);
 
 }  // namespace BasRuxa

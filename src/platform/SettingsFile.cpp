@@ -119,7 +119,7 @@ bool LoadSettings() {
     if (!firstStart && existed) return true;
     // The file is new (a first start, or settings that move to the user's
     // folder): it is written now, as the first start has always done.
-    if (!store.WriteDocument(ini)) return true;
+    if (!store.WriteDocument(ini.Serialize())) return true;
     // The legacy file goes only once ruxa.ini holds its values.
     if (legacy) DeleteFileW(LegacyInfPath().c_str());
     if (location.movedAway && !existed)

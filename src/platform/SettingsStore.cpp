@@ -64,10 +64,10 @@ bool SettingsStore::Commit(SettingsModel next) {
     return written;
 }
 
-bool SettingsStore::WriteDocument(const IniFile& ini) {
+bool SettingsStore::WriteDocument(std::string_view text) {
     if (path_.empty()) return true;
     TextEncoding encoding = encoding_;
-    const DWORD error = fileio::ReplaceFileAtomically(path_, EncodeTextFile(ini.Serialize(), encoding));
+    const DWORD error = fileio::ReplaceFileAtomically(path_, EncodeTextFile(text, encoding));
     if (error == ERROR_SUCCESS) {
         encoding_ = encoding;
         return true;

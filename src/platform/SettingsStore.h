@@ -5,6 +5,7 @@
 #pragma once
 #include <functional>
 #include <list>
+#include <string_view>
 #include <string>
 
 #include "Settings.h"
@@ -31,9 +32,9 @@ public:
     // file holds them.
     bool Commit(SettingsModel next);
 
-    // Writes a document as it is: the file a first start makes, which keeps
-    // the keys of an older file that the defaults do not set.
-    bool WriteDocument(const IniFile& ini);
+    // Writes the text of a document as it is: the file a first start makes,
+    // which keeps the keys of an older file that the defaults do not set.
+    bool WriteDocument(std::string_view text);
 
     // `before` and `after` of every commit that changed anything.
     using Listener = std::function<void(const SettingsModel& before, const SettingsModel& after)>;
