@@ -1,12 +1,11 @@
-# The tray icon and every item of its main menu: the menu opens right-aligned
-# at the pointer; the desktop items copy and print, as does the double-click
-# with its action; the active-window items wait for the user to activate
-# another window; the file items take an image from the real file dialog;
-# the help item hands the old viewer a ruxa.hlp beside the program, else
-# opens the contents in the browser or says why it cannot; the About box
-# keeps the tray from answering and hands the shell its mail address; a
-# second start opens the running copy's menu and ends; "終了(&X)" removes the
-# icon and ends the program.
+# The tray icon and every item of its menu, which opens right-aligned at the
+# pointer: desktop items copy and print, as does the double-click; active-
+# window items wait for another window to be activated; file items take an
+# image from the real file dialog; help hands the old viewer a ruxa.hlp
+# beside the program, else opens the contents in the browser or says why it
+# cannot; the About box keeps the tray from answering and hands the shell its
+# mail address; a second start opens the running copy's menu and ends;
+# "終了(&X)" removes the icon and ends.
 source "$(dirname "$0")/lib.sh"
 
 # Recorders stand in for the mail program and the browser.
@@ -96,9 +95,8 @@ version=${HELP_OPENED%\\index.html}
 version=${version##*\\}
 
 # Pages that cannot be written give the message with the folder and the
-# system's reason, and leave nothing: neither where the help folder cannot
-# be written at all, nor where the set written cannot be put in place (an
-# unfinished folder of its version that cannot be moved away).
+# system's reason, and leave nothing, where the help folder cannot be written
+# or the set cannot be put in place (its version's folder cannot be moved away).
 expect_help_unwritable() { # expect_help_unwritable <folder made unwritable>
   chattr +i "$1" || fail "chattr +i (root, on a file system that has it) makes a folder unwritable"
   on_cleanup "[ ! -e '$1' ] || chattr -i '$1'"
