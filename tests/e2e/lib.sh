@@ -25,13 +25,12 @@ E2E_CLEANUPS=()
 on_cleanup() { E2E_CLEANUPS=("$*" "${E2E_CLEANUPS[@]}"); }
 
 e2e_finish() {
-  local rc=$?
+  local rc=$? c
   # A ruxa.exe left running would hold its window and hot keys into the next test.
   if [ -n "$RUXA_PID" ] && kill -0 "$RUXA_PID" 2>/dev/null; then
     kill "$RUXA_PID" 2>/dev/null || true
     wait "$RUXA_PID" 2>/dev/null || true
   fi
-  local c
   for c in "${E2E_CLEANUPS[@]}"; do eval "$c" || rc=1; done
   if [ "$rc" -eq 0 ]; then
     rm -rf "$E2E_DIR"
@@ -305,9 +304,8 @@ clipboard_size() { driver clipboard-size | sed -n 's/^width=\([0-9]*\) height=\(
 # expect_clipboard <W> <H> [X,Y=RRGGBB]...  Waits for a bitmap of that size
 # on the clipboard and checks those pixels.
 expect_clipboard() {
-  local w=$1 h=$2 points="" check out
+  local w=$1 h=$2 points="" check out end=$((SECONDS + 60))
   shift 2
-  local end=$((SECONDS + 60))
   until [ "$(clipboard_size)" = "$w $h" ] || [ "$SECONDS" -ge "$end" ]; do sleep 0.1; done
   expect_eq "clipboard bitmap size" "$w $h" "$(clipboard_size)"
   for check; do points+="${check%%=*} "; done
