@@ -1,5 +1,4 @@
-// The common-dialog wrapper's text rules: the filter as the dialogs take it,
-// the error descriptions and the help key.
+// The common-dialog wrapper's text rules.
 #include <gtest/gtest.h>
 
 #include <string>

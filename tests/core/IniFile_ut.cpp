@@ -1,7 +1,6 @@
-// What the platform's own functions cannot tell (tests/win/IniDifferential_ut
-// compares reads and whole files with them): whether a write changed the
-// document, an empty value against a missing one, blanks a write keeps, the
-// name index of a long section, and bytes that are no text.
+// What the platform's functions cannot tell (IniDifferential_ut compares with
+// them): whether a write changed the document, empty against missing values,
+// blanks a write keeps, a long section's name index, bytes that are no text.
 #include "IniFile.h"
 
 #include <gtest/gtest.h>

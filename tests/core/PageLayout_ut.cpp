@@ -10,9 +10,7 @@ using namespace layout;
 namespace {
 
 void ExpectSize(const LayoutSize& s, std::int32_t w, std::int32_t h) {
-    EXPECT_TRUE(s.rendered);
-    EXPECT_EQ(s.width, w);
-    EXPECT_EQ(s.height, h);
+    EXPECT_EQ(std::tuple(s.rendered, s.width, s.height), std::tuple(true, w, h));
 }
 
 }  // namespace

@@ -27,10 +27,9 @@ protected:
         return Load(IniFile::Parse("[Application]\nTitle=t\nVersion=2.50\n" + rest));
     }
 
-    static SettingsModel FirstStart(const std::optional<LegacyOptions>& legacy = std::nullopt,
-                                    const DefaultPrinterInfo& printer = Cups) {
+    static SettingsModel FirstStart(const DefaultPrinterInfo& printer = Cups) {
         IniFile ini;
-        InitSettings(ini, legacy, printer);
+        InitSettings(ini, std::nullopt, printer);
         return Load(ini);
     }
 };
@@ -62,7 +61,7 @@ TEST_F(SettingsTest, FirstStartCorrectsThePrintersCodes) {
         {{}, 0, 7},                   // no printer at all
     };
     for (const auto& c : cases) {
-        const PrintSettings p = FirstStart({}, c.printer).CurrentPrint;
+        const PrintSettings p = FirstStart(c.printer).CurrentPrint;
         EXPECT_EQ(std::tuple(p.PaperSize, p.PaperBin), std::tuple(c.paperSize, c.paperBin)) << c.printer.PaperSize;
     }
 }

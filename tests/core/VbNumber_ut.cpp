@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using vbnum::LeadingNumber;
-using vbnum::ParseInt16;
-using vbnum::RoundToInt32;
+using namespace vbnum;
 
 TEST(VbNumber, LeadingNumbersWithHexAndOctalInTheClassicSignedWidths) {
     const std::pair<const char*, std::optional<double>> cases[] = {

@@ -1,12 +1,10 @@
-# The tray icon and every item of its main menu: the menu opens right-aligned
-# at the pointer; the desktop items copy and print, as does the double-click
-# with its action; the active-window items wait for the user to activate
-# another window; the file items take an image from the real file dialog;
-# the help item hands the old viewer a ruxa.hlp beside the program, else
-# opens the contents in the browser or says why it cannot; the About box
-# keeps the tray from answering and hands the shell its mail address; a
-# second start opens the running copy's menu and ends; "終了(&X)" removes the
-# icon and ends the program.
+# The tray icon and every item of its menu, which opens right-aligned at the
+# pointer: desktop items copy and print, as does the double-click; active-
+# window items wait for another window to be activated; file items take an
+# image from the real file dialog; help hands the old viewer a ruxa.hlp
+# beside the program, else opens the contents in the browser or says why it
+# cannot; the About box hands the shell its mail address; a second start
+# opens the running copy's menu and ends; "終了(&X)" removes the icon and ends.
 source "$(dirname "$0")/lib.sh"
 
 # Recorders stand in for the mail program and the browser.
@@ -36,12 +34,9 @@ menu=$(choose escape)
 expect_eq "menu's right edge" 600 "$(sed -n 's/.* right=\([0-9]*\).*/\1/p' <<<"$menu")"
 expect_eq "menu's top" 500 "$(sed -n 's/.* top=\([0-9]*\).*/\1/p' <<<"$menu")"
 
-# ｺﾋﾟｰ(&C) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D); ﾊｰﾄﾞｺﾋﾟｰ(&H) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D), where "H" is
-# also ﾍﾙﾌﾟ's key, so the arrows; the double-click, which copies with these
-# settings.
-mark_clipboard
-choose c,d >/dev/null
-expect_clipboard $SCREEN_W $SCREEN_H "${desktop[@]}"
+# ﾊｰﾄﾞｺﾋﾟｰ(&H) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D), where "H" is also ﾍﾙﾌﾟ's key, so the
+# arrows; the double-click, which copies the same with these settings
+# (ｺﾋﾟｰ(&C) > ﾃﾞｽｸﾄｯﾌﾟ全体(&D): two_monitors.sh).
 choose down,right,d >/dev/null
 wait_pdf $SCREEN_W $SCREEN_H "${desktop[@]}"
 mark_clipboard
@@ -96,9 +91,8 @@ version=${HELP_OPENED%\\index.html}
 version=${version##*\\}
 
 # Pages that cannot be written give the message with the folder and the
-# system's reason, and leave nothing: neither where the help folder cannot
-# be written at all, nor where the set written cannot be put in place (an
-# unfinished folder of its version that cannot be moved away).
+# system's reason, and leave nothing, where the help folder cannot be written
+# or the set cannot be put in place (its version's folder cannot be moved away).
 expect_help_unwritable() { # expect_help_unwritable <folder made unwritable>
   chattr +i "$1" || fail "chattr +i (root, on a file system that has it) makes a folder unwritable"
   on_cleanup "[ ! -e '$1' ] || chattr -i '$1'"
@@ -121,9 +115,7 @@ rmdir "$help_base/$version"
 # ﾊﾞｰｼﾞｮﾝ情報(&A), its mail line, and OK.
 about='ヴェルモ のﾊﾞｰｼﾞｮﾝ情報'
 choose a >/dev/null
-driver wait-window --class '#32770' --title "$about" >/dev/null
-tray 516
-driver no-menu --for 1500 >/dev/null || fail "the tray answered while the About box was open"
+await_dialog "$about"
 driver control --title "$about" --name ruxa@example.org --click 1 >/dev/null
 wait_for 10 "the shell was asked to open nothing" test -s "$E2E_DIR/mailto.txt"
 expect_eq "what the shell was asked to open" "mailto:ruxa@example.org" "$(tr -d '\r\n' <"$E2E_DIR/mailto.txt")"

@@ -1,15 +1,13 @@
 #!/usr/bin/env python3
-"""Checks the help pages as the program writes them for the browser.
+"""check_pages.py <folder> <contents page>: the help pages as the program writes them.
 
-    check_pages.py <folder> <contents page>
-
-Every page is well formed (each element that is opened is closed, in order),
-has a title, a heading and text; every link and picture inside the folder
-resolves, anchors included; nothing comes from elsewhere (no address with a
-scheme, no script); every page links to the contents and is reachable from
-it; every file the folder holds is used. Prints each problem and exits 1.
+Every page is well formed (elements closed in order), has a title, a heading
+and text; every link and picture resolves inside the folder, anchors included;
+nothing comes from elsewhere (no scheme, no script); every page links to the
+contents and is reachable from it; every file is used. Prints each problem.
 """
 import os
+import pathlib
 import sys
 from html.parser import HTMLParser
 from urllib.parse import unquote, urlsplit
@@ -67,15 +65,12 @@ class Page(HTMLParser):
 
 def main(folder, contents):
     problems = []
-    files = set()
-    for root, _, names in os.walk(folder):
-        for name in names:
-            files.add(os.path.relpath(os.path.join(root, name), folder).replace(os.sep, "/"))
+    files = {os.path.relpath(os.path.join(root, name), folder).replace(os.sep, "/")
+             for root, _, names in os.walk(folder) for name in names}
     pages = {}
     for name in sorted(f for f in files if f.endswith(".html")):
         page = Page()
-        with open(os.path.join(folder, name), encoding="utf-8") as f:
-            page.feed(f.read())
+        page.feed(pathlib.Path(folder, name).read_text(encoding="utf-8"))
         page.close()
         problems += [f"{name}: {p}" for p in page.problems]
         if page.open:

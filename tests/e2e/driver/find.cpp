@@ -1,6 +1,5 @@
-#include "find.h"
-
-#include "output.h"
+// Another process's top-level windows and controls, found and waited for.
+#include "driver.h"
 
 #include <climits>
 #include <cwchar>
@@ -8,12 +7,6 @@
 namespace driver {
 
 namespace {
-
-std::wstring ClassName(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
-}
 
 // A combo box's own edit field or drop-down list, part of the combo box.
 bool IsComboPart(HWND window) {
@@ -27,10 +20,8 @@ bool Inside(HWND window, const RECT& scope) {
   return PtInRect(&scope, centre) != FALSE;
 }
 
-// The one control anywhere in the dialog (pages included) whose caption is
-// `caption` and that lies within `scope` (a frame: on the frame's own page,
-// inside it); null when there is none, or more than one (a caption that
-// names two controls names neither).
+// The one control anywhere in the dialog (pages included) with that caption
+// inside the frame (on its page) if one is given; null when none or several.
 HWND FindCaptioned(HWND dialog, const std::wstring& caption, HWND frame, int& matches) {
   RECT scope{LONG_MIN / 2, LONG_MIN / 2, LONG_MAX / 2, LONG_MAX / 2};
   if (frame)
@@ -60,7 +51,11 @@ HWND FindCaptioned(HWND dialog, const std::wstring& caption, HWND frame, int& ma
 
 } // namespace
 
-bool IsClass(HWND window, const wchar_t* name) { return _wcsicmp(ClassName(window).c_str(), name) == 0; }
+bool IsClass(HWND window, const wchar_t* name) {
+  wchar_t actual[256] = {};
+  GetClassNameW(window, actual, 256);
+  return _wcsicmp(actual, name) == 0;
+}
 
 HWND FindTarget(const Options& options) {
   if (const auto handle = options.Number(L"hwnd"))
@@ -137,6 +132,34 @@ std::wstring WindowText(HWND window) {
                       SMTO_ABORTIFHUNG, 5000, &copied);
   text.resize(copied);
   return text;
+}
+
+int WaitWindow(const Options& options) {
+  const HWND window = WaitForTarget(options);
+  RECT r{};
+  GetWindowRect(window, &r);
+  PrintLine("hwnd=" + std::to_string(reinterpret_cast<UINT_PTR>(window)) + " rect=" + std::to_string(r.left) + "," +
+            std::to_string(r.top) + "," + std::to_string(r.right) + "," + std::to_string(r.bottom) +
+            " visible=" + (IsWindowVisible(window) ? "1" : "0"));
+  return 0;
+}
+
+int WaitGone(const Options& options) {
+  if (!WaitUntil(options.TimeoutMs(), [&] { return FindTarget(options) == nullptr; }))
+    return Fail(L"window still there: " + DescribeTarget(options));
+  PrintLine("gone=1");
+  return 0;
+}
+
+int Post(const Options& options) {
+  const auto msg = options.Number(L"msg");
+  if (!msg)
+    return Fail(L"post needs --msg N");
+  const HWND window = WaitForTarget(options);
+  if (!PostMessageW(window, static_cast<UINT>(*msg), 0, static_cast<LPARAM>(options.Number(L"lparam").value_or(0))))
+    return Fail(L"PostMessageW failed, error " + std::to_wstring(GetLastError()));
+  PrintLine("posted=1");
+  return 0;
 }
 
 } // namespace driver

@@ -1,13 +1,7 @@
-// ruxa_driver: lets end-to-end test scripts act on ruxa's windows as a user
-// would, from another Wine process of the same prefix.
-//
-//   ruxa_driver <command> [--option value]...
-//
-// Each command prints "key=value" lines on stdout (UTF-8) and exits non-zero
-// when it fails; commands that wait take --timeout <ms>.
-#include "commands.h"
-
-#include "output.h"
+// ruxa_driver <command> [--option value]...: end-to-end test scripts act on
+// ruxa's windows through it as a user would, from another Wine process of
+// the same prefix. Commands that wait take --timeout <ms>.
+#include "driver.h"
 
 #include <cwchar>
 
@@ -23,14 +17,14 @@ const struct {
     {L"menu", driver::Menu, L"--keys down|up|left|right|return|escape|<char>,...  prints left= top= right= bottom="},
     {L"no-menu", driver::NoMenu, L"--for ms  fails when a popup menu shows meanwhile"},
     {L"keys", driver::Keys, L"[--keys ctrl+alt+p,tab,return] [--title T|--hwnd H]  activates the window, types through SendInput"},
-    {L"hotkey-free", driver::HotKeyFree, L"--keys ctrl+alt+p  prints free=1|0"},
+    {L"hotkey-free", driver::HotKeyFree, L"--keys ctrl+alt+p  prints free=1 when nobody holds it"},
     {L"atom", driver::Atom, L"--name N  prints atom=N (0: none)"},
     {L"paint", driver::Paint, L"[--style coords|quadrants] [--x --y --width --height] [--title T]  prints hwnd=N, keyup=VK"},
     {L"clipboard-size", driver::ClipboardSize, L"[--points \"x,y x,y\"]  prints width= height=, pixel=x,y RRGGBB"},
-    {L"clipboard-text", driver::ClipboardText, L"--set T  replaces the clipboard with the text"},
-    {L"tray-icon", driver::TrayIcon, L"--hwnd H  prints icon=1|0"},
+    {L"clipboard-text", driver::ClipboardText, L"--set T  empties the clipboard and puts the text on it"},
+    {L"tray-icon", driver::TrayIcon, L"--hwnd H  prints icon=1 while the tray holds its icon, else 0"},
     {L"control", driver::Control, L"--title T --name CAPTION[+N] or FRAME/CAPTION[+N] --show 1|--click 1|--check 0|1|--item S"},
-    {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>"},
+    {L"msgbox", driver::MsgBox, L"--title T  prints title=, text=, button=<id> <text>, topmost=0|1 foreground=0|1"},
     {L"press", driver::Press, L"--title T  presses its OK button"},
     {L"file-dialog", driver::FileDialog, L"--title T [--path P]  prints folder=, then chooses P"},
     {L"post", driver::Post, L"--class C|--hwnd H [--title T] --msg N [--lparam L]"},

@@ -1,19 +1,15 @@
-// ruxa_open_recorder: stands in for the browser or mail program the shell
-// starts for a file type or URL scheme during a test.
-//
-//   ruxa_open_recorder <record file> <what the shell was asked to open>
-//
-// It is a windowless GUI program on purpose: a console program would get a
-// console window from Wine, which takes the foreground from the dialog under
-// test for a moment and swallows the keys typed next. The record appears
-// whole (written beside it, then renamed) so a test never reads half a line.
+// ruxa_open_recorder <record file> <what the shell was asked to open>: the
+// browser or mail program in a test. A windowless GUI program: Wine would
+// give a console program a console window, which takes the foreground from
+// the dialog under test and swallows the keys typed next. The record is
+// written beside its place, then renamed, so no test reads half a line.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
 
 #include "UniqueHandle.h"
-#include "output.h"
+#include "driver.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;

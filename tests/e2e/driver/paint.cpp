@@ -1,14 +1,10 @@
-// A window of known content for captures to be checked against, on top of
-// everything else and the foreground window, as the window a user has just
-// clicked. Every style is a colour per pixel, so one painting and one check
-// that the screen shows it serve them all.
-#include "commands.h"
-#include "find.h"
-#include "output.h"
+// A window of known content to check captures against, topmost and in the
+// foreground, as the window a user has just clicked. Every style is a colour
+// per pixel, so one painting and one check that the screen shows it serve all.
+#include "driver.h"
 
 #include "UniqueHandle.h"
 
-#include <string>
 #include <vector>
 
 namespace driver {
@@ -16,10 +12,9 @@ namespace driver {
 namespace {
 
 // The quadrant pattern's border, then its quadrants in reading order. None
-// of these is white, or black (whose reverse is white), so a printed page's
-// non-white bounds are the picture's bounds whether it was printed as
-// captured or colour-reversed; and none is another's reverse, so a reversed
-// print cannot pass for a plain one.
+// is white or black (white reversed), so a page's non-white bounds are the
+// picture's, reversed or not; none is another's reverse, so a reversed print
+// cannot pass for a plain one.
 constexpr struct {
   const char* name;
   COLORREF rgb;
@@ -101,11 +96,9 @@ bool OnScreen() {
 
 } // namespace
 
-// paint [--style coords|quadrants] [--x --y --width --height] [--title T]
 // Shows the window (the whole virtual screen, every monitor, unless placed);
 // once the screen shows it, prints each quadrant's colour as "name=R G B"
 // and then hwnd=N, and runs until the window is closed or the process ends.
-// Meanwhile it prints keyup=VK as a key it has the focus for is let go.
 int Paint(const Options& options) {
   const std::wstring style = options.Text(L"style").value_or(L"coords");
   if (style != L"coords" && style != L"quadrants")

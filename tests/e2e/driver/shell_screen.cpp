@@ -1,7 +1,5 @@
 // The clipboard's bitmap and the tray's icon.
-#include "commands.h"
-#include "find.h"
-#include "output.h"
+#include "driver.h"
 
 #include "UniqueHandle.h"
 
@@ -10,7 +8,6 @@
 #include <cstdio>
 #include <cwchar>
 #include <sstream>
-#include <string>
 
 namespace driver {
 
@@ -23,9 +20,6 @@ bool OpenClipboardWaiting(const Options& options) {
 
 } // namespace
 
-// clipboard-size [--points "x,y x,y"]  Prints width= height= of the
-// clipboard's bitmap (0 0 when it holds none) and pixel=x,y RRGGBB for each
-// point asked for.
 int ClipboardSize(const Options& options) {
   if (!OpenClipboardWaiting(options))
     return Fail(L"the clipboard stays busy");
@@ -53,8 +47,7 @@ int ClipboardSize(const Options& options) {
   return 0;
 }
 
-// clipboard-text --set T  Empties the clipboard and puts the text on it, a
-// mark that tells whether a bitmap has arrived since.
+// A mark that tells whether a bitmap has arrived since.
 int ClipboardText(const Options& options) {
   const std::wstring text = options.Text(L"set").value_or(L"");
   if (!OpenClipboardWaiting(options))
@@ -72,9 +65,7 @@ int ClipboardText(const Options& options) {
   return 0;
 }
 
-// tray-icon --hwnd H  Prints icon=1 while the tray holds the icon (id 1) of
-// that window, icon=0 once it is gone. The tray answers a change to an icon
-// it does not hold with a failure.
+// The tray answers a change to an icon (id 1) it does not hold with a failure.
 int TrayIcon(const Options& options) {
   const auto handle = options.Number(L"hwnd");
   if (!handle)
