@@ -1,8 +1,6 @@
-// The mouse cursor in captures, against the real screen and pointer. The
-// pointer rests on a window of this thread, whose cursor the capture can
-// draw: Wine cannot draw a cursor that belongs to another process, so the
-// end-to-end tests, which capture the driver's windows, never see one.
-
+// The mouse cursor in captures, on the real screen and pointer, over a window
+// of this thread: Wine cannot draw another process's cursor, so the
+// end-to-end tests never see one.
 #include "Capture.h"
 #include "ShellFixture.h"
 
@@ -14,8 +12,7 @@ constexpr COLORREF Plain = RGB(40, 160, 40);
 constexpr RECT Place{100, 120, 500, 420};  // screen rectangle of the test window
 constexpr int Width = Place.right - Place.left, Height = Place.bottom - Place.top;
 
-// A picture of the test window as it must be captured: plain, with the
-// cursor drawn at (x, y) when one is given.
+// The test window as it must be captured: plain, with the cursor at (x, y) if given.
 std::vector<std::uint32_t> Expected(HCURSOR cursor, int x, int y) {
     PictureSurface picture;
     picture.Resize(Width, Height);
@@ -26,9 +23,8 @@ std::vector<std::uint32_t> Expected(HCURSOR cursor, int x, int y) {
     return PixelsOf(picture);
 }
 
-// How many pixels of the capture's part that shows the test window (at left,
-// top) differ from the expected picture; -1 when the capture is too small to
-// hold it.
+// How many pixels of the test window's part of the capture (at left, top)
+// differ from the expected picture; -1 when the capture cannot hold it.
 int Differences(const PictureSurface& picture, int left, int top, const std::vector<std::uint32_t>& expected) {
     if (picture.Width() < left + Width || picture.Height() < top + Height) return -1;
     int count = 0;

@@ -1,20 +1,15 @@
-// The common-dialog wrapper against the real file dialogs, which a second
-// thread answers as a person would. Its name buffer is checked where the
-// program's own file dialogs are handed a name too long for it
-// (PrintDialogTest.SavedPicture..., OptionsTest.IconChooser...); its font
-// dialog, Action and HelpKey are not used by the program.
-
+// The common-dialog wrapper against the real file dialogs, answered by a
+// second thread. Its name buffer: where the program's own dialogs get a name
+// too long for it (PrintDialogTest.SavedPicture..., OptionsTest.IconChooser...).
 #include "ShellFixture.h"
 #include "cCommonDlg.h"
 
 // The hidden main window owns the dialogs.
 class CommonDlgTest : public ShellTest {};
 
-// A typed name is chosen, and a cancel is reported and clears it. A name
-// typed without an extension takes the chosen file type's, as it always does
-// when the default extension is the empty text the property starts with: the
-// save dialog writes "shot.png" with the PNG type chosen, the open dialog
-// finds "photo" as "photo.bmp".
+// A typed name is chosen, a cancel reported and the name cleared. With the
+// default extension empty, as it starts, a name without one takes the chosen
+// file type's: "shot" saves as "shot.png" with PNG chosen, "photo" opens "photo.bmp".
 TEST_F(CommonDlgTest, TypedNamesAreChosenWithTheChosenTypesExtensionAndCancelIsReported) {
     folder.Write(L"photo.bmp", "x");
     folder.Write(L"写真.png", "x");

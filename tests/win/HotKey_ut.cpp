@@ -1,7 +1,5 @@
-// The hot keys on the real hidden main window: atoms and identifiers, which
-// slot holds a shared combination, WM_HOTKEY in the window's own procedure,
-// and registrations that follow what is stored.
-
+// The hot keys on the real hidden main window: atoms, which slot holds a
+// shared combination, WM_HOTKEY, and registrations that follow the store.
 #include "BasHotKey.h"
 #include "ShellFixture.h"
 #include "ShellRules.h"
@@ -55,9 +53,8 @@ TEST_F(HotKeyTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
 }
 
 // Each identifier reaches its slot's action and no other. Whatever stores the
-// settings (the options dialog's OK or 適用, a named setting saved with other
-// edits pending), the keys registered are the ones stored; a store also tries
-// again a key another program held.
+// settings, the keys registered are the ones stored, and a key another
+// program held is tried again.
 TEST_F(HotKeyTest, RegistrationsFollowEveryStoreAndEachIdentifierReachesItsSlot) {
     SetSettings([](SettingsModel& s) {
         EnableSlot(s, 0, 'P');
@@ -87,8 +84,7 @@ TEST_F(HotKeyTest, RegistrationsFollowEveryStoreAndEachIdentifierReachesItsSlot)
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'Q'));
     EXPECT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'W'));
 
-    // Held elsewhere first, the key is refused; stored again once it is free,
-    // it is taken.
+    // Held elsewhere, the key is refused; stored again once free, it is taken.
     ASSERT_TRUE(RegisterHotKey(nullptr, 77, MOD_ALT | MOD_CONTROL, 'E'));
     next.Settings.HotKeyButton[2] = 'E';
     Store().Commit(next);

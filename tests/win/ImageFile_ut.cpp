@@ -1,7 +1,5 @@
-// Image files as the capture: the loader on a file of each format the codecs
-// read (tests/win/data, made as its README says), and the file items of the
-// tray, hot keys and double-click with the file dialog answered by script.
-
+// Image files as the capture: the loader on each format (tests/win/data), and
+// the file items of the tray, hot keys and double-click.
 #include <array>
 #include <cstdlib>
 
@@ -22,21 +20,13 @@ bool Near(std::uint32_t actual, std::uint32_t expected, int tolerance) {
     return true;
 }
 
-// The person at the file dialog is a script that answers with `answer` and
-// keeps what was asked.
 class ImageFileTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        SetFileDialogAnswerer([this](const OPENFILENAMEW& record, bool save) {
-            asked.push_back(Recorded(record, save));
-            return answer;
-        });
+        AnswerFileDialogsByScript();
         LastPicturePath = "C:\\before\\";
     }
-
-    std::vector<FileDialogCall> asked;
-    std::optional<std::wstring> answer;
 };
 
 }  // namespace
@@ -71,6 +61,7 @@ TEST(PictureLoad, ReadsEachFormatAndLaysTransparencyOntoWhite) {
     }
 }
 
+// Files that cannot be loaded, and a failed file dialog, are told and change nothing.
 TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
     const unique_hfile lock(
         CreateFileW(TestData(L"24bit.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -97,12 +88,12 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(text::Narrow(c.name));
         boxes.clear();
-        answer = TestData(c.name);
+        dialogAnswer = TestData(c.name);
         main->Pop_FileCapture_Click();
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "ルクサさん");
         EXPECT_EQ(boxes[0].owner, main->Handle());
-        const std::string named = "画像ファイルを読み込めませんでした。\n" + text::Narrow(*answer) + "\n";
+        const std::string named = "画像ファイルを読み込めませんでした。\n" + text::Narrow(*dialogAnswer) + "\n";
         EXPECT_EQ(boxes[0].text.substr(0, named.size()), named);
         if (c.reason) {
             EXPECT_EQ(boxes[0].text.substr(named.size()), c.reason);
@@ -111,12 +102,16 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
         EXPECT_EQ(ReadClipboardImage().width, 0);
         EXPECT_EQ(AppState, StateAbout);
     }
+    TypeTooLongName(L"ピクチャ画像の指定", L".png", [&] { main->Pop_FileCapture_Click(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "画像ファイルを読み込めませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）");
+    EXPECT_EQ(LastPicturePath, "C:\\before\\");
 }
 
 TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     const std::wstring chosen = folder.File(L"画像.bmp");
     ASSERT_TRUE(CopyFileW(TestData(L"24bit.bmp").c_str(), chosen.c_str(), FALSE));
-    answer = chosen;
+    dialogAnswer = chosen;
     PutTextOnClipboard();
     AppState = StateDtCapture;  // a desktop copy armed meanwhile stays armed
     main->Pop_FileCapture_Click();
@@ -125,9 +120,8 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     EXPECT_EQ(ReadClipboardImage().pixels, six);
     EXPECT_EQ(LastPicturePath, text::Narrow(chosen));
 
-    // Cancelled, the copy and the print say nothing and change nothing; the
-    // dialog opens where the last file was.
-    answer.reset();
+    // Cancelled, the copy and the print change nothing; the dialog opens where the last file was.
+    dialogAnswer.reset();
     main->Pop_FileCapture_Click();
     main->Pop_FileCopy_Click();
     EXPECT_TRUE(boxes.empty());
@@ -140,40 +134,26 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     const auto openingIn = [&](const std::wstring& initial) {
         return FileDialogCall{main->Handle(), L"ピクチャ画像の指定", filter, 0, 0x280804, L"", initial, false};
     };
-    EXPECT_EQ(asked, (std::vector{openingIn(L"C:\\before\\"), openingIn(chosen), openingIn(chosen)}));
+    EXPECT_EQ(dialogs, (std::vector{openingIn(L"C:\\before\\"), openingIn(chosen), openingIn(chosen)}));
 }
 
-// The double-click with DoubleClick 1 prints, with any other it copies; it
-// runs the command of the hot key slot of the same action (3 and 7 here, as
-// ShellRules_ut shows), so it stands for the hot keys too. The print dialog
-// is cancelled: printing is the print output's business.
+// The double-click with DoubleClick 1 prints, else copies, through the hot key
+// slot of the same action (3 and 7 here), so it stands for the hot keys too.
 TEST_F(ImageFileTest, DoubleClickAndHotKeysOpenTheFileDialog) {
     for (const bool copies : {false, true}) {
         SCOPED_TRACE(copies ? "copy" : "print");
-        asked.clear();
+        dialogs.clear();
         PutTextOnClipboard();
-        answer = copies ? std::optional(TestData(L"24bit.bmp")) : std::nullopt;
+        dialogAnswer = copies ? std::optional(TestData(L"24bit.bmp")) : std::nullopt;
         SetSettings([&](SettingsModel& s) {
             s.Settings.DoubleClick = copies ? 0 : 1;
             s.Settings.DoubleClickDo = 4;
         });
         main->TrayMessage(shell::TrayLeftDoubleClick);
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(std::get<1>(asked[0]), L"ピクチャ画像の指定");
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(std::get<1>(dialogs[0]), L"ピクチャ画像の指定");
         EXPECT_EQ(ReadClipboardImage().width, copies ? 3 : 0);
         EXPECT_FALSE(main->Timer1().Enabled());
         EXPECT_EQ(AppState, StateIdle);
     }
-}
-
-TEST_F(ImageFileTest, FailedDialogIsReportedWithItsError) {
-    // The real dialog, given a typed name longer than the 255 characters it
-    // has room for.
-    SetFileDialogAnswerer(nullptr);
-    std::thread person = AnswerFileDialog(L"ピクチャ画像の指定", PathTooLongForTheDialog(folder, L".png"));
-    main->Pop_FileCapture_Click();
-    person.join();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "画像ファイルを読み込めませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）");
-    EXPECT_EQ(LastPicturePath, "C:\\before\\");
 }

@@ -1,5 +1,5 @@
-// The INI document against the platform's own private-profile functions: the
-// same writes must leave the same bytes, the same reads give the same values.
+// The INI document against the platform's private-profile functions: the same
+// writes leave the same bytes, the same reads give the same values.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,8 +13,7 @@
 
 namespace {
 
-// The functions of the A kind speak the process's ANSI code page, 932 in the
-// tests' Japanese locale.
+// The A functions speak the ANSI code page, 932 in the tests' Japanese locale.
 std::string Ansi(const std::string& utf8) { return text::Utf8ToCp932(utf8).value_or(""); }
 
 std::string PlatformRead(const std::wstring& path, const std::string& section, const std::string& key) {

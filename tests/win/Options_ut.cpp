@@ -1,13 +1,9 @@
-// The options dialog on a real shell: what it shows when it opens, the checks
-// that keep bad input out, what Apply, OK and Cancel store, the hot keys that
-// follow, and the settings it shares with the print dialog.
+// The options dialog on a real shell: what it shows, the checks that keep bad
+// input out, what Apply, OK and Cancel store, and the hot keys that follow.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "BasHotKey.h"
-#include "Form.h"
-#include "IniFile.h"
-#include "MessageLoop.h"
 #include "ShellFixture.h"
 
 using namespace BasRuxa;
@@ -53,28 +49,27 @@ protected:
     bool PageShown(int k) const { return IsWindowVisible(form->Item(F::Fra_Tab(k))) != FALSE; }
     // The refusal mark of a slot, shown on its page whether or not the page is.
     bool Marked(int slot) const { return (GetWindowLongW(form->Item(F::Img_KeyTaken(slot)), GWL_STYLE) & WS_VISIBLE) != 0; }
-    // The focus leaves a field for another control: the check comes once the
-    // move is over.
+    // The focus leaves a field for another control; the check comes once the move is over.
     void Leave(int field, int to) {
         form->Focus(field);
         form->Focus(to);
         PumpPending();
     }
-    void NamedSettings(std::initializer_list<PrintSettings> named) {
-        SetSettings([&](SettingsModel& s) {
-            int n = 0;
-            for (const PrintSettings& p : named) s.NamedSettings[n++] = p;
-            s.Settings.PrinterCount = static_cast<std::int16_t>(n);
-        });
-    }
-
     Form* form = nullptr;
 };
 
 }  // namespace
 
+// The hot key of the dialog shows the open one again.
 TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsAndCancelStoresNothing) {
     EXPECT_EQ(AppState, StateOption);
+    const HWND window = form->Handle();
+    AppState = StateIdle;
+    main->RunCommand(shell::HotKeyCommand(8));
+    EXPECT_EQ(AppState, StateOption);
+    ASSERT_NE(Dialog().Window(), nullptr);
+    EXPECT_EQ(Dialog().Window()->Handle(), window);
+    EXPECT_TRUE(form->Visible());
     EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
     for (int k = 0; k < F::PageCount; ++k) EXPECT_EQ(PageShown(k), k == 0) << k;
     EXPECT_EQ(form->Text(F::TxtByo), "5");
@@ -98,9 +93,8 @@ TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsAndCancelStoresNothing)
     EXPECT_EQ(form->Check(F::Chk_Alt(1)), 1);
     EXPECT_TRUE(form->Enabled(F::Chk_Alt(0)));
 
-    // The tabs in the form's font track the pointer and take the focus when
-    // pressed; a click on the print page's tab, as the mouse gives it, shows
-    // that page, and an edit there enables Apply.
+    // The tabs, in the form's font, track the pointer and take the focus when
+    // pressed; a click on the print page's tab shows it, an edit there enables Apply.
     const HWND tabs = FindWindowExW(form->Item(F::Pic_Tab), nullptr, WC_TABCONTROLW, nullptr);
     EXPECT_NE(SendMessageW(tabs, WM_GETFONT, 0, 0), 0);
     EXPECT_EQ(SendMessageW(tabs, WM_GETFONT, 0, 0), SendMessageW(form->Item(F::ChkDialog), WM_GETFONT, 0, 0));
@@ -127,14 +121,11 @@ TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsAndCancelStoresNothing)
     EXPECT_FALSE(IsFree('Q'));
 }
 
-// The self-timer's seconds and the print page's ratio are checked when the
-// focus moves on to another control and again when stored: a value out of
-// range is told, its page shown and the text kept for mending; Enter while
-// the field still has the focus stores what was typed, which is not lost. A
-// click on ｷｬﾝｾﾙ moves the focus out of such a field: no check runs, so the
-// click is not lost under its message. And a check whose message is up when
-// the program is closed from outside touches nothing of the dialog that went
-// meanwhile.
+// The self-timer's seconds and the ratio are checked when the focus moves to
+// another control and when stored: a value out of range is told, its page
+// shown and the text kept for mending. Leaving for ｷｬﾝｾﾙ runs no check, so the
+// click is not lost under a message; a message up while the program is closed
+// from outside touches nothing of the dialog that went.
 TEST_F(OptionsTest, LeavingByCancelChecksNothingAnyOtherLeavingAndStoringRefuseValuesOutOfRange) {
     // Only entering the seconds field enables Apply without a change.
     form->Focus(F::ChkDialog);
@@ -225,9 +216,8 @@ TEST_F(OptionsTest, SelfTimerOffGreysTheSecondsAndAClipboardDoubleClickTheFileCa
     EXPECT_TRUE(form->Enabled(F::Opt_File));
 }
 
-// OK and 適用 refuse a title the next start would take for a file never set
-// up; a named setting saved with such a title pending stores the rest and
-// keeps the stored title, so the next start finds every setting.
+// OK and 適用 refuse a title the next start would take for a first start; a
+// named setting saved meanwhile stores the rest and keeps the stored title.
 TEST_F(OptionsTest, ATitleThatWouldWipeTheSettingsIsNeverWritten) {
     int saves = 0;
     SetInputBoxAnswerer([&](const InputBoxCall&) { return "頁" + std::to_string(++saves); });
@@ -239,16 +229,14 @@ TEST_F(OptionsTest, ATitleThatWouldWipeTheSettingsIsNeverWritten) {
                  {" ", nullptr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
-        if (!Dialog().Window()) main->Pop_Option_Click();
-        form = Dialog().Window();
+        Reopen();
         boxes.clear();
         form->SetText(F::Txt_AppName, c.title);
         form->SetCheck(F::ChkDialog, 1);
         form->Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
         EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
         EXPECT_EQ(Settings.Title, c.message ? "ヴェルモ" : c.title);
-        EXPECT_EQ(ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), "Application", "Title"),
-                  c.message ? "ヴェルモ" : c.title);
+        EXPECT_EQ(IniValue("Application", "Title"), c.message ? "ヴェルモ" : c.title);
         Press(F::BtnOK);
         ASSERT_EQ(boxes.size(), c.message ? 1u : 0u);
         EXPECT_EQ(Dialog().Window() == nullptr, !c.message);
@@ -257,8 +245,7 @@ TEST_F(OptionsTest, ATitleThatWouldWipeTheSettingsIsNeverWritten) {
 }
 
 // Apply registers what the rows say; a key another program holds is marked
-// with the reason, still on opening again, and taken by the next Apply once
-// it is free.
+// with the reason, also on opening again, and taken by the next Apply once free.
 TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndMarksAKeyAnotherProgramHolds) {
     // Clearing Enable greys the row and keeps its values.
     form->SetCheck(F::Chk_Enable(0), 0);
@@ -302,7 +289,7 @@ TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndMarksAKeyAnotherProgramHolds)
 }
 
 // Typed into the edit field, a key is refused and A chosen; typed into the
-// open list, the letter chooses its entry, and that key is what is stored.
+// open list, the letter chooses its entry, which is stored.
 TEST_F(OptionsTest, KeysTypedIntoTheListAreTakenOnlyFromTheOpenList) {
     const auto type = [&](int slot, wchar_t key) {
         COMBOBOXINFO info{};
@@ -331,38 +318,30 @@ TEST_F(OptionsTest, KeysTypedIntoTheListAreTakenOnlyFromTheOpenList) {
 
 TEST_F(OptionsTest, IconChooserFillsTheFieldAndLeavesThePictureFolder) {
     LastPicturePath = "C:\\写真\\";
-    std::vector<FileDialogCall> asked;
-    std::optional<std::wstring> answer = L"C:\\アイコン\\新.ico";
-    SetFileDialogAnswerer([&](const OPENFILENAMEW& record, bool save) {
-        asked.push_back(Recorded(record, save));
-        return answer;
-    });
+    dialogAnswer = L"C:\\アイコン\\新.ico";
+    AnswerFileDialogsByScript();
     Press(F::Btn_IconSansho);
     EXPECT_EQ(form->Text(F::Txt_IconPath), "C:\\アイコン\\新.ico");
     EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
-    answer.reset();  // cancelled: nothing changes
+    dialogAnswer.reset();  // cancelled: nothing changes
     Press(F::Btn_IconSansho);
     const FileDialogCall icon{form->Handle(), L"アイコンファイルの指定", L"アイコンファイル(*.ICO)|*.ico|", 0, 0x280804,
                               L"", L"C:\\写真\\", false};
-    EXPECT_EQ(asked, (std::vector{icon, icon}));
+    EXPECT_EQ(dialogs, (std::vector{icon, icon}));
     EXPECT_EQ(form->Text(F::Txt_IconPath), "C:\\アイコン\\新.ico");
     EXPECT_EQ(LastPicturePath, "C:\\写真\\");
     Press(F::BtnTekiyo);
     EXPECT_EQ(Settings.Icon, "C:\\アイコン\\新.ico");
 
-    // The real dialog, given a name longer than it has room for, fails: that
-    // is said, not taken for a cancel.
-    SetFileDialogAnswerer(nullptr);
+    // The real dialog failing is told, not taken for a cancel.
     LastPicturePath = text::Narrow(folder.Path());
-    std::thread person = AnswerFileDialog(L"アイコンファイルの指定", PathTooLongForTheDialog(folder, L".ico"));
-    Press(F::Btn_IconSansho);
-    person.join();
+    TypeTooLongName(L"アイコンファイルの指定", L".ico", [&] { Press(F::Btn_IconSansho); });
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "アイコンファイルを指定できませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）");
 }
 
 // At a new DPI the table is laid out again, fonts included, and the pages
-// again fill the tab control's display area, whose tab row grew.
+// fill the tab control's display area again.
 TEST_F(OptionsTest, ANewDpiLaysOutTheTableAndThePagesAgain) {
     const int dpi = form->Dpi() * 3 / 2;
     RECT suggested{};
@@ -391,17 +370,16 @@ TEST_F(OptionsTest, ANewDpiLaysOutTheTableAndThePagesAgain) {
     EXPECT_EQ(font.lfHeight, -MulDiv(9, dpi, 72));
 }
 
-// A named setting chosen on the print page is what OK and 適用 store: its
-// ratio was filled in by the choice, which is no edit.
+// A named setting chosen on the print page is what OK and 適用 store, its
+// ratio included, which the choice filled in.
 TEST_F(OptionsTest, AChosenNamedSettingSurvivesOkAndApply) {
     PrintSettings half = CurrentPrint;
     half.Title = "半分";
     half.Size = 3;
     half.SizeP = 50;
-    NamedSettings({half});
+    SetNamedSettings({half});
     Dialog().Unload();
-    main->Pop_Option_Click();
-    form = Dialog().Window();
+    Reopen();
     for (const int button : {F::BtnTekiyo, F::BtnOK}) {
         form->SetListIndex(PrintPanel::CmbSetting, 0);
         Press(button);
@@ -412,9 +390,8 @@ TEST_F(OptionsTest, AChosenNamedSettingSurvivesOkAndApply) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// Both dialogs open at once (a hot key opens the print dialog): what one
-// stores shows in the other before it stores, its own edits stay, and a
-// setting chosen in it follows its name when the list changes.
+// Both dialogs open at once: what one stores shows in the other, whose own
+// edits stay and whose chosen setting follows its name when the list changes.
 TEST_F(OptionsTest, WhatTheOtherDialogStoresShowsHereBeforeThisOneStores) {
     PrintSettings wide = CurrentPrint;
     wide.Title = "幅";
@@ -422,10 +399,9 @@ TEST_F(OptionsTest, WhatTheOtherDialogStoresShowsHereBeforeThisOneStores) {
     wide.SizeP = 120;
     PrintSettings two = CurrentPrint;
     two.Title = "二";
-    NamedSettings({two, wide});
+    SetNamedSettings({two, wide});
     Dialog().Unload();
-    main->Pop_Option_Click();
-    form = Dialog().Window();
+    Reopen();
     form->SetListIndex(PrintPanel::CmbSetting, 1);
     form->SetCheck(F::ChkDialog, 1);  // edits of this dialog's own
 
@@ -456,14 +432,4 @@ TEST_F(OptionsTest, WhatTheOtherDialogStoresShowsHereBeforeThisOneStores) {
     EXPECT_EQ(Settings.ReversePrint, 1);
     EXPECT_EQ(Settings.ConfirmBeforePrint, 1);
     EXPECT_EQ(Settings.PrinterCount, 1);
-}
-
-TEST_F(OptionsTest, HotKeyForTheDialogShowsTheOpenOneAgain) {
-    const HWND window = form->Handle();
-    AppState = StateIdle;
-    main->RunCommand(shell::HotKeyCommand(8));
-    EXPECT_EQ(AppState, StateOption);
-    ASSERT_NE(Dialog().Window(), nullptr);
-    EXPECT_EQ(Dialog().Window()->Handle(), window);
-    EXPECT_TRUE(form->Visible());
 }

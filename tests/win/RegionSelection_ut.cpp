@@ -1,5 +1,5 @@
-// The region selection window on the real screen, driven by the mouse
-// messages the system sends it, and the cut of the frozen desktop.
+// The region selection on the real screen, driven by mouse messages, and the
+// cut of the frozen desktop.
 #include <tuple>
 
 #include "ShellFixture.h"
@@ -17,10 +17,9 @@ protected:
 
 }  // namespace
 
-// Opened for a copy (the request it serves decides the output), the selection
-// covers the screen on top with the cross-hair cursor; the release after a drag
-// copies the rectangle, and a release without a press on the picture is no
-// selection.
+// Opened for a copy, the selection covers the screen on top with the
+// cross-hair cursor; the release after a drag copies the rectangle, a release
+// without a press is no selection.
 TEST_F(RegionTest, SelectionCoversTheScreenAndReleaseAfterADragCopiesTheRectangle) {
     main->Pop_RsCapture_Click();
     ASSERT_TRUE(PumpUntil([&] { return Selection().Window() != nullptr; }));
@@ -63,8 +62,7 @@ TEST_F(RegionTest, SelectionCoversTheScreenAndReleaseAfterADragCopiesTheRectangl
         EXPECT_EQ(GetPixel(shown, 110, 215), RGB(110, 215, 0x5A));  // the snapshot inside the box
         EXPECT_EQ(GetPixel(shown, 50, 50), RGB(50, 50, 0x5A));
     }
-    // A right press stops the rubber band; the left release still cuts from
-    // the last left press.
+    // A right press stops the rubber band; the left release still cuts from the left press.
     Mouse(WM_RBUTTONDOWN, 120, 230);
     EXPECT_EQ(Selection().Dragging, 0);
     Mouse(WM_LBUTTONUP, 90, 190);
@@ -74,9 +72,9 @@ TEST_F(RegionTest, SelectionCoversTheScreenAndReleaseAfterADragCopiesTheRectangl
     EXPECT_EQ(image.pixels, Pattern(90, 190, 11, 11));
 }
 
-// Another program's WM_CLOSE (Alt+F4 comes to the same) or the end of the
-// session close the selection like the cancel item: nothing is output and the
-// tray works again. (A run from the command line that ends so: shell_region.sh.)
+// Another program's WM_CLOSE (as Alt+F4) or the end of the session is a
+// cancel: nothing is output, the tray works again (a command-line run so
+// ended: tests/e2e/two_monitors.sh).
 TEST_F(RegionTest, SelectionClosedAnyOtherWayIsACancel) {
     SetSettings([](SettingsModel& s) { s.CurrentPrint.PaperSize = 12; });  // a print would show a message
     for (const auto& [message, wParam] : {std::pair<UINT, WPARAM>{WM_CLOSE, 0}, {WM_ENDSESSION, TRUE}}) {

@@ -1,13 +1,9 @@
-// ruxa.ini and ruxa.inf in a real program folder: what a save writes, files
-// an editor saved with a byte-order mark, text code page 932 cannot hold,
-// the legacy take-over, and files that cannot be read or written, which must
-// lose nothing.
-
+// ruxa.ini and ruxa.inf in a real program folder: saves, encodings, the
+// legacy take-over, and files that cannot be read or written, losing nothing.
 #include <windows.h>
 #include <knownfolders.h>
 
 #include <cstring>
-#include <tuple>
 
 #include "FileIo.h"
 #include "SettingsFile.h"
@@ -37,8 +33,8 @@ std::string Utf16(std::wstring_view text, bool bigEndian) {
 
 }  // namespace
 
-// saved.ini holds every key with values that tell them apart; read and saved
-// again, it must come back byte for byte.
+// saved.ini, every key with values that tell them apart, read and saved
+// again comes back byte for byte.
 TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlaceAndAFailedOneLosesNothing) {
     const std::string saved = fileio::ReadWholeFile(TestData(L"saved.ini")).bytes.value();
     folder.Write(L"ruxa.ini", saved);
@@ -66,16 +62,12 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlaceAndAFailedOneLosesNothing) 
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     EXPECT_FALSE(Store().Commit(Store().Model()));
     EXPECT_EQ(boxes.size(), 2u);
-    WIN32_FIND_DATAW found;
-    const HANDLE leftovers = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
-    EXPECT_EQ(leftovers, INVALID_HANDLE_VALUE);
-    if (leftovers != INVALID_HANDLE_VALUE) FindClose(leftovers);
+    EXPECT_FALSE(TempFilesLeftIn(folder));
 }
 
-// An editor may save the file with a byte-order mark. Read as code page 932
-// it would have no title, be taken for a first start and be overwritten.
-// Written through code page 932, a printer name with characters it lacks
-// would become "?" or a look-alike and print elsewhere without a word.
+// A file an editor saved with a byte-order mark, read as code page 932, would
+// be taken for a first start and overwritten; a printer name written through
+// code page 932 without its characters would print elsewhere without a word.
 TEST_F(SettingsFileTest, FileIsSavedInTheEncodingItWasReadInUnlessCodePage932CannotHoldIt) {
     const std::wstring lines = L"[Application]\r\nTitle=ルクサ\r\nVersion=2.50\r\n[Option]\r\nSelfTime=7\r\nPrinterCount=0\r\n";
     std::string cp932 = text::Narrow(lines);
@@ -113,8 +105,8 @@ TEST_F(SettingsFileTest, FileIsSavedInTheEncodingItWasReadInUnlessCodePage932Can
     }
 }
 
-// A file that is there but cannot be read is no first start: the user is
-// told which file and why, may try again, and nothing is written over it.
+// A file that cannot be read is no first start: the user is told which and
+// why, may try again, and nothing is written over it.
 TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
     // Given up, the program ends with the file as it was.
     const LARGE_INTEGER tooLarge{.QuadPart = 64 * 1024 * 1024 + 1};
@@ -166,9 +158,8 @@ TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
     EXPECT_EQ(folder.Read(L"ruxa.ini"), held);  // read, not written again
 }
 
-// The oldest versions' ruxa.inf is taken over at a first start and deleted
-// once ruxa.ini holds its values. One that cannot be read ends the program
-// with the classic error, and nothing is written.
+// The oldest versions' ruxa.inf is taken over at a first start and deleted;
+// one that cannot be read ends the program with the classic error, unwritten.
 TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeletedOrEndsTheProgramUntouched) {
     const struct {
         const char* what;
@@ -205,9 +196,8 @@ TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeletedOrEndsTheProgramUntouched
     }
 }
 
-// A program folder that cannot be written (a copy in Program Files) keeps its
-// settings in the user's folder: the first start there says where, and later
-// starts read them from there without a word.
+// A program folder that cannot be written keeps its settings in the user's
+// folder: the first start says where, later ones read them silently.
 TEST_F(SettingsFileTest, SettingsMoveToTheUsersFolderWhereTheProgramsCannotBeWritten) {
     const std::wstring userIni = fileio::UserFolder(FOLDERID_RoamingAppData) + L"ruxa.ini";
     DeleteFileW(userIni.c_str());

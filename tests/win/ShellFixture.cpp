@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "IniFile.h"
 #include "PaperTables.h"
 #include "Tray.h"
 
@@ -63,6 +64,14 @@ std::wstring TestData(const wchar_t* name) {
     return path;
 }
 
+void SetNamedSettings(std::initializer_list<PrintSettings> named) {
+    SetSettings([&](SettingsModel& s) {
+        int n = 0;
+        for (const PrintSettings& p : named) s.NamedSettings[n++] = p;
+        s.Settings.PrinterCount = static_cast<std::int16_t>(n);
+    });
+}
+
 bool CombinationIsFree(UINT modifiers, UINT key) {
     if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
     UnregisterHotKey(nullptr, 1);
@@ -94,12 +103,6 @@ FileDialogCall Recorded(const OPENFILENAMEW& record, bool save) {
             record.lpstrFile,  record.lpstrInitialDir ? record.lpstrInitialDir : L"", save};
 }
 
-std::wstring PathTooLongForTheDialog(const TestFolder& folder, const wchar_t* extension) {
-    const std::wstring longFolder = folder.File(std::wstring(200, L'd')) + L"\\";
-    CreateDirectoryW(longFolder.c_str(), nullptr);
-    return longFolder + std::wstring(254 - longFolder.size(), L'f') + extension;
-}
-
 std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int fileType) {
     return std::thread([title, path, fileType] {
         HWND dialog = nullptr, field = nullptr;
@@ -118,6 +121,34 @@ std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int
         if (!path.empty()) SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
         PostMessageW(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
     });
+}
+
+bool TempFilesLeftIn(const TestFolder& folder) {
+    WIN32_FIND_DATAW found;
+    const HANDLE first = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
+    if (first != INVALID_HANDLE_VALUE) FindClose(first);
+    return first != INVALID_HANDLE_VALUE;
+}
+
+std::string ShellTest::IniValue(const char* section, const char* key) const {
+    return ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), section, key);
+}
+
+void ShellTest::AnswerFileDialogsByScript() {
+    SetFileDialogAnswerer([this](const OPENFILENAMEW& record, bool save) {
+        dialogs.push_back(Recorded(record, save));
+        return dialogAnswer;
+    });
+}
+
+void ShellTest::TypeTooLongName(const wchar_t* title, const wchar_t* extension, const std::function<void()>& open) {
+    const std::wstring longFolder = folder.File(std::wstring(200, L'd')) + L"\\";
+    CreateDirectoryW(longFolder.c_str(), nullptr);
+    SetFileDialogAnswerer(nullptr);
+    boxes.clear();
+    std::thread person = AnswerFileDialog(title, longFolder + std::wstring(254 - longFolder.size(), L'f') + extension);
+    open();
+    person.join();
 }
 
 void ShellTest::Restart(bool commandLine) {
@@ -161,9 +192,8 @@ void ShellTest::ExpectBox(std::size_t i, const std::string& text, const std::str
 
 namespace {
 
-// An icon of the test program's own keeps the tray's window up for the whole
-// run: Wine shows and hides that window as its first icon comes and its last
-// goes, which costs about a second each time.
+// An icon of the test program's own keeps the tray's window up for the run:
+// Wine shows and hides it as its first icon comes and last goes, a second each.
 class TrayAnchor : public ::testing::Environment {
 public:
     void SetUp() override {

@@ -1,7 +1,5 @@
-// The tray menus and the delayed captures on the real hidden main window:
-// arming, the timers firing, cancelling and the tray icon. The menus' items
-// are a table in Menus.cpp, walked item by item by their keys end to end
-// (tests/e2e/shell_tray_menus.sh).
+// The delayed captures on the real hidden main window: arming, the timers,
+// cancelling and the tray icon. The menus' items: tests/e2e/shell_tray_menus.sh.
 
 #include "Form.h"
 #include "ShellFixture.h"
@@ -42,8 +40,8 @@ protected:
 
 }  // namespace
 
-// A desktop copy asked for while an active-window copy watches for the next
-// window replaces it: that watch stops, so nothing polls once idle.
+// A desktop copy replaces an active-window copy watching for the next window:
+// that watch stops, so nothing polls once idle.
 TEST_F(ShellMenusTest, DesktopCopyWaitsForItsTimerAndStopsTheWatchItReplaces) {
     PutTextOnClipboard();
     main->Pop_AwCapture_Click();
@@ -106,9 +104,8 @@ TEST_F(ShellMenusTest, HiddenIconComesBackAfterCaptureOrCancel) {
     main->Pop_Can_Click();
 }
 
-// A print that ends in a printer message box: while the box is open the user
-// presses a hot key or cancels from the tray, and the box is answered after
-// the newer request's timer has run out.
+// While a print's printer message box is open the user presses a hot key or
+// cancels from the tray; the box is answered after the newer timer ran out.
 TEST_F(ShellMenusTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
     using Step = std::function<void()>;
     const Step desktopPrint = [&] { main->Pop_DtCopy_Click(); }, desktopCopy = [&] { main->Pop_DtCapture_Click(); };
@@ -161,9 +158,8 @@ TEST_F(ShellMenusTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
 }
 
 TEST_F(ShellMenusTest, DialogItemsSetTheirStatesAndLeaveTheTrayUsable) {
-    // A dialog holds its state while it is open, one window however often
-    // it is asked for; closing it returns to idle (the options dialog:
-    // Options_ut).
+    // A dialog holds its state while open, one window however often asked
+    // for; closing it returns to idle (the options dialog: Options_ut).
     main->Pop_About_Click();
     const HWND about = main->AboutBox().Window()->Handle();
     main->Pop_About_Click();
@@ -187,9 +183,7 @@ TEST_F(ShellMenusTest, CancelClosesTheSelectionWhateverTheState) {
 }
 
 // Another program closing the hidden window ends the program as 終了(&X)
-// does (tests/e2e/shell_tray_menus.sh, shell_hotkeys.sh): the icon goes, the
-// loop ends, and the hot keys are given back, or their atoms would outlive
-// the program in the session.
+// does: the icon goes, the loop ends, the hot keys and their atoms are given back.
 TEST_F(ShellMenusTest, ClosedByAnotherProgramRemovesTheIconReleasesTheHotKeysAndEndsTheLoop) {
     SetSettings([](SettingsModel& s) {
         s.Settings.HotKeyOn[0] = s.Settings.HotKeyALT[0] = s.Settings.HotKeyCTRL[0] = 1;

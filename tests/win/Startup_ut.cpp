@@ -1,6 +1,5 @@
-// Start-up pieces that run in-process: the command-line run's decisions, its
-// error box and exit codes, the application icon and the tray icon record.
-
+// Start-up in-process: the command-line run's decisions, its error box and
+// exit codes, the application icon and the tray icon.
 #include "AppIcon.h"
 #include "Main.h"
 #include "ResidentInstance.h"
@@ -8,15 +7,11 @@
 #include "Tray.h"
 #include "resource.h"
 
-#include <thread>
-#include <tuple>
-
 using namespace BasRuxa;
 
 namespace {
 
-// Valid settings that print a blank page, so a run never stops at a printer
-// or paper message.
+// Settings that print a blank page, so a run never stops at a printer message.
 class StartupTest : public ShellTest {
 protected:
     void SetUp() override {
@@ -51,8 +46,8 @@ TEST_F(StartupTest, MalformedCommandLinesShowTheErrorBoxAndEndWithTheirCode) {
     }
 }
 
-// The run decides for itself whether to confirm, whatever the settings say,
-// and a named setting applies to the run without being stored.
+// The run decides whether to confirm, whatever the settings say, and a named
+// setting applies to the run without being stored.
 TEST_F(StartupTest, CommandLineConfirmsOnlyWhenAskedAndAppliesTheNamedSetting) {
     SetSettings([](SettingsModel& s) {
         s.Settings.ConfirmBeforePrint = 1;
@@ -80,10 +75,9 @@ TEST_F(StartupTest, CommandLineConfirmsOnlyWhenAskedAndAppliesTheNamedSetting) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// The icon the tray and the dialogs take: the file's when it loads, the
-// built-in 16 x 16 one when it cannot be used, and no message either way.
-// The window shows another icon before each load, so a fallback that does
-// nothing cannot pass.
+// The icon the tray and the dialogs take: the file's when it loads, else the
+// built-in one, silently. The window shows another icon before each load, so
+// a fallback that does nothing cannot pass.
 TEST_F(StartupTest, AppIconComesFromTheFileOrFallsBackToTheBuiltInOne) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto builtIn = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PICICON), IMAGE_ICON, 16, 16, LR_SHARED));
@@ -106,10 +100,8 @@ TEST_F(StartupTest, AppIconComesFromTheFileOrFallsBackToTheBuiltInOne) {
 }
 
 // The tip is cut at 63 characters. The icon has the small-icon size of the
-// primary monitor's DPI: the hidden window standing there hears of a change
-// as WM_DPICHANGED, and a change of the settings or the display makes it look
-// again. "TaskbarCreated" also comes when the taskbar kept its icons: ours
-// stays shown.
+// primary monitor's DPI, followed through WM_DPICHANGED and WM_SETTINGCHANGE.
+// "TaskbarCreated" also comes when the taskbar kept its icons: ours stays.
 TEST_F(StartupTest, TrayIconFollowsTheDpiAndTheTaskbar) {
     const auto iconWidth = [] {
         ICONINFO info{};
@@ -140,9 +132,8 @@ TEST_F(StartupTest, TrayIconFollowsTheDpiAndTheTaskbar) {
     EXPECT_FALSE(Tray::IsShown());
 }
 
-// At logon the taskbar may not take icons yet. The tray here refuses a second
-// icon of the same window and id, which stands for it: the test holds the id
-// until the program has tried, then lets go.
+// At logon the taskbar may not take icons yet; here an icon of the same window
+// and id, held until the program has tried, stands for that.
 TEST_F(StartupTest, TrayIconRefusedAtFirstComesLater) {
     NOTIFYICONDATAW held{};
     held.cbSize = sizeof held;
@@ -169,8 +160,7 @@ TEST_F(StartupTest, TrayIconRefusedAtFirstComesLater) {
 }
 
 // A copy that is ending has no window left but holds its claim a moment
-// longer: the next start takes the claim once it goes, rather than handing
-// over to nobody and ending with no copy in the tray.
+// longer: the next start takes the claim once it goes, not handing over to nobody.
 TEST(ResidentInstance, StartAfterACopyThatIsEndingBecomesResident) {
     std::thread ending([] {
         HANDLE claim = CreateMutexW(nullptr, TRUE, L"Local\\RuxaResident");
