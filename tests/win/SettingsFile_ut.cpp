@@ -62,7 +62,10 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlaceAndAFailedOneLosesNothing) 
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     EXPECT_FALSE(Store().Commit(Store().Model()));
     EXPECT_EQ(boxes.size(), 2u);
-    EXPECT_FALSE(TempFilesLeftIn(folder));
+    WIN32_FIND_DATAW found;
+    const HANDLE leftovers = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
+    EXPECT_EQ(leftovers, INVALID_HANDLE_VALUE);
+    if (leftovers != INVALID_HANDLE_VALUE) FindClose(leftovers);
 }
 
 // A file an editor saved with a byte-order mark, read as code page 932, would
@@ -148,7 +151,6 @@ TEST_F(SettingsFileTest, UnreadableIniIsNeverTakenForAFirstStart) {
         return IDRETRY;
     });
     ASSERT_TRUE(LoadSettings());
-    ASSERT_EQ(boxes.size(), 1u);
     ExpectBox(0,
               "設定ファイルを読み込めませんでした。\n" + text::Narrow(folder.File(L"ruxa.ini")) +
                   "\nほかのプログラムがこのファイルを使用中です。\n\n"
@@ -203,7 +205,6 @@ TEST_F(SettingsFileTest, SettingsMoveToTheUsersFolderWhereTheProgramsCannotBeWri
     DeleteFileW(userIni.c_str());
     AppPath = "Z:\\proc\\";  // no file can be made here, whoever asks
     ASSERT_TRUE(LoadSettings());
-    ASSERT_EQ(boxes.size(), 1u);
     ExpectBox(0, "プログラムのフォルダーには書き込めないため、設定は次のファイルに保存します。\n" + text::Narrow(userIni),
               "ルクサさん", MB_OK | MB_ICONINFORMATION);
     ASSERT_TRUE(Commit([](SettingsModel& m) { m.Settings.SelfTime = 12; }));

@@ -123,13 +123,6 @@ std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int
     });
 }
 
-bool TempFilesLeftIn(const TestFolder& folder) {
-    WIN32_FIND_DATAW found;
-    const HANDLE first = FindFirstFileW(folder.File(L"*.ruxa-tmp").c_str(), &found);
-    if (first != INVALID_HANDLE_VALUE) FindClose(first);
-    return first != INVALID_HANDLE_VALUE;
-}
-
 std::string ShellTest::IniValue(const char* section, const char* key) const {
     return ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), section, key);
 }
@@ -184,7 +177,7 @@ void ShellTest::SetUp() {
 }
 
 void ShellTest::ExpectBox(std::size_t i, const std::string& text, const std::string& title, UINT type) const {
-    ASSERT_GT(boxes.size(), i);
+    ASSERT_EQ(boxes.size(), i + 1);
     EXPECT_EQ(boxes[i].text, text);
     EXPECT_EQ(boxes[i].title, title);
     EXPECT_EQ(boxes[i].type, type);
@@ -195,11 +188,9 @@ namespace {
 // An icon of the test program's own keeps the tray's window up for the run:
 // Wine shows and hides it as its first icon comes and last goes, a second each.
 class TrayAnchor : public ::testing::Environment {
-public:
     void SetUp() override {
-        window_ = CreateWindowExW(0, L"STATIC", L"tray anchor", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         icon_.cbSize = sizeof icon_;
-        icon_.hWnd = window_;
+        icon_.hWnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         icon_.uID = 99;
         icon_.uFlags = NIF_ICON;
         icon_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
@@ -207,11 +198,8 @@ public:
     }
     void TearDown() override {
         Shell_NotifyIconW(NIM_DELETE, &icon_);
-        DestroyWindow(window_);
+        DestroyWindow(icon_.hWnd);
     }
-
-private:
-    HWND window_ = nullptr;
     NOTIFYICONDATAW icon_{};
 };
 

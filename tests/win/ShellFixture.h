@@ -76,14 +76,11 @@ FileDialogCall Recorded(const OPENFILENAMEW& record, bool save);
 // cancels when `path` is empty. Join the thread once the dialog has returned.
 std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int fileType = -1);
 
-// Whether a save left a temporary file of its own in the folder.
-bool TempFilesLeftIn(const TestFolder& folder);
-
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Box i was shown with exactly this text, title and type.
+    // Box i, the last shown, had exactly this text, title and type.
     void ExpectBox(std::size_t i, const std::string& text, const std::string& title, UINT type = MB_OK) const;
     // A new main window, for a command-line run or a resident one.
     void Restart(bool commandLine);

@@ -53,12 +53,14 @@ TEST_F(ShellMenusTest, DesktopCopyWaitsForItsTimerAndStopsTheWatchItReplaces) {
     EXPECT_EQ(ReadClipboardImage().width, 0);  // nothing inside the menu command itself
 
     ASSERT_TRUE(PumpUntil([&] { return Idle() && NoTimerRuns(); }));
-    const ClipboardImage image = ReadClipboardImage();
-    EXPECT_EQ(image.width, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(image.height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(ReadClipboardImage().width, GetSystemMetrics(SM_CXSCREEN));
 }
 
-TEST_F(ShellMenusTest, SelfTimerDelayIsSetBeforeEachArming) {
+// Each arming sets the self-timer's delay anew and the newest request wins;
+// the cancel item ends whatever is armed, an open selection included. A
+// dialog holds its state while open, one window however often asked for;
+// closing it returns to idle (the options dialog: Options_ut).
+TEST_F(ShellMenusTest, ArmingSetsTheDelayCancelEndsAnyStateAndDialogsHoldTheirs) {
     SetSettings([](SettingsModel& s) {
         s.Settings.SelfTimer = 1;
         s.Settings.SelfTime = 33;  // past what 16-bit milliseconds hold
@@ -67,7 +69,7 @@ TEST_F(ShellMenusTest, SelfTimerDelayIsSetBeforeEachArming) {
     EXPECT_EQ(main->Timer1().Interval(), 33000);
     EXPECT_EQ(AppState, StateRsCopy);
     SetSettings([](SettingsModel& s) { s.Settings.SelfTime = 2; });
-    main->Pop_DtCopy_Click();  // re-arming: the newest request and delay win
+    main->Pop_DtCopy_Click();
     EXPECT_EQ(main->Timer1().Interval(), 2000);
     EXPECT_EQ(AppState, StateDtCopy);
     main->Pop_AwCopy_Click();
@@ -75,6 +77,26 @@ TEST_F(ShellMenusTest, SelfTimerDelayIsSetBeforeEachArming) {
     EXPECT_EQ(main->PrevForeground, nullptr);
     EXPECT_EQ(AppState, StateAwCopy);
     main->Pop_Can_Click();
+    EXPECT_EQ(AppState, StateIdle);
+    EXPECT_TRUE(NoTimerRuns());
+
+    SetSettings([](SettingsModel& s) { s.Settings.SelfTimer = 0; });
+    main->Pop_RsCapture_Click();
+    ASSERT_TRUE(PumpUntil([&] { return main->RegionSelection().Window() != nullptr; }));
+    EXPECT_EQ(AppState, StateRsCapture);
+    main->Pop_DtCapture_Click();  // a hot key armed another capture meanwhile
+    main->Pop_Can_Click();
+    EXPECT_EQ(main->RegionSelection().Window(), nullptr);
+    EXPECT_EQ(AppState, StateIdle);
+    EXPECT_TRUE(NoTimerRuns());
+
+    main->Pop_About_Click();
+    const HWND about = main->AboutBox().Window()->Handle();
+    main->Pop_About_Click();
+    EXPECT_EQ(main->AboutBox().Window()->Handle(), about);
+    EXPECT_EQ(AppState, StateAbout);
+    main->AboutBox().Window()->Raise(IDCANCEL, BN_CLICKED);  // Esc and the close box
+    EXPECT_EQ(main->AboutBox().Window(), nullptr);
     EXPECT_EQ(AppState, StateIdle);
     EXPECT_TRUE(NoTimerRuns());
 }
@@ -155,31 +177,6 @@ TEST_F(ShellMenusTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
         EXPECT_EQ(AppState, StateIdle);
         EXPECT_TRUE(Tray::IsShown());
     }
-}
-
-TEST_F(ShellMenusTest, DialogItemsSetTheirStatesAndLeaveTheTrayUsable) {
-    // A dialog holds its state while open, one window however often asked
-    // for; closing it returns to idle (the options dialog: Options_ut).
-    main->Pop_About_Click();
-    const HWND about = main->AboutBox().Window()->Handle();
-    main->Pop_About_Click();
-    EXPECT_EQ(main->AboutBox().Window()->Handle(), about);
-    EXPECT_EQ(AppState, StateAbout);
-    main->AboutBox().Window()->Raise(IDCANCEL, BN_CLICKED);  // Esc and the close box
-    EXPECT_EQ(main->AboutBox().Window(), nullptr);
-    EXPECT_EQ(AppState, StateIdle);
-    EXPECT_TRUE(NoTimerRuns());
-}
-
-TEST_F(ShellMenusTest, CancelClosesTheSelectionWhateverTheState) {
-    main->Pop_RsCapture_Click();
-    ASSERT_TRUE(PumpUntil([&] { return main->RegionSelection().Window() != nullptr; }));
-    EXPECT_EQ(AppState, StateRsCapture);
-    main->Pop_DtCapture_Click();  // a hot key armed another capture meanwhile
-    main->Pop_Can_Click();
-    EXPECT_EQ(main->RegionSelection().Window(), nullptr);
-    EXPECT_EQ(AppState, StateIdle);
-    EXPECT_TRUE(NoTimerRuns());
 }
 
 // Another program closing the hidden window ends the program as 終了(&X)
