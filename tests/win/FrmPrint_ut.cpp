@@ -94,20 +94,18 @@ protected:
 
 }  // namespace
 
-// The dialog opens on top on the named setting last chosen, else on the
-// current settings; values no control offers select nothing and break
-// nothing. (Shown with the focus on 印刷開始(&P): tests/e2e/shell_options.sh.)
+// The dialog opens on top on the named setting last chosen; values no control
+// offers select nothing and break nothing. (On the current settings, the
+// focus on 印刷開始(&P): tests/e2e/print_layout.sh, shell_options.sh.)
 TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrTheCurrentAndSelectsNothingOutOfRange) {
     SetNamedSettings({Setting("縮小", 2, 2, 80, 11, 1), Setting("拡大", 5, 3, 150, 8, 2), Setting("紙", 2, 1, 100, 300, 1)});
     using Shows = std::tuple<int, int, int, int, std::string, std::string, std::string, std::string>;
-    const Shows a4{-1, 3, 1, 1, "100", "A4、210 x 297 mm", "指定なし", "PDF"};
     const struct {
         std::int16_t lastSet, pos, size, orientation, paperSize, paperBin, printerCount;
         int chosen;            // the named setting chosen once open, or -1
         std::int16_t working;  // the named setting the dialog works on
         Shows shown;
     } cases[] = {
-        {-1, 3, 1, 1, 9, 0, 3, -1, -1, a4},
         {1, 3, 1, 1, 9, 0, 3, -1, 1, {1, 5, 3, 2, "150", "A3、297 x 420 mm", "指定なし", "PDF"}},
         // LastSet beyond the settings, paper codes beyond the tables, Pos beyond 5
         {5, 9, 1, 1, 300, 200, 3, -1, -1, {-1, 0, 1, 1, "100", "", "", "PDF"}},
@@ -378,9 +376,10 @@ TEST_F(PrintDialogTest, ACaptureArrivingWhileBusyWaitsItsTurn) {
 }
 
 // After each change of a control the preview, and the screen, show what one
-// laid out afresh for the working settings shows, or the line for a paper the
-// printer lacks. It asks the printer without a word and leaves the run's
-// printer and the driver's default settings as they were.
+// laid out afresh for the working settings shows (as opened:
+// tests/e2e/print_layout.sh), or the line for a paper the printer lacks. It
+// asks the printer without a word and leaves the run's printer and the
+// driver's default settings as they were.
 TEST_F(PrintDialogTest, PreviewFollowsEveryControlAndLeavesThePrinterAsItWas) {
     SetNamedSettings({Setting("大きく", 5, 3, 200, 8, 2)});
     const CurrentPrinter printer = Printer();
@@ -397,7 +396,6 @@ TEST_F(PrintDialogTest, PreviewFollowsEveryControlAndLeavesThePrinterAsItWas) {
         const char* change;
         std::function<void(Form&)> act;
     } changes[] = {
-        {"opened", [](Form&) {}},
         {"position", [](Form& f) { f.SelectOption(OptPos1); }},
         {"fit", [](Form& f) { f.SelectOption(OptSize1 + 1); }},
         {"aspect box", [](Form& f) { f.SetCheck(ChkHiritsu, 0); }},

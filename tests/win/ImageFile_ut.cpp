@@ -1,5 +1,5 @@
 // Image files as the capture: the loader on each format (tests/win/data), and
-// the file items of the tray, hot keys and double-click.
+// the file commands of the tray, hot keys and double-click.
 #include <array>
 #include <cstdlib>
 
@@ -108,13 +108,15 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
     EXPECT_EQ(LastPicturePath, "C:\\before\\");
 }
 
+// The commands run as their hot keys and the double-click run them (which
+// runs which: ShellRules_ut; the double-click: tests/e2e/shell_tray_menus.sh).
 TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     const std::wstring chosen = folder.File(L"画像.bmp");
     ASSERT_TRUE(CopyFileW(TestData(L"24bit.bmp").c_str(), chosen.c_str(), FALSE));
     dialogAnswer = chosen;
     PutTextOnClipboard();
     AppState = StateDtCapture;  // a desktop copy armed meanwhile stays armed
-    main->Pop_FileCapture_Click();
+    main->RunCommand(shell::Command::FileCapture);
     EXPECT_EQ(AppState, StateDtCapture);
     const std::vector<std::uint32_t> six(std::begin(SixColours), std::end(SixColours));
     EXPECT_EQ(ReadClipboardImage().pixels, six);
@@ -123,7 +125,7 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     // Cancelled, the copy and the print change nothing; the dialog opens where the last file was.
     dialogAnswer.reset();
     main->Pop_FileCapture_Click();
-    main->Pop_FileCopy_Click();
+    main->RunCommand(shell::Command::FileCopy);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(ReadClipboardImage().pixels, six);
     EXPECT_EQ(LastPicturePath, text::Narrow(chosen));
@@ -135,25 +137,4 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
         return FileDialogCall{main->Handle(), L"ピクチャ画像の指定", filter, 0, 0x280804, L"", initial, false};
     };
     EXPECT_EQ(dialogs, (std::vector{openingIn(L"C:\\before\\"), openingIn(chosen), openingIn(chosen)}));
-}
-
-// The double-click with DoubleClick 1 prints, else copies, through the hot key
-// slot of the same action (3 and 7 here), so it stands for the hot keys too.
-TEST_F(ImageFileTest, DoubleClickAndHotKeysOpenTheFileDialog) {
-    for (const bool copies : {false, true}) {
-        SCOPED_TRACE(copies ? "copy" : "print");
-        dialogs.clear();
-        PutTextOnClipboard();
-        dialogAnswer = copies ? std::optional(TestData(L"24bit.bmp")) : std::nullopt;
-        SetSettings([&](SettingsModel& s) {
-            s.Settings.DoubleClick = copies ? 0 : 1;
-            s.Settings.DoubleClickDo = 4;
-        });
-        main->TrayMessage(shell::TrayLeftDoubleClick);
-        ASSERT_EQ(dialogs.size(), 1u);
-        EXPECT_EQ(std::get<1>(dialogs[0]), L"ピクチャ画像の指定");
-        EXPECT_EQ(ReadClipboardImage().width, copies ? 3 : 0);
-        EXPECT_FALSE(main->Timer1().Enabled());
-        EXPECT_EQ(AppState, StateIdle);
-    }
 }

@@ -113,8 +113,9 @@ TEST_F(OutputTest, ClipboardContentsComeBackAfterAnEmptying) {
     CloseClipboard();
 }
 
-// Each problem, and a page no memory can hold (it would print blank), stops
-// the job before anything is printed and says what it is.
+// Each problem stops the job before anything prints and says what it is (a
+// paper size the printer lacks: tests/e2e/print_layout.sh); so does a page no
+// memory can hold, which would print blank.
 TEST_F(OutputTest, PaperErrorsAndPagesThatCannotBeMadeAreFailures) {
     const PictureSurface small = PatternPicture(10, 10);
     PictureSurface huge;
@@ -126,7 +127,6 @@ TEST_F(OutputTest, PaperErrorsAndPagesThatCannotBeMadeAreFailures) {
         const char* title;
         const char* text;  // how it begins
     } cases[] = {
-        {"a paper size the printer lacks", [](PrintSettings& p) { p.PaperSize = 12; }, &small, "用紙サイズエラー", "用紙"},
         {"a paper source it lacks", [](PrintSettings& p) { p.PaperBin = 99; }, &small, "給紙方法エラー", "給紙"},
         {"an orientation that is none", [](PrintSettings& p) { p.Orientation = 0; }, &small, "給紙方法エラー", "給紙"},
         {"a layout too large", [](PrintSettings& p) { p.Size = 3; p.SizeP = 200; }, &huge, "印刷エラー",

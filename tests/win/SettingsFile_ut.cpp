@@ -171,7 +171,6 @@ TEST_F(SettingsFileTest, LegacyInfIsTakenOverAndDeletedOrEndsTheProgramUntouched
         const char* text;
     } cases[] = {
         {"code page 932", "1,10,0,1,0,0,2\r\n", false, false, nullptr, nullptr},
-        {"UTF-8", "\xEF\xBB\xBF" "1,10,0,1,0,0,2\r\n", false, false, nullptr, nullptr},
         {"UTF-16", Utf16(L"1,10,0,1,0,0,2\r\n", false), false, false, nullptr, nullptr},
         {"damaged", "1,x,0", false, false, "エラー番号：13", "型が一致しません。"},
         {"a folder", "", true, false, "エラー番号：75", "パス名が無効です。"},

@@ -40,9 +40,13 @@ protected:
 
 }  // namespace
 
-// A desktop copy replaces an active-window copy watching for the next window:
-// that watch stops, so nothing polls once idle.
-TEST_F(ShellMenusTest, DesktopCopyWaitsForItsTimerAndStopsTheWatchItReplaces) {
+// A desktop copy replaces an active-window copy watching for the next window,
+// whose watch stops, and waits for its timer. Each arming sets the
+// self-timer's delay anew and the newest request wins; the cancel item ends
+// whatever is armed, an open selection included. A dialog holds its state
+// while open, one window however often asked for; closing it returns to idle
+// (the options dialog: Options_ut).
+TEST_F(ShellMenusTest, ArmingSetsTheDelayCancelEndsAnyStateAndDialogsHoldTheirs) {
     PutTextOnClipboard();
     main->Pop_AwCapture_Click();
     EXPECT_TRUE(main->Timer2().Enabled());
@@ -51,16 +55,9 @@ TEST_F(ShellMenusTest, DesktopCopyWaitsForItsTimerAndStopsTheWatchItReplaces) {
     EXPECT_TRUE(main->Timer1().Enabled());
     EXPECT_EQ(main->Timer1().Interval(), 100);
     EXPECT_EQ(ReadClipboardImage().width, 0);  // nothing inside the menu command itself
-
     ASSERT_TRUE(PumpUntil([&] { return Idle() && NoTimerRuns(); }));
     EXPECT_EQ(ReadClipboardImage().width, GetSystemMetrics(SM_CXSCREEN));
-}
 
-// Each arming sets the self-timer's delay anew and the newest request wins;
-// the cancel item ends whatever is armed, an open selection included. A
-// dialog holds its state while open, one window however often asked for;
-// closing it returns to idle (the options dialog: Options_ut).
-TEST_F(ShellMenusTest, ArmingSetsTheDelayCancelEndsAnyStateAndDialogsHoldTheirs) {
     SetSettings([](SettingsModel& s) {
         s.Settings.SelfTimer = 1;
         s.Settings.SelfTime = 33;  // past what 16-bit milliseconds hold

@@ -102,9 +102,7 @@ TEST_F(StartupTest, TrayIconFollowsTheDpiAndTheTaskbar) {
         GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
         return static_cast<int>(bitmap.bmWidth);
     };
-    std::string title;
-    for (int i = 0; i < 70; ++i) title += "あ";
-    Tray::AddTrayIcon(main->Handle(), title);
+    Tray::AddTrayIcon(main->Handle(), text::Narrow(std::wstring(70, L'あ')));
     ASSERT_TRUE(Tray::IsShown());
     EXPECT_EQ(std::wstring(Tray::TrayData.szTip).size(), 63u);
     const UINT dpi = Tray::NotificationAreaDpi();
