@@ -14,11 +14,7 @@ constexpr int Width = Place.right - Place.left, Height = Place.bottom - Place.to
 
 // The test window as it must be captured: plain, with the cursor at (x, y) if given.
 std::vector<std::uint32_t> Expected(HCURSOR cursor, int x, int y) {
-    PictureSurface picture;
-    picture.Resize(Width, Height);
-    const unique_hbrush brush(CreateSolidBrush(Plain));
-    const RECT all{0, 0, Width, Height};
-    FillRect(picture.Dc(), &all, brush.get());
+    PictureSurface picture = SolidPicture(Width, Height, Plain);
     if (cursor) DrawIcon(picture.Dc(), x, y, cursor);
     return PixelsOf(picture);
 }

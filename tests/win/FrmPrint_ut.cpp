@@ -15,26 +15,15 @@ PrintSettings Setting(const char* title, std::int16_t pos, std::int16_t size, st
 }
 
 // Two settings print alike whatever their titles.
-bool Same(const PrintSettings& a, const PrintSettings& b) {
-    const auto fields = [](const PrintSettings& s) {
-        return std::tie(s.DeviceName, s.Pos, s.Size, s.SizeP, s.Hiritsu, s.PaperSize, s.PaperBin, s.Orientation);
-    };
-    return fields(a) == fields(b);
+bool Same(PrintSettings a, const PrintSettings& b) {
+    a.Title = b.Title;
+    return a == b;
 }
 
 // Every channel of every pixel turned over, as the reverse box prints them.
 std::vector<std::uint32_t> Reversed(std::vector<std::uint32_t> pixels) {
     for (auto& p : pixels) p ^= 0xFFFFFF;
     return pixels;
-}
-
-PictureSurface SolidPicture(int width, int height, COLORREF colour) {
-    PictureSurface picture;
-    picture.Resize(width, height);
-    SetDCBrushColor(picture.Dc(), colour);
-    const RECT all{0, 0, width, height};
-    FillRect(picture.Dc(), &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    return picture;
 }
 
 // Where the window shows pixels of that colour, read from the screen.
@@ -289,7 +278,7 @@ TEST_F(PrintDialogTest, ReverseBoxAppliesToTheCopyAndThePrintAndIsNeverStored) {
     const ClipboardImage copied = ReadClipboardImage();
     EXPECT_EQ(copied.width, 20);
     EXPECT_EQ(copied.height, 15);
-    EXPECT_EQ(copied.At(0, 0), 0xFFFFA5u);  // 255 - (0, 0, 0x5A)
+    EXPECT_EQ(copied.pixels[0], 0xFFFFA5u);  // 255 - (0, 0, 0x5A)
     EXPECT_EQ(IniValue("Option", "ReversePrint"), "0");
     EXPECT_EQ(IniValue("DefaultPrinter", "SizeP"), "50");
     EXPECT_TRUE(F().Visible());

@@ -10,8 +10,6 @@ using namespace BasRuxa;
 
 namespace {
 
-bool IsFree(char key) { return CombinationIsFree(MOD_ALT | MOD_CONTROL, static_cast<UINT>(key)); }
-
 using F = FrmOption;
 
 // Slot 0 on Ctrl+Alt+Q, the others off on Ctrl+Alt+P, slot 7 on a key no list
@@ -105,7 +103,7 @@ TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsAndCancelStoresNothing)
     EXPECT_FALSE(folder.Exists(L"ruxa.ini"));
     EXPECT_EQ(Settings.Title, "ヴェルモ");
     EXPECT_EQ(Settings.ConfirmBeforePrint, 0);
-    EXPECT_FALSE(IsFree('Q'));
+    EXPECT_FALSE(CombinationIsFree('Q'));
 }
 
 // The self-timer's seconds and the ratio are checked on leaving the field and
@@ -239,9 +237,9 @@ TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndMarksAKeyAnotherProgramHolds)
     form->SetListIndex(F::Cmb_Key(4), 25);  // Z
     Press(F::BtnTekiyo);
     EXPECT_FALSE(form->Enabled(F::BtnTekiyo));
-    EXPECT_TRUE(IsFree('Q'));
+    EXPECT_TRUE(CombinationIsFree('Q'));
     EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY0"), 0);
-    EXPECT_FALSE(IsFree('P'));
+    EXPECT_FALSE(CombinationIsFree('P'));
     EXPECT_EQ(Settings.HotKeyOn[0], 0);
     EXPECT_TRUE(Marked(4));
     EXPECT_EQ(form->Tip(F::Img_KeyTaken(4)),
@@ -256,7 +254,7 @@ TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndMarksAKeyAnotherProgramHolds)
     form->SetCheck(F::ChkDialog, 1);
     Press(F::BtnTekiyo);
     EXPECT_FALSE(Marked(4));
-    EXPECT_FALSE(IsFree('Z'));
+    EXPECT_FALSE(CombinationIsFree('Z'));
 
     // Stored with a named setting and then cancelled: the keys are as stored.
     form->SetCheck(F::Chk_Enable(2), 0);
@@ -264,7 +262,7 @@ TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndMarksAKeyAnotherProgramHolds)
     form->Raise(PrintPanel::BtnSaveSetting, BN_CLICKED);
     Press(F::BtnCancel);
     EXPECT_EQ(Settings.HotKeyOn[2], 0);
-    EXPECT_TRUE(IsFree('P'));
+    EXPECT_TRUE(CombinationIsFree('P'));
 }
 
 // Typed into the edit field, a key is refused and A chosen; typed into the
@@ -290,7 +288,7 @@ TEST_F(OptionsTest, KeysTypedIntoTheListAreTakenOnlyFromTheOpenList) {
     EXPECT_TRUE(form->Enabled(F::BtnTekiyo));
     Press(F::BtnOK);
     EXPECT_EQ(Settings.HotKeyButton[0], 'B');
-    EXPECT_FALSE(IsFree('B'));
+    EXPECT_FALSE(CombinationIsFree('B'));
     EXPECT_EQ(boxes.size(), 1u);
 }
 
@@ -381,11 +379,11 @@ TEST_F(OptionsTest, WhatTheOtherDialogStoresShowsHereBeforeThisOneStores) {
     form->SetCheck(F::ChkDialog, 1);  // edits of this dialog's own
 
     // Something else stores a reversed print and deletes "二" ahead of "幅".
-    SettingsModel next = Store().Model();
-    next.Settings.ReversePrint = 1;
-    next.NamedSettings[0] = next.NamedSettings[1];
-    next.Settings.PrinterCount = 1;
-    Store().Commit(next);
+    CommitSettings([](SettingsModel& s) {
+        s.Settings.ReversePrint = 1;
+        s.NamedSettings[0] = s.NamedSettings[1];
+        s.Settings.PrinterCount = 1;
+    });
     EXPECT_EQ(form->ListCount(PrintPanel::CmbSetting), 1);
     EXPECT_EQ(form->ListIndex(PrintPanel::CmbSetting), 0);
     EXPECT_EQ(form->Check(F::ChkReverse), 1);

@@ -18,13 +18,6 @@ std::string ResourceBytes(int id) {
     return bytes ? std::string(static_cast<const char*>(bytes), SizeofResource(nullptr, found)) : std::string();
 }
 
-std::vector<std::wstring> Entries(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    std::error_code none;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, none)) names.push_back(entry.path().filename());
-    return names;
-}
-
 // `base` (ending in "\\") holds only the version's folder, which holds every
 // file of the resources, byte for byte, and the marker.
 void ExpectWholeSet(const std::wstring& base) {
@@ -35,7 +28,7 @@ void ExpectWholeSet(const std::wstring& base) {
         EXPECT_EQ(fileio::ReadWholeFile(folder + file.name).bytes, bytes) << text::Narrow(file.name);
     }
     EXPECT_TRUE(std::filesystem::exists(folder + L"complete.marker"));
-    EXPECT_EQ(Entries(base), std::vector<std::wstring>{help_pages::Folder});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(base), {}), 1);
 }
 
 TEST(ProgramHelp, WritesTheWholeSetOnceUsesItAndReplacesAnUnfinishedOne) {

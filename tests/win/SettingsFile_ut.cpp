@@ -1,11 +1,15 @@
 // ruxa.ini and ruxa.inf in a real program folder: saves, encodings, the
-// legacy take-over, and files that cannot be read or written, losing nothing.
+// legacy take-over, files that cannot be read or written, losing nothing; and
+// the INI document against the platform's private-profile functions: the same
+// writes leave the same bytes, the same reads give the same values.
 #include <windows.h>
 #include <knownfolders.h>
 
 #include <cstring>
+#include <random>
 
 #include "FileIo.h"
+#include "IniFile.h"
 #include "SettingsFile.h"
 #include "ShellFixture.h"
 
@@ -13,16 +17,7 @@ using namespace BasRuxa;
 
 namespace {
 
-class SettingsFileTest : public ShellTest {
-protected:
-    // Stores the settings in memory with one change, as a dialog does.
-    template <typename Change>
-    static bool Commit(Change change) {
-        SettingsModel next = Store().Model();
-        change(next);
-        return Store().Commit(next);
-    }
-};
+using SettingsFileTest = ShellTest;
 
 // The bytes of UTF-16 text after its mark, in either order.
 std::string Utf16(std::wstring_view text, bool bigEndian) {
@@ -30,6 +25,30 @@ std::string Utf16(std::wstring_view text, bool bigEndian) {
     for (const wchar_t c : text) bytes += bigEndian ? std::string{char(c >> 8), char(c)} : std::string{char(c), char(c >> 8)};
     return bytes;
 }
+
+// The A functions speak the ANSI code page, 932 in the tests' Japanese locale.
+std::string Ansi(const std::string& utf8) { return text::Utf8ToCp932(utf8).value_or(""); }
+
+std::string PlatformRead(const std::wstring& path, const std::string& section, const std::string& key) {
+    char buffer[1024] = {};
+    GetPrivateProfileStringA(Ansi(section).c_str(), Ansi(key).c_str(), "", buffer, sizeof buffer,
+                             Ansi(text::Narrow(path)).c_str());
+    const std::string value = text::Cp932ToUtf8(buffer);
+    return value.empty() ? "0" : value;
+}
+
+void PlatformWrite(const std::wstring& path, const std::string& section, const std::string& key, const std::string& value) {
+    WritePrivateProfileStringA(Ansi(section).c_str(), Ansi(key).c_str(), Ansi(value).c_str(),
+                               Ansi(text::Narrow(path)).c_str());
+}
+
+const char* const Sections[] = {"Application", "Option", "option", "OPTION", "DefaultPrinter",
+                                "Printer1",    "Printer12", "設定", "ｾｸｼｮﾝ", ""};
+const char* const Keys[] = {"Title", "title", "SelfTime", "HotKeyOn0", "DeviceName", "名前", "k", ""};
+const std::string Values[] = {"",           "0",          "-1",        "80",         "ヴェルモ",
+                              "  padded",   "\"quoted\"", "'single'",  "\"",         "a=b",
+                              "x;y",        "[brackets]", "ｶﾀｶﾅ",      "\u3000全角\u3000", "tab\tinside",
+                              std::string(1500, 'x'),     "日本語" + std::string(900, 'y')};
 
 }  // namespace
 
@@ -49,7 +68,7 @@ TEST_F(SettingsFileTest, SaveWritesEveryKeyInItsPlaceAndAFailedOneLosesNothing) 
 
     // A save that fails says so and keeps the file, and memory, as they were.
     SetFileAttributesW(folder.File(L"ruxa.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(Commit([](SettingsModel& m) { m.Settings.SelfTime = 17; }));
+    EXPECT_FALSE(CommitSettings([](SettingsModel& m) { m.Settings.SelfTime = 17; }));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "ルクサさん");
     EXPECT_EQ(boxes[0].text.rfind("設定を保存できませんでした。", 0), 0u);
@@ -93,7 +112,7 @@ TEST_F(SettingsFileTest, FileIsSavedInTheEncodingItWasReadInUnlessCodePage932Can
         ASSERT_TRUE(LoadSettings());
         EXPECT_EQ(std::tuple(Settings.Title, Settings.SelfTime), std::tuple("ルクサ", 7));
 
-        ASSERT_TRUE(Commit([&](SettingsModel& m) {
+        ASSERT_TRUE(CommitSettings([&](SettingsModel& m) {
             m.Settings.SelfTime = 8;
             m.CurrentPrint.DeviceName = f.device;
         }));
@@ -206,11 +225,67 @@ TEST_F(SettingsFileTest, SettingsMoveToTheUsersFolderWhereTheProgramsCannotBeWri
     ASSERT_TRUE(LoadSettings());
     ExpectBox(0, "プログラムのフォルダーには書き込めないため、設定は次のファイルに保存します。\n" + text::Narrow(userIni),
               "ルクサさん", MB_OK | MB_ICONINFORMATION);
-    ASSERT_TRUE(Commit([](SettingsModel& m) { m.Settings.SelfTime = 12; }));
+    ASSERT_TRUE(CommitSettings([](SettingsModel& m) { m.Settings.SelfTime = 12; }));
 
     boxes.clear();
     ASSERT_TRUE(LoadSettings());
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(Settings.SelfTime, 12);
     DeleteFileW(userIni.c_str());
+}
+
+TEST(IniDifferential, GeneratedWritesAndReadsMatchThePlatform) {
+    TestFolder folder;
+    std::mt19937 random(20261206);
+    const auto pick = [&](const auto& pool) { return std::string(pool[random() % std::size(pool)]); };
+
+    for (int sequence = 0; sequence < 150; ++sequence) {
+        const std::wstring path = folder.File(L"seq" + std::to_wstring(sequence) + L".ini");
+        IniFile ours;
+        for (int step = 0; step < 40; ++step) {
+            const std::string section = pick(Sections), key = pick(Keys);
+            if (random() % 3 != 0) {
+                const std::string value = pick(Values);
+                PlatformWrite(path, section, key, value);
+                ours.Set(section, key, value);
+                ASSERT_EQ(folder.Read(path.substr(folder.Path().size())), Ansi(ours.Serialize()))
+                    << "sequence " << sequence << " step " << step << " wrote [" << section << "] " << key;
+            } else {
+                ASSERT_EQ(BasRuxa::ReadIni(ours, section, key), PlatformRead(path, section, key))
+                    << "sequence " << sequence << " step " << step << " read [" << section << "] " << key;
+            }
+        }
+    }
+}
+
+TEST(IniDifferential, HandWrittenFilesReadTheSame) {
+    const std::string files[] = {
+        "; comment line\r\n[Application]\r\nTitle=ヴェルモ\r\n\r\n\r\n[Option]\r\nSelfTime = 5 \r\nnoequals\r\n",
+        "[Option]\nSelfTime=1\nSelfTime=2\n[option]\nSelfTime=3\nOther=4\n",  // LF only, duplicates
+        "top=before\n[A]\nk=v",                                                // no final newline
+        "[A]\r\n  key  =  \"quoted value\"  \r\n=novalue\r\n=second\r\nk2='x'\r\n[B\r\nk3=in broken header\r\n",
+        "[日本語]\r\n名前=値\r\n[ｶﾀｶﾅ]\r\nｷｰ=ｱｲｳ\r\n\u3000sp\u3000=\u3000v\u3000\r\n",
+        "\r\n\r\n[A]\r\n[A]\r\nk=second section\r\n[a]\r\nk=third\r\n",
+        "[A]\r\nk=\x1a\x1avalue\x1a\r\n\t[T]\t\r\ntk=tv\r\n[ Sp ]\r\nin=sp\r\n",
+    };
+    const char* const probes[][2] = {
+        {"Application", "Title"}, {"Option", "SelfTime"}, {"option", "other"}, {"Option", "noequals"}, {"A", "k"},
+        {"A", "key"}, {" A ", " key "}, {"A", ""}, {"A", "k2"}, {"B", "k3"}, {"A", "k3"}, {"日本語", "名前"},
+        {"ｶﾀｶﾅ", "ｷｰ"}, {"ｶﾀｶﾅ", "sp"}, {"", "top"}, {"T", "tk"}, {"Sp", "in"}, {" Sp ", "in"}, {"Missing", "k"}};
+    TestFolder folder;
+    int n = 0;
+    for (const std::string& utf8 : files) {
+        const std::wstring name = L"odd" + std::to_wstring(n++) + L".ini";
+        folder.Write(name, Ansi(utf8));
+        const IniFile ours = IniFile::Parse(text::Cp932ToUtf8(folder.Read(name)));
+        for (const auto& [section, key] : probes)
+            EXPECT_EQ(BasRuxa::ReadIni(ours, section, key), PlatformRead(folder.File(name), section, key))
+                << "file " << n - 1 << " [" << section << "] " << key;
+
+        // A write rewrites the whole file the platform's way.
+        IniFile changed = ours;
+        changed.Set("Option", "Added", "1");
+        PlatformWrite(folder.File(name), "Option", "Added", "1");
+        EXPECT_EQ(folder.Read(name), Ansi(changed.Serialize())) << "file " << n - 1;
+    }
 }

@@ -1,10 +1,34 @@
 #include "ShellFixture.h"
 
+#include <filesystem>
+
 #include "IniFile.h"
 #include "PaperTables.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
+
+TestFolder::TestFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    path_ = std::wstring(temp) + L"ruxa-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(++counter) + L"\\";
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TestFolder::~TestFolder() {
+    // Tests leave read-only files behind, which could not be deleted as such.
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TestFolder::Write(const std::wstring& name, const std::string& bytes) const {
+    SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    fileio::ReplaceFileAtomically(File(name), bytes);
+}
 
 ClipboardImage ReadClipboardImage() {
     ClipboardImage image;
@@ -40,6 +64,7 @@ std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture) {
     return pixels;
 }
 
+// (x, y) as 0xXXYY5A, each modulo 256.
 std::uint32_t PatternAt(int x, int y) { return std::uint32_t(x & 0xFF) << 16 | std::uint32_t(y & 0xFF) << 8 | 0x5A; }
 
 std::vector<std::uint32_t> Pattern(int left, int top, int width, int height) {
@@ -54,6 +79,15 @@ PictureSurface PatternPicture(int width, int height) {
     picture.Resize(width, height);
     const std::vector<std::uint32_t> pattern = Pattern(0, 0, width, height);
     std::copy(pattern.begin(), pattern.end(), picture.Pixels());
+    return picture;
+}
+
+PictureSurface SolidPicture(int width, int height, COLORREF colour) {
+    PictureSurface picture;
+    picture.Resize(width, height);
+    SetDCBrushColor(picture.Dc(), colour);
+    const RECT all{0, 0, width, height};
+    FillRect(picture.Dc(), &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     return picture;
 }
 
@@ -72,7 +106,7 @@ void SetNamedSettings(std::initializer_list<PrintSettings> named) {
     });
 }
 
-bool CombinationIsFree(UINT modifiers, UINT key) {
+bool CombinationIsFree(UINT key, UINT modifiers) {
     if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
     UnregisterHotKey(nullptr, 1);
     return true;

@@ -16,22 +16,39 @@
 #include <tuple>
 #include <vector>
 
+#include "FileIo.h"
 #include "FrmRuxa.h"
 #include "Globals.h"
 #include "HumanSeam.h"
 #include "PictureSurface.h"
 #include "SettingsStore.h"
 #include "ShellState.h"
-#include "TestFolder.h"
 #include "Text.h"
 #include "UniqueHandle.h"
+
+// A fresh, empty folder under the temporary folder, removed with its files.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }  // ends in "\"
+    std::wstring File(const std::wstring& name) const { return path_ + name; }
+    void Write(const std::wstring& name, const std::string& bytes) const;
+    std::string Read(const std::wstring& name) const { return fileio::ReadWholeFile(File(name)).bytes.value_or(""); }
+    bool Exists(const std::wstring& name) const { return GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+private:
+    std::wstring path_;
+};
 
 // The clipboard's bitmap as top-down 0x00RRGGBB pixels; empty when none.
 struct ClipboardImage {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
-    std::uint32_t At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 ClipboardImage ReadClipboardImage();
 void PutTextOnClipboard();
@@ -40,16 +57,23 @@ void PutTextOnClipboard();
 std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture);
 
 // A picture whose every pixel tells where it is, so any cut of it can be checked.
-std::uint32_t PatternAt(int x, int y);
 PictureSurface PatternPicture(int width, int height);
+PictureSurface SolidPicture(int width, int height, COLORREF colour);
 std::vector<std::uint32_t> Pattern(int left, int top, int width, int height);
 
-// The settings in memory as a test sets the scene; nothing is written.
+// The settings in memory as a test sets the scene, nothing written; or
+// stored, as a dialog stores them.
 template <typename Change>
 void SetSettings(Change change) {
     SettingsModel settings = BasRuxa::Store().Model();
     change(settings);
     BasRuxa::Store().Reset(settings);
+}
+template <typename Change>
+bool CommitSettings(Change change) {
+    SettingsModel settings = BasRuxa::Store().Model();
+    change(settings);
+    return BasRuxa::Store().Commit(settings);
 }
 // The named settings in memory, in this order.
 void SetNamedSettings(std::initializer_list<PrintSettings> named);
@@ -58,7 +82,7 @@ void SetNamedSettings(std::initializer_list<PrintSettings> named);
 std::wstring TestData(const wchar_t* name);
 
 // Whether another program could take the hot key combination now.
-bool CombinationIsFree(UINT modifiers, UINT key);
+bool CombinationIsFree(UINT key, UINT modifiers = MOD_ALT | MOD_CONTROL);
 
 // Dispatches the messages waiting, as a handler's return to the loop would.
 void PumpPending();

@@ -1,13 +1,23 @@
-// The delayed captures on the real hidden main window: arming, the timers,
-// cancelling and the tray icon. The menus' items: tests/e2e/shell_tray_menus.sh.
-
+// Requests on the real hidden main window: the delayed captures (arming, the
+// timers, cancelling, the tray icon) and the hot keys (atoms, which slot holds
+// a shared combination, WM_HOTKEY, registrations that follow the store). The
+// menus' items: tests/e2e/shell_tray_menus.sh.
+#include "BasHotKey.h"
 #include "Form.h"
 #include "ShellFixture.h"
+#include "ShellRules.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
 
 namespace {
+
+ATOM FindAtom(int slot) { return GlobalFindAtomW(text::Widen(shell::HotKeyAtomName(slot)).c_str()); }
+
+void EnableSlot(SettingsModel& s, int slot, int key) {
+    s.Settings.HotKeyOn[slot] = s.Settings.HotKeyALT[slot] = s.Settings.HotKeyCTRL[slot] = 1;
+    s.Settings.HotKeyButton[slot] = static_cast<std::int16_t>(key);
+}
 
 // Lets the timers tick for a while, as a modal box's own message loop does.
 void PumpFor(DWORD milliseconds) {
@@ -36,6 +46,12 @@ protected:
     }
 
     unique_hwnd before, after;
+};
+
+class HotKeyTest : public ShellTest {
+protected:
+    void SendHotKey(WPARAM id) { SendMessageW(main->Handle(), WM_HOTKEY, id, 0); }
+    WPARAM IdOf(int slot) { return static_cast<WPARAM>(static_cast<INT_PTR>(BasHotKey::HotKeyId[slot])); }
 };
 
 }  // namespace
@@ -179,12 +195,9 @@ TEST_F(ShellMenusTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
 // Another program closing the hidden window ends the program as 終了(&X)
 // does: the icon goes, the loop ends, the hot keys and their atoms are given back.
 TEST_F(ShellMenusTest, ClosedByAnotherProgramRemovesTheIconReleasesTheHotKeysAndEndsTheLoop) {
-    SetSettings([](SettingsModel& s) {
-        s.Settings.HotKeyOn[0] = s.Settings.HotKeyALT[0] = s.Settings.HotKeyCTRL[0] = 1;
-        s.Settings.HotKeyButton[0] = 'P';
-    });
+    SetSettings([](SettingsModel& s) { EnableSlot(s, 0, 'P'); });
     Restart(false);
-    ASSERT_FALSE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
+    ASSERT_FALSE(CombinationIsFree('P'));
     Tray::AddTrayIcon(main->Handle(), "ヴェルモ");
     NOTIFYICONDATAW icon = Tray::TrayData;
     icon.uFlags = 0;
@@ -192,9 +205,68 @@ TEST_F(ShellMenusTest, ClosedByAnotherProgramRemovesTheIconReleasesTheHotKeysAnd
     SendMessageW(main->Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(main->Handle(), nullptr);
     EXPECT_FALSE(Tray::IsShown());
-    EXPECT_TRUE(CombinationIsFree(MOD_ALT | MOD_CONTROL, 'P'));
-    EXPECT_EQ(GlobalFindAtomW(L"RUXAHOTKEY0"), 0);
+    EXPECT_TRUE(CombinationIsFree('P'));
+    EXPECT_EQ(FindAtom(0), 0);
     MSG msg;
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 0u);
+}
+
+TEST_F(HotKeyTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
+    SetSettings([](SettingsModel& s) {
+        for (int slot = 0; slot < HotKeySlotCount; ++slot) EnableSlot(s, slot, 'P');
+    });
+    Restart(false);
+    for (int slot = 0; slot < HotKeySlotCount; ++slot) {
+        ASSERT_NE(FindAtom(slot), 0) << slot;
+        EXPECT_EQ(BasHotKey::Refused(slot), slot != 0) << slot;
+    }
+    EXPECT_FALSE(CombinationIsFree('P'));
+    // A second release gives back nothing that another holder still needs (the
+    // first: ShellMenusTest.ClosedByAnother..., tests/e2e/shell_hotkeys.sh).
+    BasHotKey::ReleaseHotKeys(main->Handle());
+    const ATOM other = GlobalAddAtomW(L"RUXAHOTKEY0");
+    BasHotKey::ReleaseHotKeys(main->Handle());
+    EXPECT_EQ(FindAtom(0), other);
+    GlobalDeleteAtom(other);
+}
+
+// Each identifier reaches its slot's action and no other; whatever stores the
+// settings, the keys registered are the ones stored (a key another program
+// held is tried again: OptionsTest.ApplyRegisters...).
+TEST_F(HotKeyTest, RegistrationsFollowEveryStoreAndEachIdentifierReachesItsSlot) {
+    SetSettings([](SettingsModel& s) {
+        EnableSlot(s, 0, 'P');
+        EnableSlot(s, 4, 'C');
+        EnableSlot(s, 6, 'R');
+        s.Settings.HotKeySHIFT[6] = 1;
+    });
+    Restart(false);
+    EXPECT_FALSE(CombinationIsFree('C'));
+    EXPECT_FALSE(CombinationIsFree('R', MOD_ALT | MOD_CONTROL | MOD_SHIFT));
+    EXPECT_TRUE(CombinationIsFree('R'));
+    SendHotKey(IdOf(6));
+    EXPECT_EQ(AppState, StateRsCapture);
+    SendHotKey(IdOf(4));
+    EXPECT_EQ(AppState, StateDtCapture);
+    main->Pop_Can_Click();
+    // Identifiers that are not ours do nothing, 0 and a released slot's included.
+    for (const WPARAM id : {WPARAM{0}, WPARAM{12345}, IdOf(3)}) SendHotKey(id);
+    EXPECT_EQ(AppState, StateIdle);
+
+    ASSERT_FALSE(CombinationIsFree('P'));
+    CommitSettings([](SettingsModel& s) {
+        s.Settings.HotKeyButton[0] = 'Q';
+        EnableSlot(s, 2, 'W');
+    });
+    EXPECT_TRUE(CombinationIsFree('P'));
+    EXPECT_FALSE(CombinationIsFree('Q'));
+    EXPECT_FALSE(CombinationIsFree('W'));
+
+    // A command-line run registers none and follows no store.
+    Restart(true);
+    EXPECT_EQ(FindAtom(0), 0);
+    EXPECT_TRUE(CombinationIsFree('Q'));
+    CommitSettings([](SettingsModel& s) { s.Settings.HotKeyButton[0] = 'Y'; });
+    EXPECT_TRUE(CombinationIsFree('Y'));
 }
