@@ -1,8 +1,7 @@
-// Forms built from their control tables: placement at the window's DPI and
-// again at a new one, change events raised by code, option groups, the key
-// filter, and the tab strip's hook of its container. The keyboard of a dialog
-// and what the options dialog uses of the strip are checked on the real
-// dialogs (tests/e2e/shell_options.sh, OptionsTest).
+// Forms built from their control tables: placement at the window's DPI and at
+// a new one, change events raised by code, option groups, the key filter, the
+// tab strip's hook. A dialog's keyboard and what the options dialog uses of the
+// strip: tests/e2e/shell_options.sh, OptionsTest.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -98,7 +98,7 @@ TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrTheCurrentAndSelectsNothi
         {1, 3, 1, 1, 9, 0, 3, -1, 1, {1, 5, 3, 2, "150", "A3、297 x 420 mm", "指定なし", "PDF"}},
         // LastSet beyond the settings, paper codes beyond the tables, Pos beyond 5
         {5, 9, 1, 1, 300, 200, 3, -1, -1, {-1, 0, 1, 1, "100", "", "", "PDF"}},
-        // LastSet below -1, Size, Orientation and paper size out of range, PrinterCount beyond the store
+        // LastSet below -1; Size, Orientation, paper size and PrinterCount out of range
         {-9, 3, 0, 7, 42, 12, 300, -1, -1, {-1, 3, 0, 0, "100", "", "", "PDF"}},
         {-1, -1, 1, 1, -3, -1, 3, -1, -1, {-1, 0, 1, 1, "100", "", "", "PDF"}},  // negative codes
         // A named setting chosen whose paper size no list offers: the paper list keeps its choice.
@@ -300,35 +300,28 @@ TEST_F(PrintDialogTest, ReverseBoxAppliesToTheCopyAndThePrintAndIsNeverStored) {
 TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
     Open();
     F().SetCheck(FrmPrint::ChkReverse, 1);
-    std::vector<FileDialogCall> seen;
-    std::wstring target;
-    SetFileDialogAnswerer([&](const OPENFILENAMEW& record, bool save) -> std::optional<std::wstring> {
-        EXPECT_FALSE(F().Visible());
-        seen.push_back(Recorded(record, save));
-        return target;
-    });
+    AnswerFileDialogsByScript([&] { EXPECT_FALSE(F().Visible()); });
     for (const wchar_t* file : {L"shot.bmp", L"shot.PNG"}) {
-        target = folder.File(file);
+        dialogAnswer = folder.File(file);
         F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
         PictureSurface saved;
-        ASSERT_TRUE(LoadPicture(text::Narrow(target), saved).loaded);
+        ASSERT_TRUE(LoadPicture(text::Narrow(*dialogAnswer), saved).loaded);
         EXPECT_EQ(PixelsOf(saved), Reversed(Pattern(0, 0, 40, 30)));
-        EXPECT_EQ(LastPicturePath, text::Narrow(target));
+        EXPECT_EQ(LastPicturePath, text::Narrow(*dialogAnswer));
         EXPECT_TRUE(F().Visible());
     }
     EXPECT_EQ(folder.Read(L"shot.bmp").substr(28, 2), std::string("\x18\0", 2));  // 24 bits per pixel
     EXPECT_EQ(folder.Read(L"shot.PNG").substr(1, 3), "PNG");
     const std::wstring filter = L"ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|";
-    const std::vector<FileDialogCall> expected = {
+    EXPECT_EQ(dialogs, (std::vector<FileDialogCall>{
         {F().Handle(), L"ピクチャ画像の保存", filter, 0, OFN_OVERWRITEPROMPT, L"", folder.Path(), true},
-        {F().Handle(), L"ピクチャ画像の保存", filter, 0, OFN_OVERWRITEPROMPT, L"", folder.File(L"shot.bmp"), true}};
-    EXPECT_EQ(seen, expected);
+        {F().Handle(), L"ピクチャ画像の保存", filter, 0, OFN_OVERWRITEPROMPT, L"", folder.File(L"shot.bmp"), true}}));
 
     folder.Write(L"old.bmp", "old");
     SetFileAttributesW(folder.File(L"old.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
     for (const std::wstring& file : {folder.File(L"old.bmp"), folder.File(L"no such folder\\x.png")}) {
         boxes.clear();
-        target = file;
+        dialogAnswer = file;
         F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "ファイル保存エラー");
@@ -345,10 +338,8 @@ TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
 // its turn: the file holds the first, then the dialog shows the second.
 TEST_F(PrintDialogTest, ACaptureArrivingWhileBusyWaitsItsTurn) {
     Open();
-    SetFileDialogAnswerer([&](const OPENFILENAMEW&, bool) -> std::optional<std::wstring> {
-        Dialog().Load(PatternPicture(7, 5), CurrentPrint, -1);
-        return folder.File(L"first.bmp");
-    });
+    dialogAnswer = folder.File(L"first.bmp");
+    AnswerFileDialogsByScript([&] { Dialog().Load(PatternPicture(7, 5), CurrentPrint, -1); });
     F().Raise(FrmPrint::BtnSaveA, BN_CLICKED);
     PictureSurface saved;
     ASSERT_TRUE(LoadPicture(text::Narrow(folder.File(L"first.bmp")), saved).loaded);
@@ -364,11 +355,10 @@ TEST_F(PrintDialogTest, ACaptureArrivingWhileBusyWaitsItsTurn) {
     EXPECT_FALSE(Dialog().Loaded());
 }
 
-// After each change of a control the preview, and the screen, show what one
-// laid out afresh for the working settings shows (as opened:
-// tests/e2e/print_layout.sh), or the line for a paper the printer lacks. It
-// asks the printer without a word and leaves the run's printer and the
-// driver's default settings as they were.
+// After each change of a control the preview, and the screen, show what a
+// fresh layout of the working settings shows (as opened: print_layout.sh), or
+// the line for a paper the printer lacks. It asks the printer without a word
+// and leaves the run's printer and the driver's defaults as they were.
 TEST_F(PrintDialogTest, PreviewFollowsEveryControlAndLeavesThePrinterAsItWas) {
     SetNamedSettings({Setting("大きく", 5, 3, 200, 8, 2)});
     const CurrentPrinter printer = Printer();

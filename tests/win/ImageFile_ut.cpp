@@ -1,11 +1,13 @@
-// Image files as the capture: the loader on each format (tests/win/data), and
-// the file commands of the tray, hot keys and double-click.
+// Image files as the capture: the loader on each format (tests/win/data), the
+// file commands of the tray, hot keys and double-click, and the common-dialog
+// wrapper against the real file dialogs, answered by a second thread.
 #include <array>
 #include <cstdlib>
 
 #include "PictureLoad.h"
 #include "ShellFixture.h"
 #include "ShellRules.h"
+#include "cCommonDlg.h"
 
 using namespace BasRuxa;
 
@@ -19,6 +21,8 @@ bool Near(std::uint32_t actual, std::uint32_t expected, int tolerance) {
         if (std::abs(int(actual >> shift & 0xFF) - int(expected >> shift & 0xFF)) > tolerance) return false;
     return true;
 }
+
+using CommonDlgTest = ShellTest;  // the hidden main window owns the dialogs
 
 class ImageFileTest : public ShellTest {
 protected:
@@ -76,9 +80,8 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
         {L"cut.png", "画像のデータが壊れているか、途中で切れています。"},
         {L"cut.bmp", "画像のデータが壊れているか、途中で切れています。"},
         {L"huge.bmp", "画像が大きすぎます（100000 × 100000 ピクセル）。"},
-        // Wine's PNG decoder reads the whole image as it opens the file and
-        // refuses it there, so the reason is the decoder's; Windows' decoder
-        // tells the size first and is refused as huge.bmp is.
+        // Wine's PNG decoder refuses it while opening, giving its own reason;
+        // Windows' tells the size first and is refused as huge.bmp is.
         {L"huge.png", nullptr},
         {L"24bit.bmp", "ファイルを開けません。読み取りが許可されていないか、ほかのプログラムが使用中です。"},
     };
@@ -137,4 +140,43 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
         return FileDialogCall{main->Handle(), L"ピクチャ画像の指定", filter, 0, 0x280804, L"", initial, false};
     };
     EXPECT_EQ(dialogs, (std::vector{openingIn(L"C:\\before\\"), openingIn(chosen), openingIn(chosen)}));
+}
+
+// A typed name is chosen, a cancel reported and the name cleared. With the
+// default extension empty, as it starts, a name without one takes the chosen
+// file type's: "shot" saves as "shot.png" with PNG chosen, "photo" opens "photo.bmp".
+// (Its name buffer: where the program's own dialogs get a name too long for it.)
+TEST_F(CommonDlgTest, TypedNamesAreChosenWithTheChosenTypesExtensionAndCancelIsReported) {
+    folder.Write(L"photo.bmp", "x");
+    folder.Write(L"写真.png", "x");
+    const struct {
+        bool save;
+        const wchar_t* typed;  // empty: cancelled
+        int fileType;
+        const wchar_t* chosen;
+    } cases[] = {{true, L"shot", 1, L"shot.png"},      {true, L"shot", 0, L"shot.bmp"},
+                 {true, L"shot.bmp", 1, L"shot.bmp"},  {false, L"photo", 0, L"photo.bmp"},
+                 {false, L"写真.png", -1, L"写真.png"}, {false, L"", -1, L""}};
+    cCommonDlg dialog;
+    dialog.Form(main->Handle());
+    dialog.DialogTitle("種類");
+    dialog.Filter("ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|");
+    dialog.Flags(0x280804);
+    dialog.InitDir(text::Narrow(folder.Path()));
+    dialog.CancelError(true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(text::Narrow(c.typed));
+        const bool cancelled = *c.typed == L'\0';
+        std::thread person = AnswerFileDialog(L"種類", cancelled ? L"" : folder.File(c.typed), c.fileType);
+        if (c.save) dialog.ShowSave();
+        else dialog.ShowOpen();
+        person.join();
+        EXPECT_EQ(dialog.CancelButton(), cancelled);
+        EXPECT_EQ(dialog.FileName(), cancelled ? "" : text::Narrow(folder.File(c.chosen)));
+        if (!cancelled && std::wstring(c.typed) == c.chosen) {
+            EXPECT_EQ(dialog.FileTitle(), text::Narrow(c.chosen));
+        }
+        EXPECT_EQ(dialog.Action(), c.save ? 2 : 1);
+        EXPECT_EQ(dialog.ErrNumber(), 0);
+    }
 }

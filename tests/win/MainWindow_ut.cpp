@@ -1,7 +1,7 @@
-// Requests on the real hidden main window: the delayed captures (arming, the
-// timers, cancelling, the tray icon) and the hot keys (atoms, which slot holds
-// a shared combination, WM_HOTKEY, registrations that follow the store). The
-// menus' items: tests/e2e/shell_tray_menus.sh.
+// Requests on the real hidden main window: delayed captures (arming, timers,
+// cancelling, the tray icon), hot keys (atoms, a shared combination's slot,
+// WM_HOTKEY, the store), and the region selection, driven by mouse messages, on
+// the frozen desktop. The menus' items: tests/e2e/shell_tray_menus.sh.
 #include "BasHotKey.h"
 #include "Form.h"
 #include "ShellFixture.h"
@@ -48,6 +48,13 @@ protected:
     unique_hwnd before, after;
 };
 
+class RegionTest : public ShellTest {
+protected:
+    FrmCustom& Selection() { return main->RegionSelection(); }
+    HWND Picture() { return FindWindowExW(Selection().Window(), nullptr, FrmCustom::PictureClassName, nullptr); }
+    void Mouse(UINT message, int x, int y) { SendMessageW(Picture(), message, 0, MAKELPARAM(x, y)); }
+};
+
 class HotKeyTest : public ShellTest {
 protected:
     void SendHotKey(WPARAM id) { SendMessageW(main->Handle(), WM_HOTKEY, id, 0); }
@@ -56,12 +63,11 @@ protected:
 
 }  // namespace
 
-// A desktop copy replaces an active-window copy watching for the next window,
-// whose watch stops, and waits for its timer. Each arming sets the
-// self-timer's delay anew and the newest request wins; the cancel item ends
-// whatever is armed, an open selection included. A dialog holds its state
-// while open, one window however often asked for; closing it returns to idle
-// (the options dialog: Options_ut).
+// A desktop copy replaces an active-window copy's watch for the next window
+// and waits for its timer. Each arming sets the self-timer's delay anew and
+// the newest request wins; the cancel item ends whatever is armed, an open
+// selection included. A dialog holds its state while open, one window however
+// often asked for; closing it returns to idle (the options dialog: Options_ut).
 TEST_F(ShellMenusTest, ArmingSetsTheDelayCancelEndsAnyStateAndDialogsHoldTheirs) {
     PutTextOnClipboard();
     main->Pop_AwCapture_Click();
@@ -269,4 +275,69 @@ TEST_F(HotKeyTest, RegistrationsFollowEveryStoreAndEachIdentifierReachesItsSlot)
     EXPECT_TRUE(CombinationIsFree('Q'));
     CommitSettings([](SettingsModel& s) { s.Settings.HotKeyButton[0] = 'Y'; });
     EXPECT_TRUE(CombinationIsFree('Y'));
+}
+
+// Opened for a copy, the selection lies on top with the cross-hair cursor
+// (covering every monitor: tests/e2e/two_monitors.sh); the release after a
+// drag copies the rectangle, a release without a press is no selection.
+TEST_F(RegionTest, SelectionCoversTheScreenAndReleaseAfterADragCopiesTheRectangle) {
+    main->Pop_RsCapture_Click();
+    ASSERT_TRUE(PumpUntil([&] { return Selection().Window() != nullptr; }));
+    // The real desktop, swapped for the pattern.
+    Selection().Unload();
+    Selection().Load(PatternPicture(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    PumpPending();
+    const HWND form = Selection().Window();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindowLongW(form, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
+    ICONINFO cursor{};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HCURSOR>(GetClassLongPtrW(Picture(), GCLP_HCURSOR)), &cursor));
+    const unique_hbitmap mask(cursor.hbmMask), colour(cursor.hbmColor);
+    BITMAP masks{};
+    GetObjectW(cursor.hbmMask, sizeof masks, &masks);
+    // A monochrome cursor, AND mask over XOR mask, whose hot spot is the cross.
+    EXPECT_EQ(std::tuple(cursor.fIcon, cursor.xHotspot, cursor.yHotspot, masks.bmWidth, masks.bmHeight),
+              std::tuple(FALSE, 15u, 16u, 32, 64));
+
+    PutTextOnClipboard();
+    Mouse(WM_LBUTTONUP, 30, 40);
+    EXPECT_NE(Selection().Window(), nullptr);
+
+    Mouse(WM_MOUSEMOVE, 50, 50);  // no press yet: nothing is drawn
+    Mouse(WM_LBUTTONDOWN, 100, 200);
+    EXPECT_EQ(Selection().Dragging, -1);
+    Mouse(WM_MOUSEMOVE, 120, 230);
+    {
+        const unique_window_dc dc = GetDcOf(Picture());
+        const HDC shown = dc.get().dc;
+        EXPECT_EQ(GetPixel(shown, 100, 200), RGB(128, 128, 128));
+        EXPECT_EQ(GetPixel(shown, 120, 230), RGB(128, 128, 128));
+        EXPECT_EQ(GetPixel(shown, 110, 215), RGB(110, 215, 0x5A));  // the snapshot inside the box
+        EXPECT_EQ(GetPixel(shown, 50, 50), RGB(50, 50, 0x5A));
+    }
+    // A right press stops the rubber band; the left release still cuts from the left press.
+    Mouse(WM_RBUTTONDOWN, 120, 230);
+    EXPECT_EQ(Selection().Dragging, 0);
+    Mouse(WM_LBUTTONUP, 90, 190);
+    EXPECT_EQ(Selection().Window(), nullptr);
+    const ClipboardImage image = ReadClipboardImage();
+    EXPECT_EQ(image.width, 11);
+    EXPECT_EQ(image.pixels, Pattern(90, 190, 11, 11));
+}
+
+// Another program's WM_CLOSE (as Alt+F4) or the session's end is a cancel:
+// nothing output, back to idle (a command-line run so ended: two_monitors.sh).
+TEST_F(RegionTest, SelectionClosedAnyOtherWayIsACancel) {
+    SetSettings([](SettingsModel& s) { s.CurrentPrint.PaperSize = 12; });  // a print would show a message
+    for (const auto& [message, wParam] : {std::pair<UINT, WPARAM>{WM_CLOSE, 0}, {WM_ENDSESSION, TRUE}}) {
+        SCOPED_TRACE(message);
+        main->Pop_RsCopy_Click();
+        ASSERT_TRUE(PumpUntil([&] { return Selection().Window() != nullptr; }));
+        SendMessageW(Selection().Window(), message, wParam, 0);
+        EXPECT_EQ(Selection().Window(), nullptr);
+        EXPECT_EQ(AppState, StateIdle);
+    }
+    PumpPending();
+    EXPECT_TRUE(boxes.empty());
 }

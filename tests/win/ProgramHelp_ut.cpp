@@ -1,7 +1,6 @@
 // The help pages written out of the resources: whole, once, in place of an
-// unfinished set; and no program for .html files. Which page each window
-// opens, the old viewer, an unwritable folder: tests/e2e/shell_options.sh,
-// shell_tray_menus.sh.
+// unfinished set; and no program for .html files. Each window's page, the old
+// viewer, an unwritable folder: tests/e2e/shell_options.sh, shell_tray_menus.sh.
 #include <filesystem>
 
 #include "FileIo.h"

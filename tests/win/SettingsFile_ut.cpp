@@ -1,7 +1,6 @@
-// ruxa.ini and ruxa.inf in a real program folder: saves, encodings, the
-// legacy take-over, files that cannot be read or written, losing nothing; and
-// the INI document against the platform's private-profile functions: the same
-// writes leave the same bytes, the same reads give the same values.
+// ruxa.ini and ruxa.inf in a real program folder: saves, encodings, the legacy
+// take-over, unreadable or unwritable files, losing nothing; and the INI
+// document against the platform's private-profile functions, writes and reads.
 #include <windows.h>
 #include <knownfolders.h>
 

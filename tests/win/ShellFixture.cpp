@@ -161,9 +161,10 @@ std::string ShellTest::IniValue(const char* section, const char* key) const {
     return ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), section, key);
 }
 
-void ShellTest::AnswerFileDialogsByScript() {
-    SetFileDialogAnswerer([this](const OPENFILENAMEW& record, bool save) {
+void ShellTest::AnswerFileDialogsByScript(const std::function<void()>& meanwhile) {
+    SetFileDialogAnswerer([this, meanwhile](const OPENFILENAMEW& record, bool save) {
         dialogs.push_back(Recorded(record, save));
+        if (meanwhile) meanwhile();
         return dialogAnswer;
     });
 }

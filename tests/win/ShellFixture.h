@@ -95,9 +95,8 @@ bool PumpUntil(const std::function<bool()>& done);
 using FileDialogCall = std::tuple<HWND, std::wstring, std::wstring, DWORD, DWORD, std::wstring, std::wstring, bool>;
 FileDialogCall Recorded(const OPENFILENAMEW& record, bool save);
 
-// A person at the real file dialog titled `title`: picks the file type
-// `fileType` (0: the first) when given, types `path` and presses OK, or
-// cancels when `path` is empty. Join the thread once the dialog has returned.
+// A person at the real file dialog `title`: picks file type `fileType` (0: the
+// first) if given, types `path` and presses OK, or cancels if `path` is empty.
 std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int fileType = -1);
 
 class ShellTest : public ::testing::Test {
@@ -110,11 +109,11 @@ protected:
     void Restart(bool commandLine);
     // What ruxa.ini holds for the key.
     std::string IniValue(const char* section, const char* key) const;
-    // File dialogs answered with `dialogAnswer` (none: cancelled), each kept in `dialogs`.
-    void AnswerFileDialogsByScript();
-    // The real file dialog titled `title` while `open` runs, given a name longer
-    // than its buffer of 255 characters (yet under MAX_PATH, beyond which Wine's
-    // dialog breaks down); boxes holds what was said.
+    // File dialogs answered with `dialogAnswer` (none: cancelled), each kept in
+    // `dialogs`; `meanwhile` runs while each is open.
+    void AnswerFileDialogsByScript(const std::function<void()>& meanwhile = {});
+    // The real file dialog `title` while `open` runs, given a name too long for
+    // its 255 characters yet under MAX_PATH (where Wine's dialog breaks down).
     void TypeTooLongName(const wchar_t* title, const wchar_t* extension, const std::function<void()>& open);
 
     TestFolder folder;                  // the program folder, AppPath, where ruxa.ini is written

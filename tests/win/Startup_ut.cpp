@@ -45,9 +45,8 @@ TEST_F(StartupTest, MalformedCommandLinesShowTheErrorBoxAndEndWithTheirCode) {
     }
 }
 
-// "/c" confirms whatever the settings say, and a named setting applies to the
-// run without being stored. (No "/c", no confirmation whatever the settings
-// say: tests/e2e/first_start_no_printer.sh.)
+// "/c" confirms whatever the settings say (without, it never does:
+// first_start_no_printer.sh); a named setting applies to the run, unstored.
 TEST_F(StartupTest, CommandLineConfirmsWhenAskedAndAppliesTheNamedSetting) {
     PrintSettings large = CurrentPrint;
     large.Title = "拡大";
@@ -66,9 +65,8 @@ TEST_F(StartupTest, CommandLineConfirmsWhenAskedAndAppliesTheNamedSetting) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// The icon the tray and the dialogs take: the file's when it loads, else the
-// built-in one, silently. The window shows another icon before each load, so
-// a fallback that does nothing cannot pass.
+// The icon: the file's when it loads, else the built-in one, silently; the
+// window shows another before each load, so a fallback doing nothing fails.
 TEST_F(StartupTest, AppIconComesFromTheFileOrFallsBackToTheBuiltInOne) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto builtIn = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PICICON), IMAGE_ICON, 16, 16, LR_SHARED));
