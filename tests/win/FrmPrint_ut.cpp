@@ -87,7 +87,8 @@ protected:
 // offers select nothing and break nothing. (On the current settings, the
 // focus on 印刷開始(&P): tests/e2e/print_layout.sh, shell_options.sh.)
 TEST_F(PrintDialogTest, OpensOnTheNamedSettingLastSetOrTheCurrentAndSelectsNothingOutOfRange) {
-    SetNamedSettings({Setting("縮小", 2, 2, 80, 11, 1), Setting("拡大", 5, 3, 150, 8, 2), Setting("紙", 2, 1, 100, 300, 1)});
+    SetNamedSettings(
+        {Setting("縮小", 2, 2, 80, 11, 1), Setting("拡大", 5, 3, 150, 8, 2), Setting("紙", 2, 1, 100, 300, 1)});
     using Shows = std::tuple<int, int, int, int, std::string, std::string, std::string, std::string>;
     const struct {
         std::int16_t lastSet, pos, size, orientation, paperSize, paperBin, printerCount;
@@ -295,8 +296,7 @@ TEST_F(PrintDialogTest, ReverseBoxAppliesToTheCopyAndThePrintAndIsNeverStored) {
 }
 
 // Saved files hold the laid-out picture in the format the name asks for; a
-// failed write or save dialog is told and changes nothing (the file written
-// beside the target: SettingsFileTest.SaveWrites..., through the same writer).
+// failed write or dialog is told and changes nothing (temporary files: SettingsFileTest).
 TEST_F(PrintDialogTest, SavedPictureFilesHoldTheLayoutPicture) {
     Open();
     F().SetCheck(FrmPrint::ChkReverse, 1);

@@ -35,7 +35,6 @@ unique_hwnd ShowWindowAt(int x) {
 class ShellMenusTest : public ShellTest {
 protected:
     bool NoTimerRuns() { return !main->Timer1().Enabled() && !main->Timer2().Enabled() && !main->Timer3().Enabled(); }
-    bool Idle() { return AppState == StateIdle; }
 
     // The active-window print: armed, then another window is activated.
     void PrintTheNextActiveWindow() {
@@ -77,7 +76,7 @@ TEST_F(ShellMenusTest, ArmingSetsTheDelayCancelEndsAnyStateAndDialogsHoldTheirs)
     EXPECT_TRUE(main->Timer1().Enabled());
     EXPECT_EQ(main->Timer1().Interval(), 100);
     EXPECT_EQ(ReadClipboardImage().width, 0);  // nothing inside the menu command itself
-    ASSERT_TRUE(PumpUntil([&] { return Idle() && NoTimerRuns(); }));
+    ASSERT_TRUE(PumpUntil([&] { return AppState == StateIdle && NoTimerRuns(); }));
     EXPECT_EQ(ReadClipboardImage().width, GetSystemMetrics(SM_CXSCREEN));
 
     SetSettings([](SettingsModel& s) {
@@ -127,7 +126,7 @@ TEST_F(ShellMenusTest, HiddenIconComesBackAfterCaptureOrCancel) {
 
     main->Pop_DtCapture_Click();
     EXPECT_FALSE(Tray::IsShown());
-    ASSERT_TRUE(PumpUntil([&] { return Idle(); }));
+    ASSERT_TRUE(PumpUntil([&] { return AppState == StateIdle; }));
     EXPECT_TRUE(Tray::IsShown());
     EXPECT_STREQ(Tray::TrayData.szTip, L"ｳﾞｪﾙﾓ");
 
@@ -188,7 +187,7 @@ TEST_F(ShellMenusTest, RequestsMadeWhileAMessageBoxIsOpenAreCarriedOut) {
         });
 
         c.print();
-        ASSERT_TRUE(PumpUntil([&] { return boxes.size() >= c.boxes && Idle() && NoTimerRuns(); }));
+        ASSERT_TRUE(PumpUntil([&] { return boxes.size() >= c.boxes && AppState == StateIdle && NoTimerRuns(); }));
         PumpFor(300);  // nothing more follows
         EXPECT_EQ(boxes.size(), c.boxes);
         EXPECT_EQ(boxes[0].title, "用紙サイズエラー");
@@ -238,8 +237,7 @@ TEST_F(HotKeyTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
 }
 
 // Each identifier reaches its slot's action and no other; whatever stores the
-// settings, the keys registered are the ones stored (a key another program
-// held is tried again: OptionsTest.ApplyRegisters...).
+// settings, the keys registered are those stored (a held key retried: OptionsTest).
 TEST_F(HotKeyTest, RegistrationsFollowEveryStoreAndEachIdentifierReachesItsSlot) {
     SetSettings([](SettingsModel& s) {
         EnableSlot(s, 0, 'P');
@@ -277,9 +275,8 @@ TEST_F(HotKeyTest, RegistrationsFollowEveryStoreAndEachIdentifierReachesItsSlot)
     EXPECT_TRUE(CombinationIsFree('Y'));
 }
 
-// Opened for a copy, the selection lies on top with the cross-hair cursor
-// (covering every monitor: tests/e2e/two_monitors.sh); the release after a
-// drag copies the rectangle, a release without a press is no selection.
+// The selection lies on top with the cross-hair cursor (over every monitor:
+// two_monitors.sh); a release after a drag copies, one without a press is none.
 TEST_F(RegionTest, SelectionCoversTheScreenAndReleaseAfterADragCopiesTheRectangle) {
     main->Pop_RsCapture_Click();
     ASSERT_TRUE(PumpUntil([&] { return Selection().Window() != nullptr; }));

@@ -269,10 +269,7 @@ TEST_F(OptionsTest, ApplyRegistersWhatTheRowsSayAndMarksAKeyAnotherProgramHolds)
 // open list, the letter chooses its entry, which is stored.
 TEST_F(OptionsTest, KeysTypedIntoTheListAreTakenOnlyFromTheOpenList) {
     const auto type = [&](int slot, wchar_t key) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        GetComboBoxInfo(form->Item(F::Cmb_Key(slot)), &info);
-        SendMessageW(info.hwndItem, WM_CHAR, key, 1);
+        SendMessageW(GetWindow(form->Item(F::Cmb_Key(slot)), GW_CHILD), WM_CHAR, key, 1);  // into its edit field
     };
     type(0, L'x');
     ExpectBox(0, "キーの種類は、一覧の中から選択してください．", "ヴェルモ", MB_OK | MB_ICONERROR);

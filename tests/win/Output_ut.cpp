@@ -1,7 +1,6 @@
 // Pictures, the clipboard and the print engine against the real screen,
-// clipboard and CUPS PDF queue; the mouse cursor in captures over a window of
-// this thread, since Wine draws no other process's cursor (so the end-to-end
-// tests never see one). Captures and copies by the thousand: capture_soak.
+// clipboard and CUPS PDF queue, and the cursor in captures (in-process: Wine
+// draws no other process's cursor). Thousands of captures: capture_soak.
 #include <cstring>
 
 #include "Capture.h"
@@ -14,16 +13,10 @@ using namespace BasRuxa;
 
 namespace {
 
-// The picture at its natural size in the middle of the page.
+// The picture at its natural size in the middle of the page, on the PDF queue.
 class OutputTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        print = CurrentPrint;
-        print.Size = 1;
-        print.Pos = 3;
-    }
-    PrintSettings print;
+    PrintSettings print{"", "PDF", 3, 1, 0, 0, 0, 0, 1};
 };
 
 using unique_hbrush = handles::unique_any<handles::NullTraits<HBRUSH, DeleteObject>>;

@@ -100,9 +100,8 @@ std::wstring TestData(const wchar_t* name) {
 
 void SetNamedSettings(std::initializer_list<PrintSettings> named) {
     SetSettings([&](SettingsModel& s) {
-        int n = 0;
-        for (const PrintSettings& p : named) s.NamedSettings[n++] = p;
-        s.Settings.PrinterCount = static_cast<std::int16_t>(n);
+        std::copy(named.begin(), named.end(), s.NamedSettings.begin());
+        s.Settings.PrinterCount = static_cast<std::int16_t>(named.size());
     });
 }
 

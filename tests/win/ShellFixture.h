@@ -1,6 +1,5 @@
-// What the in-process tests share: a fresh shell on a real hidden main window
-// with a program folder of its own, settings set in memory, message boxes and
-// file dialogs answered by script, pictures and the clipboard read back.
+// What the in-process tests share: a fresh shell on a real hidden main window,
+// settings in memory, boxes and file dialogs answered by script, pictures read back.
 #pragma once
 #include <windows.h>
 
@@ -38,7 +37,9 @@ public:
     std::wstring File(const std::wstring& name) const { return path_ + name; }
     void Write(const std::wstring& name, const std::string& bytes) const;
     std::string Read(const std::wstring& name) const { return fileio::ReadWholeFile(File(name)).bytes.value_or(""); }
-    bool Exists(const std::wstring& name) const { return GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+    bool Exists(const std::wstring& name) const {
+        return GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
 
 private:
     std::wstring path_;
