@@ -256,7 +256,7 @@ TEST_F(PrintDialogTest, DeletingTheFirstOfThreeKeepsTheOrderAndTheControls) {
     Open();
     answers = {IDNO, IDCANCEL, IDYES};
     for (int i = 0; i < 3; ++i) F().Raise(BtnDelSetting, BN_CLICKED);
-    ExpectBox(2, "一を削除しますか？", "削除確認", MB_YESNOCANCEL);  // asked three times of the same
+    ExpectBox(2, "一を削除しますか？", "削除確認", MB_YESNOCANCEL);  // all three ask about 一
     EXPECT_EQ(NamedSettings[0].Title, "二");
     EXPECT_EQ(NamedSettings[1].Title, "三");
     EXPECT_EQ(IniValue("Option", "PrinterCount"), "2");

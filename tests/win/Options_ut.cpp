@@ -107,9 +107,10 @@ TEST_F(OptionsTest, OpensOnTheBasicPageShowingTheSettingsAndCancelStoresNothing)
 }
 
 // The self-timer's seconds and the ratio are checked on leaving the field and
-// when stored: out of range, it is told, its page shown, the text kept.
-// Leaving for ｷｬﾝｾﾙ checks nothing, so the click is not lost under a message;
-// one up while the program is closed from outside leaves the gone dialog alone.
+// when stored, also with the focus still in it (as Enter stores): out of range,
+// it is told, its page shown, the text kept. Leaving for ｷｬﾝｾﾙ checks nothing,
+// so the click is not lost under a message; one up while the program is closed
+// from outside leaves the gone dialog alone.
 TEST_F(OptionsTest, LeavingByCancelChecksNothingAnyOtherLeavingAndStoringRefuseValuesOutOfRange) {
     // Only entering the seconds field enables Apply without a change.
     form->Focus(F::ChkDialog);

@@ -19,8 +19,8 @@ protected:
     PrintSettings print{"", "PDF", 3, 1, 0, 0, 0, 0, 1};
 };
 
+// The cursor test's window, on which the pointer rests.
 using unique_hbrush = handles::unique_any<handles::NullTraits<HBRUSH, DeleteObject>>;
-
 constexpr COLORREF Plain = RGB(40, 160, 40);
 constexpr RECT Place{100, 120, 500, 420};  // screen rectangle of the test window
 constexpr int Width = Place.right - Place.left, Height = Place.bottom - Place.top;
