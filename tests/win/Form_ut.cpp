@@ -1,17 +1,18 @@
-// Forms built from their control tables: placement at the window's DPI,
-// change events raised by code as by the user, option groups, the key
-// filter, and the table laid out again at a new DPI. The keyboard of a dialog
-// (Tab order into an option group at its choice, Enter, Esc, keys offered to
-// the form first) is checked end to end on the real dialogs
-// (tests/e2e/shell_first_start_hotkey.sh, shell_options.sh).
+// Forms built from their control tables: placement at the window's DPI and at
+// a new one, change events raised by code, option groups, the key filter, the
+// tab strip's hook. A dialog's keyboard and what the options dialog uses of the
+// strip: tests/e2e/shell_options.sh, OptionsTest.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "Form.h"
+#include "bastabStrip.h"
+#include "cTabStrip.h"
 
 namespace {
 
@@ -75,11 +76,9 @@ TEST_F(FormTest, ValuesSetByCodeRaiseTheirHandlersAndOptionsGroupByContainer) {
     EXPECT_EQ(form.Text(IdText), "12");
 }
 
-// Controls are placed in twips at the window's DPI, inside a frame from the
-// frame's corner. Moved to a monitor of another DPI, or with the scaling
-// changed, the form lays its table out again at the new DPI: positions and
-// sizes (a label to its text), the form's font and a control's own, and the
-// window where the system suggests.
+// Controls are placed in twips at the window's DPI, inside a frame from its
+// corner; at a new DPI the table is laid out again: positions and sizes (a
+// label to its text), the fonts, and the window where the system suggests.
 TEST_F(FormTest, PlacesItsTableInTwipsAndAgainAtANewDpi) {
     form.SetControlFont(IdCheck, L"Times New Roman", 14);
     const auto at = [&](int id) {
@@ -118,6 +117,27 @@ TEST_F(FormTest, PlacesItsTableInTwipsAndAgainAtANewDpi) {
     RECT window{};
     GetWindowRect(form.Handle(), &window);
     EXPECT_TRUE(EqualRect(&window, &suggested));
+}
+
+// The strip finds its object through a property of the container named by the
+// container's handle; going, it gives the container its own procedure back.
+TEST(TabStrip, ContainerLinkIsAPropertyNamedByItsHandleAndGoesWithTheStrip) {
+    const std::array box{ControlSpec{ControlKind::Container, 100, L"", 120, 120, 4500, 3000}};
+    Form form;
+    ASSERT_TRUE(form.Create(FormSpec{L"タブ", 4800, 4200, box}, [](UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }));
+    const HWND container = form.Item(100);
+    const std::wstring name = bastabStrip::PropertyName(container);
+    EXPECT_EQ(name, std::to_wstring(reinterpret_cast<INT_PTR>(container)));
+    const LONG_PTR original = GetWindowLongPtrW(container, GWLP_WNDPROC);
+    {
+        cTabStrip strip;
+        strip.PictureBox(container);
+        EXPECT_EQ(GetPropW(container, name.c_str()), &strip);
+        EXPECT_EQ(GetWindowLongPtrW(container, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&bastabStrip::TabStripProc));
+        EXPECT_EQ(GetParent(strip.hwnd()), container);
+    }
+    EXPECT_EQ(GetWindowLongPtrW(container, GWLP_WNDPROC), original);
+    EXPECT_EQ(GetPropW(container, name.c_str()), nullptr);
 }
 
 }  // namespace

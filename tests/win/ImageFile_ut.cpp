@@ -1,13 +1,13 @@
-// Image files as the capture: the loader on a file of each format the codecs
-// read (tests/win/data, made as its README says), and the file items of the
-// tray, hot keys and double-click with the file dialog answered by script.
-
+// Image files as the capture: the loader on each format (tests/win/data), the
+// file commands of the tray, hot keys and double-click, and the common-dialog
+// wrapper against the real file dialogs, answered by a second thread.
 #include <array>
 #include <cstdlib>
 
 #include "PictureLoad.h"
 #include "ShellFixture.h"
 #include "ShellRules.h"
+#include "cCommonDlg.h"
 
 using namespace BasRuxa;
 
@@ -22,21 +22,15 @@ bool Near(std::uint32_t actual, std::uint32_t expected, int tolerance) {
     return true;
 }
 
-// The person at the file dialog is a script that answers with `answer` and
-// keeps what was asked.
+using CommonDlgTest = ShellTest;  // the hidden main window owns the dialogs
+
 class ImageFileTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        SetFileDialogAnswerer([this](const OPENFILENAMEW& record, bool save) {
-            asked.push_back(Recorded(record, save));
-            return answer;
-        });
+        AnswerFileDialogsByScript();
         LastPicturePath = "C:\\before\\";
     }
-
-    std::vector<FileDialogCall> asked;
-    std::optional<std::wstring> answer;
 };
 
 }  // namespace
@@ -71,6 +65,7 @@ TEST(PictureLoad, ReadsEachFormatAndLaysTransparencyOntoWhite) {
     }
 }
 
+// Files that cannot be loaded, and a failed file dialog, are told and change nothing.
 TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
     const unique_hfile lock(
         CreateFileW(TestData(L"24bit.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -85,9 +80,8 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
         {L"cut.png", "画像のデータが壊れているか、途中で切れています。"},
         {L"cut.bmp", "画像のデータが壊れているか、途中で切れています。"},
         {L"huge.bmp", "画像が大きすぎます（100000 × 100000 ピクセル）。"},
-        // Wine's PNG decoder reads the whole image as it opens the file and
-        // refuses it there, so the reason is the decoder's; Windows' decoder
-        // tells the size first and is refused as huge.bmp is.
+        // Wine's PNG decoder refuses it while opening, giving its own reason;
+        // Windows' tells the size first and is refused as huge.bmp is.
         {L"huge.png", nullptr},
         {L"24bit.bmp", "ファイルを開けません。読み取りが許可されていないか、ほかのプログラムが使用中です。"},
     };
@@ -97,12 +91,12 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(text::Narrow(c.name));
         boxes.clear();
-        answer = TestData(c.name);
+        dialogAnswer = TestData(c.name);
         main->Pop_FileCapture_Click();
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].title, "ルクサさん");
         EXPECT_EQ(boxes[0].owner, main->Handle());
-        const std::string named = "画像ファイルを読み込めませんでした。\n" + text::Narrow(*answer) + "\n";
+        const std::string named = "画像ファイルを読み込めませんでした。\n" + text::Narrow(*dialogAnswer) + "\n";
         EXPECT_EQ(boxes[0].text.substr(0, named.size()), named);
         if (c.reason) {
             EXPECT_EQ(boxes[0].text.substr(named.size()), c.reason);
@@ -111,25 +105,30 @@ TEST_F(ImageFileTest, FilesThatCannotBeLoadedChangeNothingAndNameTheFile) {
         EXPECT_EQ(ReadClipboardImage().width, 0);
         EXPECT_EQ(AppState, StateAbout);
     }
+    TypeTooLongName(L"ピクチャ画像の指定", L".png", [&] { main->Pop_FileCapture_Click(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "画像ファイルを読み込めませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）");
+    EXPECT_EQ(LastPicturePath, "C:\\before\\");
 }
 
+// The commands run as their hot keys and the double-click run them (which
+// runs which: ShellRules_ut; the double-click: tests/e2e/shell_tray_menus.sh).
 TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     const std::wstring chosen = folder.File(L"画像.bmp");
     ASSERT_TRUE(CopyFileW(TestData(L"24bit.bmp").c_str(), chosen.c_str(), FALSE));
-    answer = chosen;
+    dialogAnswer = chosen;
     PutTextOnClipboard();
     AppState = StateDtCapture;  // a desktop copy armed meanwhile stays armed
-    main->Pop_FileCapture_Click();
+    main->RunCommand(shell::Command::FileCapture);
     EXPECT_EQ(AppState, StateDtCapture);
     const std::vector<std::uint32_t> six(std::begin(SixColours), std::end(SixColours));
     EXPECT_EQ(ReadClipboardImage().pixels, six);
     EXPECT_EQ(LastPicturePath, text::Narrow(chosen));
 
-    // Cancelled, the copy and the print say nothing and change nothing; the
-    // dialog opens where the last file was.
-    answer.reset();
+    // Cancelled, the copy and the print change nothing; the dialog opens where the last file was.
+    dialogAnswer.reset();
     main->Pop_FileCapture_Click();
-    main->Pop_FileCopy_Click();
+    main->RunCommand(shell::Command::FileCopy);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(ReadClipboardImage().pixels, six);
     EXPECT_EQ(LastPicturePath, text::Narrow(chosen));
@@ -140,40 +139,44 @@ TEST_F(ImageFileTest, ChosenFileGoesToTheClipboardACancelChangesNothing) {
     const auto openingIn = [&](const std::wstring& initial) {
         return FileDialogCall{main->Handle(), L"ピクチャ画像の指定", filter, 0, 0x280804, L"", initial, false};
     };
-    EXPECT_EQ(asked, (std::vector{openingIn(L"C:\\before\\"), openingIn(chosen), openingIn(chosen)}));
+    EXPECT_EQ(dialogs, (std::vector{openingIn(L"C:\\before\\"), openingIn(chosen), openingIn(chosen)}));
 }
 
-// The double-click with DoubleClick 1 prints, with any other it copies; it
-// runs the command of the hot key slot of the same action (3 and 7 here, as
-// ShellRules_ut shows), so it stands for the hot keys too. The print dialog
-// is cancelled: printing is the print output's business.
-TEST_F(ImageFileTest, DoubleClickAndHotKeysOpenTheFileDialog) {
-    for (const bool copies : {false, true}) {
-        SCOPED_TRACE(copies ? "copy" : "print");
-        asked.clear();
-        PutTextOnClipboard();
-        answer = copies ? std::optional(TestData(L"24bit.bmp")) : std::nullopt;
-        SetSettings([&](SettingsModel& s) {
-            s.Settings.DoubleClick = copies ? 0 : 1;
-            s.Settings.DoubleClickDo = 4;
-        });
-        main->TrayMessage(shell::TrayLeftDoubleClick);
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(std::get<1>(asked[0]), L"ピクチャ画像の指定");
-        EXPECT_EQ(ReadClipboardImage().width, copies ? 3 : 0);
-        EXPECT_FALSE(main->Timer1().Enabled());
-        EXPECT_EQ(AppState, StateIdle);
+// A typed name is chosen, a cancel reported and the name cleared. With the
+// default extension empty, as it starts, a name without one takes the chosen
+// file type's: "shot" saves as "shot.png" with PNG chosen, "photo" opens "photo.bmp".
+// (Its name buffer: where the program's own dialogs get a name too long for it.)
+TEST_F(CommonDlgTest, TypedNamesAreChosenWithTheChosenTypesExtensionAndCancelIsReported) {
+    folder.Write(L"photo.bmp", "x");
+    folder.Write(L"写真.png", "x");
+    const struct {
+        bool save;
+        const wchar_t* typed;  // empty: cancelled
+        int fileType;
+        const wchar_t* chosen;
+    } cases[] = {{true, L"shot", 1, L"shot.png"},      {true, L"shot", 0, L"shot.bmp"},
+                 {true, L"shot.bmp", 1, L"shot.bmp"},  {false, L"photo", 0, L"photo.bmp"},
+                 {false, L"写真.png", -1, L"写真.png"}, {false, L"", -1, L""}};
+    cCommonDlg dialog;
+    dialog.Form(main->Handle());
+    dialog.DialogTitle("種類");
+    dialog.Filter("ビットマップファイル(*.BMP)|*.bmp|PNGファイル(*.PNG)|*.png|");
+    dialog.Flags(0x280804);
+    dialog.InitDir(text::Narrow(folder.Path()));
+    dialog.CancelError(true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(text::Narrow(c.typed));
+        const bool cancelled = *c.typed == L'\0';
+        std::thread person = AnswerFileDialog(L"種類", cancelled ? L"" : folder.File(c.typed), c.fileType);
+        if (c.save) dialog.ShowSave();
+        else dialog.ShowOpen();
+        person.join();
+        EXPECT_EQ(dialog.CancelButton(), cancelled);
+        EXPECT_EQ(dialog.FileName(), cancelled ? "" : text::Narrow(folder.File(c.chosen)));
+        if (!cancelled && std::wstring(c.typed) == c.chosen) {
+            EXPECT_EQ(dialog.FileTitle(), text::Narrow(c.chosen));
+        }
+        EXPECT_EQ(dialog.Action(), c.save ? 2 : 1);
+        EXPECT_EQ(dialog.ErrNumber(), 0);
     }
-}
-
-TEST_F(ImageFileTest, FailedDialogIsReportedWithItsError) {
-    // The real dialog, given a typed name longer than the 255 characters it
-    // has room for.
-    SetFileDialogAnswerer(nullptr);
-    std::thread person = AnswerFileDialog(L"ピクチャ画像の指定", PathTooLongForTheDialog(folder, L".png"));
-    main->Pop_FileCapture_Click();
-    person.join();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "画像ファイルを読み込めませんでした。\nメンバ lpstrFile が指すバッファが小さすぎます。（エラー番号 12291）");
-    EXPECT_EQ(LastPicturePath, "C:\\before\\");
 }

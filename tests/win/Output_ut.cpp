@@ -1,6 +1,6 @@
-// Pictures, the clipboard and the print engine against the real parts: the
-// screen, the clipboard and the CUPS PDF queue.
-
+// Pictures, the clipboard and the print engine against the real screen,
+// clipboard and CUPS PDF queue, and the cursor in captures (in-process: Wine
+// draws no other process's cursor). Thousands of captures: capture_soak.
 #include <cstring>
 
 #include "Capture.h"
@@ -13,17 +13,37 @@ using namespace BasRuxa;
 
 namespace {
 
-// The picture at its natural size in the middle of the page.
+// The picture at its natural size in the middle of the page, on the PDF queue.
 class OutputTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        print = CurrentPrint;
-        print.Size = 1;
-        print.Pos = 3;
-    }
-    PrintSettings print;
+    PrintSettings print{"", "PDF", 3, 1, 0, 0, 0, 0, 1};
 };
+
+// The cursor test's window, on which the pointer rests.
+using unique_hbrush = handles::unique_any<handles::NullTraits<HBRUSH, DeleteObject>>;
+constexpr COLORREF Plain = RGB(40, 160, 40);
+constexpr RECT Place{100, 120, 500, 420};  // screen rectangle of the test window
+constexpr int Width = Place.right - Place.left, Height = Place.bottom - Place.top;
+
+// The test window as it must be captured: plain, with the cursor at (x, y) if given.
+std::vector<std::uint32_t> Expected(HCURSOR cursor, int x, int y) {
+    PictureSurface picture = SolidPicture(Width, Height, Plain);
+    if (cursor) DrawIcon(picture.Dc(), x, y, cursor);
+    return PixelsOf(picture);
+}
+
+// How many pixels of the test window's part of the capture (at left, top)
+// differ from the expected picture; -1 when the capture cannot hold it.
+int Differences(const PictureSurface& picture, int left, int top, const std::vector<std::uint32_t>& expected) {
+    if (picture.Width() < left + Width || picture.Height() < top + Height) return -1;
+    int count = 0;
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x) {
+            const std::uint32_t captured = picture.Pixels()[std::size_t(top + y) * picture.Width() + left + x];
+            count += (captured & 0xFFFFFF) != expected[std::size_t(y) * Width + x];
+        }
+    return count;
+}
 
 }  // namespace
 
@@ -43,8 +63,7 @@ TEST(PictureSurface, ClearsToTheWindowColourResizesAndMoves) {
     EXPECT_EQ(moved.Width(), 0);
 }
 
-// A handle offered to a taker is let go only when taken; a refusal leaves it
-// ours to close.
+// A handle offered to a taker is let go only when taken, else ours to close.
 TEST(UniqueHandle, HandedOverOnlyWhenTaken) {
     for (const bool taken : {true, false}) {
         unique_hbitmap bitmap(CreateBitmap(1, 1, 1, 32, nullptr));
@@ -55,11 +74,9 @@ TEST(UniqueHandle, HandedOverOnlyWhenTaken) {
     }
 }
 
-// Another program holding the clipboard open: a moment is waited out, longer
-// is reported and the clipboard keeps what it held. The bitmap on the
-// clipboard is the clipboard's from the moment it took it: this process must
-// not free it (reading it back in-process gets that very bitmap), and what
-// the clipboard held before is gone.
+// Another program holding the clipboard: a moment is waited out, longer is
+// told and the clipboard keeps what it held. The bitmap it took is its own,
+// never freed here (read back in-process it is that very bitmap).
 TEST_F(OutputTest, ClipboardTakesTheCaptureOnceAnotherProgramLetsGoOrSaysItCannot) {
     const auto copyWhileHeld = [&](DWORD holdMs, const PictureSurface& picture) {  // INFINITE: until the copy gave up
         using unique_event = handles::unique_any<handles::NullTraits<HANDLE, CloseHandle>>;
@@ -92,8 +109,8 @@ TEST_F(OutputTest, ClipboardTakesTheCaptureOnceAnotherProgramLetsGoOrSaysItCanno
     EXPECT_EQ(ReadClipboardImage().pixels, PixelsOf(picture));
 }
 
-// When the clipboard does not take the new bitmap, what it held before the
-// emptying is put back: text, a bitmap and a format of another program's.
+// When the clipboard refuses the new bitmap, what it held is put back: text,
+// a bitmap and a format of another program's.
 TEST_F(OutputTest, ClipboardContentsComeBackAfterAnEmptying) {
     const UINT custom = RegisterClipboardFormatW(L"RuxaTestFormat");
     ASSERT_FALSE(CopyPictureToClipboard(main->Handle(), PatternPicture(6, 2)));
@@ -118,16 +135,8 @@ TEST_F(OutputTest, ClipboardContentsComeBackAfterAnEmptying) {
     CloseClipboard();
 }
 
-// Desktop captures and clipboard copies by the thousand: capture_soak.
-TEST_F(OutputTest, RepeatedWindowCapturesHoldNoHandles) {
-    Capture::CaptureActiveWindow(main->Handle(), true);
-    const long before = handles::LiveCount();
-    for (int i = 0; i < 50; ++i) Capture::CaptureActiveWindow(main->Handle(), true);
-    EXPECT_EQ(handles::LiveCount(), before);
-}
-
-// Each problem stops the job before anything is printed and says what it is;
-// so does a page whose picture no memory can hold (it would print blank).
+// Each problem, and a page no memory holds (it would print blank), stops the
+// job before it prints and says what (a paper size: tests/e2e/print_layout.sh).
 TEST_F(OutputTest, PaperErrorsAndPagesThatCannotBeMadeAreFailures) {
     const PictureSurface small = PatternPicture(10, 10);
     PictureSurface huge;
@@ -139,7 +148,6 @@ TEST_F(OutputTest, PaperErrorsAndPagesThatCannotBeMadeAreFailures) {
         const char* title;
         const char* text;  // how it begins
     } cases[] = {
-        {"a paper size the printer lacks", [](PrintSettings& p) { p.PaperSize = 12; }, &small, "用紙サイズエラー", "用紙"},
         {"a paper source it lacks", [](PrintSettings& p) { p.PaperBin = 99; }, &small, "給紙方法エラー", "給紙"},
         {"an orientation that is none", [](PrintSettings& p) { p.Orientation = 0; }, &small, "給紙方法エラー", "給紙"},
         {"a layout too large", [](PrintSettings& p) { p.Size = 3; p.SizeP = 200; }, &huge, "印刷エラー",
@@ -158,7 +166,7 @@ TEST_F(OutputTest, PaperErrorsAndPagesThatCannotBeMadeAreFailures) {
     EXPECT_TRUE(boxes.empty());  // the caller tells the user
 }
 
-// Codes the queue offers are taken, and stay for later jobs where the code is
+// Codes the queue offers are taken and stay for later jobs where the code is
 // 0 or the printer named is not installed.
 TEST_F(OutputTest, PaperSettingsOfferedAreTakenAndStayForLaterJobs) {
     const PictureSurface capture = PatternPicture(10, 10);
@@ -175,8 +183,8 @@ TEST_F(OutputTest, PaperSettingsOfferedAreTakenAndStayForLaterJobs) {
     EXPECT_EQ(page().paperWidth, a3.paperWidth);
 }
 
-// A driver may refuse one large raster; the picture then goes in bands,
-// which must meet exactly: drawn in bands of any height it is the same.
+// A driver may refuse one large raster; drawn in bands of any height the
+// picture is the same.
 TEST(PrintBands, BandsOfAnyHeightDrawTheSamePicture) {
     const PictureSurface picture = PatternPicture(37, 53);
     const RECT target{3, 5, 3 + 37 * 2, 5 + 53 * 3};
@@ -188,4 +196,57 @@ TEST(PrintBands, BandsOfAnyHeightDrawTheSamePicture) {
     };
     const std::vector<std::uint32_t> whole = drawn(53);
     for (const int rows : {1, 7, 26, 52}) EXPECT_EQ(drawn(rows), whole) << rows;
+}
+
+TEST(CursorCapture, DrawnUpAndLeftOfThePointerWhenAskedAndInsideTheWindow) {
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    const unique_hbrush brush(CreateSolidBrush(Plain));
+    // A plain window whose class cursor is the arrow.
+    const WNDCLASSW cls{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, arrow, brush.get(), nullptr,
+                        L"RuxaCursorTest"};
+    RegisterClassW(&cls);
+    unique_hwnd window(CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, cls.lpszClassName, L"", WS_POPUP, Place.left,
+                                       Place.top, Width, Height, nullptr, nullptr, cls.hInstance, nullptr));
+    ASSERT_TRUE(window);
+    // Not activated: taking an active window down costs Wine seconds.
+    ShowWindow(window.get(), SW_SHOWNOACTIVATE);
+    UpdateWindow(window.get());
+    {
+        const unique_window_dc screen = GetDcOf(nullptr);
+        ASSERT_TRUE(PumpUntil([&] {
+            return GetPixel(screen.get().dc, Place.left + 1, Place.top + 1) == Plain &&
+                   GetPixel(screen.get().dc, Place.right - 2, Place.bottom - 2) == Plain;
+        }));
+    }
+    ASSERT_NE(Expected(arrow, 42, 52), Expected(nullptr, 0, 0));  // the cursor shows on the window
+
+    const struct {
+        const char* what;
+        bool drawCursor;
+        bool desktop;
+        int pointerX;          // from the window's left edge; the pointer is 60 down
+        int cursorX, cursorY;  // where the cursor must be drawn in the window; -1 for nowhere
+    } cases[] = {
+        {"window: 8 pixels up and left", true, false, 50, 42, 52},
+        {"window: 8 pixels back is still inside", true, false, 8, 0, 52},
+        {"window: 8 pixels back is outside", true, false, 7, -1, -1},
+        {"desktop: 10 pixels up and left", true, true, 50, 40, 50},
+        {"window without the cursor", false, false, 50, -1, -1},
+        {"desktop without the cursor", false, true, 50, -1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Where the pointer rests, the window's cursor becomes the thread's.
+        const POINT at{Place.left + c.pointerX, Place.top + 60};
+        SetCursorPos(at.x, at.y);
+        POINT now{};
+        ASSERT_TRUE(PumpUntil([&] { return GetCursorPos(&now) && now.x == at.x && now.y == at.y; }));
+        SetCursor(arrow);
+        const PictureSurface picture = c.desktop ? Capture::CaptureDesktop(c.drawCursor)
+                                                 : *Capture::CaptureActiveWindow(window.get(), c.drawCursor);
+        const auto expected = c.cursorX < 0 ? Expected(nullptr, 0, 0) : Expected(arrow, c.cursorX, c.cursorY);
+        EXPECT_EQ(Differences(picture, c.desktop ? Place.left : 0, c.desktop ? Place.top : 0, expected), 0);
+    }
+    window.reset();
+    UnregisterClassW(cls.lpszClassName, cls.hInstance);
 }

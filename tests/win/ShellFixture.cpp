@@ -1,9 +1,34 @@
 #include "ShellFixture.h"
 
+#include <filesystem>
+
+#include "IniFile.h"
 #include "PaperTables.h"
 #include "Tray.h"
 
 using namespace BasRuxa;
+
+TestFolder::TestFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    path_ = std::wstring(temp) + L"ruxa-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(++counter) + L"\\";
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TestFolder::~TestFolder() {
+    // Tests leave read-only files behind, which could not be deleted as such.
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TestFolder::Write(const std::wstring& name, const std::string& bytes) const {
+    SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    fileio::ReplaceFileAtomically(File(name), bytes);
+}
 
 ClipboardImage ReadClipboardImage() {
     ClipboardImage image;
@@ -39,6 +64,7 @@ std::vector<std::uint32_t> PixelsOf(const PictureSurface& picture) {
     return pixels;
 }
 
+// (x, y) as 0xXXYY5A, each modulo 256.
 std::uint32_t PatternAt(int x, int y) { return std::uint32_t(x & 0xFF) << 16 | std::uint32_t(y & 0xFF) << 8 | 0x5A; }
 
 std::vector<std::uint32_t> Pattern(int left, int top, int width, int height) {
@@ -56,6 +82,15 @@ PictureSurface PatternPicture(int width, int height) {
     return picture;
 }
 
+PictureSurface SolidPicture(int width, int height, COLORREF colour) {
+    PictureSurface picture;
+    picture.Resize(width, height);
+    SetDCBrushColor(picture.Dc(), colour);
+    const RECT all{0, 0, width, height};
+    FillRect(picture.Dc(), &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    return picture;
+}
+
 std::wstring TestData(const wchar_t* name) {
     std::wstring path = L"Z:" + text::Widen(RUXA_TEST_DATA) + name;  // Wine's drive for the Unix root
     for (auto& c : path)
@@ -63,7 +98,14 @@ std::wstring TestData(const wchar_t* name) {
     return path;
 }
 
-bool CombinationIsFree(UINT modifiers, UINT key) {
+void SetNamedSettings(std::initializer_list<PrintSettings> named) {
+    SetSettings([&](SettingsModel& s) {
+        std::copy(named.begin(), named.end(), s.NamedSettings.begin());
+        s.Settings.PrinterCount = static_cast<std::int16_t>(named.size());
+    });
+}
+
+bool CombinationIsFree(UINT key, UINT modifiers) {
     if (!RegisterHotKey(nullptr, 1, modifiers, key)) return false;
     UnregisterHotKey(nullptr, 1);
     return true;
@@ -94,12 +136,6 @@ FileDialogCall Recorded(const OPENFILENAMEW& record, bool save) {
             record.lpstrFile,  record.lpstrInitialDir ? record.lpstrInitialDir : L"", save};
 }
 
-std::wstring PathTooLongForTheDialog(const TestFolder& folder, const wchar_t* extension) {
-    const std::wstring longFolder = folder.File(std::wstring(200, L'd')) + L"\\";
-    CreateDirectoryW(longFolder.c_str(), nullptr);
-    return longFolder + std::wstring(254 - longFolder.size(), L'f') + extension;
-}
-
 std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int fileType) {
     return std::thread([title, path, fileType] {
         HWND dialog = nullptr, field = nullptr;
@@ -118,6 +154,28 @@ std::thread AnswerFileDialog(const wchar_t* title, const std::wstring& path, int
         if (!path.empty()) SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
         PostMessageW(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
     });
+}
+
+std::string ShellTest::IniValue(const char* section, const char* key) const {
+    return ReadIni(IniFile::Parse(text::Cp932ToUtf8(folder.Read(L"ruxa.ini"))), section, key);
+}
+
+void ShellTest::AnswerFileDialogsByScript(const std::function<void()>& meanwhile) {
+    SetFileDialogAnswerer([this, meanwhile](const OPENFILENAMEW& record, bool save) {
+        dialogs.push_back(Recorded(record, save));
+        if (meanwhile) meanwhile();
+        return dialogAnswer;
+    });
+}
+
+void ShellTest::TypeTooLongName(const wchar_t* title, const wchar_t* extension, const std::function<void()>& open) {
+    const std::wstring longFolder = folder.File(std::wstring(200, L'd')) + L"\\";
+    CreateDirectoryW(longFolder.c_str(), nullptr);
+    SetFileDialogAnswerer(nullptr);
+    boxes.clear();
+    std::thread person = AnswerFileDialog(title, longFolder + std::wstring(254 - longFolder.size(), L'f') + extension);
+    open();
+    person.join();
 }
 
 void ShellTest::Restart(bool commandLine) {
@@ -153,7 +211,7 @@ void ShellTest::SetUp() {
 }
 
 void ShellTest::ExpectBox(std::size_t i, const std::string& text, const std::string& title, UINT type) const {
-    ASSERT_GT(boxes.size(), i);
+    ASSERT_EQ(boxes.size(), i + 1);
     EXPECT_EQ(boxes[i].text, text);
     EXPECT_EQ(boxes[i].title, title);
     EXPECT_EQ(boxes[i].type, type);
@@ -161,15 +219,12 @@ void ShellTest::ExpectBox(std::size_t i, const std::string& text, const std::str
 
 namespace {
 
-// An icon of the test program's own keeps the tray's window up for the whole
-// run: Wine shows and hides that window as its first icon comes and its last
-// goes, which costs about a second each time.
+// An icon of the test program's own keeps the tray's window up for the run:
+// Wine shows and hides it as its first icon comes and last goes, a second each.
 class TrayAnchor : public ::testing::Environment {
-public:
     void SetUp() override {
-        window_ = CreateWindowExW(0, L"STATIC", L"tray anchor", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         icon_.cbSize = sizeof icon_;
-        icon_.hWnd = window_;
+        icon_.hWnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         icon_.uID = 99;
         icon_.uFlags = NIF_ICON;
         icon_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
@@ -177,11 +232,8 @@ public:
     }
     void TearDown() override {
         Shell_NotifyIconW(NIM_DELETE, &icon_);
-        DestroyWindow(window_);
+        DestroyWindow(icon_.hWnd);
     }
-
-private:
-    HWND window_ = nullptr;
     NOTIFYICONDATAW icon_{};
 };
 

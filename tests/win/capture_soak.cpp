@@ -1,7 +1,6 @@
-// Runs capture-and-clipboard cycles and stops at checkpoints so that a script
-// can read this process's resident memory from outside (capture_soak.sh).
-// Prints "checkpoint <cycles> handles=<live RAII handles>" and waits for a
-// line on stdin before going on.
+// Cycles of a desktop capture copied to the clipboard and a window capture,
+// stopping at checkpoints where capture_soak.sh reads the resident memory:
+// prints "checkpoint <cycles> handles=<live RAII handles>" and waits for a line.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,7 +15,10 @@ int main() {
     const unique_hwnd owner(CreateWindowExW(0, L"STATIC", L"soak", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
     int done = 0;
     for (int checkpoint : {100, 1000}) {
-        for (; done < checkpoint; ++done) CopyPictureToClipboard(owner.get(), Capture::CaptureDesktop(true));
+        for (; done < checkpoint; ++done) {
+            CopyPictureToClipboard(owner.get(), Capture::CaptureDesktop(true));
+            Capture::CaptureActiveWindow(owner.get(), true);
+        }
         std::printf("checkpoint %d handles=%ld\n", done, handles::LiveCount());
         std::fflush(stdout);
         std::string line;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Memory and handles over 1,000 capture-and-clipboard cycles: the resident
-# memory of the process, read from /proc, must not grow between the 100th and
-# the 1,000th cycle beyond a little slack, and no RAII handle may be left.
+# Memory and handles over 1,000 cycles of captures (capture_soak.cpp): the
+# resident memory, read from /proc, must not grow between the 100th and the
+# 1,000th cycle beyond a little slack, and no RAII handle may be left.
 set -euo pipefail
 source "$(dirname "$0")/../../cmake/wine-vars.sh"
 
