@@ -228,7 +228,7 @@ TEST_F(HotKeyTest, FirstStartBindingsLeaveTheCombinationToSlotZero) {
     }
     EXPECT_FALSE(CombinationIsFree('P'));
     // A second release gives back nothing that another holder still needs (the
-    // first: ShellMenusTest.ClosedByAnother..., tests/e2e/shell_hotkeys.sh).
+    // first: ShellMenusTest.ClosedByAnother...).
     BasHotKey::ReleaseHotKeys(main->Handle());
     const ATOM other = GlobalAddAtomW(L"RUXAHOTKEY0");
     BasHotKey::ReleaseHotKeys(main->Handle());
